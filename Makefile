@@ -1,0 +1,35 @@
+# make run   installs what is missing, builds and starts the game
+# make test  installs what is missing, builds and runs every test through CTest
+BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
+JOBS ?= $(shell nproc)
+
+.PHONY: run test test-asan bench build deps format clean
+
+run: build
+	$(BUILD_DIR)/shell/coilrun $(ARGS)
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The same suite with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCOILRUN_SANITIZE=ON -DCOILRUN_BENCHMARKS=OFF
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for program in $(BUILD_DIR)/bench/coilrun_bench_*; do echo "== $$program"; $$program; done
+
+build: deps
+	cmake -S . -B $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+deps:
+	@scripts/install-deps --check >/dev/null || scripts/install-deps
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

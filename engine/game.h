@@ -1,0 +1,73 @@
+// The game: every operation of the rules and of the course of a game, over
+// the model it is given. It reaches the window only through Host and GameView.
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+#include "engine/game_view.h"
+#include "engine/host.h"
+#include "engine/model.h"
+
+namespace coilrun {
+
+class Game {
+ public:
+  Game(GameModel& model, Host& host, GameView& view);
+
+  GameModel& model() { return model_; }
+  const GameModel& model() const { return model_; }
+
+  // The beat and the steering (movement.cpp).
+  void TimerTimer();
+  void MoveSnake(int player);
+  void WrapCheck(int player);
+  void ClearSnake(int player);
+  void SnakeToBrick(int player);
+  void StepSnake(int player);
+  void RotateSnake(int key);
+  void FormKeyDown(int key, unsigned shift);
+
+  // Collisions and brick effects (collisions.cpp).
+  void BumpCheck(int player);
+  void Bump_2(int x, int y, int player);
+  void Bump_3(int x, int y, int player);
+  void Bump_4(int x, int y, int player);
+  void Bump_10(int x, int y, int player);
+  void Bump_11(int x, int y, int player);
+  void On_Bump(int crashCode);
+  void On_Normal_Bump(int crashCode);
+  void On_Competition_Bump(int crashCode);
+
+  // Sound requests (sound_requests.cpp).
+  void Mute_Players();
+  void Bump_Sound();
+
+  // Numbered targets (targets.cpp).
+  void NewNumber(int player);
+  void NumberIncScore(int player);
+  bool TargetCellFree() const;
+
+  // Redraws one cell by the kind of brick it holds.
+  void RedrawCell(int x, int y);
+
+  // Course of a game (course.cpp).
+  void PlaceSnakes();
+  void StartLevel();
+  void RestartAfterDeath();
+  void LevelFinished();
+  void Level_Done_Message();
+  void Startlevel1Click();
+  void Pause1Click();
+
+ private:
+  // True while a player's snake may take the next part of its step.
+  bool SnakeMayAct(int player) const;
+
+  GameModel& model_;
+  Host& host_;
+  GameView& view_;
+  std::mt19937 random_;
+};
+
+}  // namespace coilrun

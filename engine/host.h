@@ -1,0 +1,39 @@
+// What the game needs of the world outside the rules: modal boxes, the two
+// timers, the media players and the clock. The window implements it; tests
+// use a fake that records every request.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace coilrun {
+
+enum class GameTimer { Game, Report };
+
+enum class MediaPlayer { Player01 = 1, Player02, Player03, Player04, Player05, Player06, MusicPlayer };
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // A modal message box with an OK button; returns when it is closed.
+  virtual void ShowMessage(const std::string& text) = 0;
+  // A modal one-line input box; nullopt when cancelled.
+  virtual std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
+                                              const std::string& initialText) = 0;
+
+  virtual void SetTimerEnabled(GameTimer timer, bool enabled) = 0;
+  virtual bool TimerEnabled(GameTimer timer) const = 0;
+  virtual void SetTimerInterval(GameTimer timer, int milliseconds) = 0;
+
+  virtual void MediaStop(MediaPlayer player) = 0;
+  // Plays from the current position, rewinding first when at the end.
+  virtual void MediaPlay(MediaPlayer player) = 0;
+  virtual void MediaPlayFromStart(MediaPlayer player) = 0;
+
+  // A fresh seed for the random generator, taken from the clock.
+  virtual std::uint32_t ClockSeed() = 0;
+};
+
+}  // namespace coilrun
