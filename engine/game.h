@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
 
 #include "engine/game_view.h"
 #include "engine/host.h"
@@ -59,6 +60,19 @@ class Game {
   void Level_Done_Message();
   void Startlevel1Click();
   void Pause1Click();
+  void OnEnd();
+
+  // Level sources (level_loading.cpp).
+  void CopyBuiltInLevels();
+  void DecodeBuiltInLevel();
+  void ClearGrid();
+  bool OpenLevelFile(const std::string& name);
+  void CloseLevelFile();
+  void LoadStreamLevel();
+  void LoadGridLevel();
+  void NextBuiltInLevel();
+  void NextStreamLevel();
+  void NextGridLevel();
 
  private:
   // True while a player's snake may take the next part of its step.
@@ -68,6 +82,10 @@ class Game {
   Host& host_;
   GameView& view_;
   std::mt19937 random_;
+
+  // State of the rules and the course of a game.
+
+  // State of the level sources.
 };
 
 }  // namespace coilrun

@@ -4,6 +4,10 @@
 namespace coilrun {
 
 void Game::Startlevel1Click() {}  // not yet: skipping levels arrives with the level loaders
+void Game::PlaceSnakes() {}       // not yet: arrives with the rules
+void Game::StartLevel() {}        // not yet: arrives with the rules
+void Game::LevelFinished() {}     // not yet: arrives with the rules
+void Game::OnEnd() {}             // not yet: the end of a game arrives later
 
 void Game::Pause1Click() {
   if (host_.TimerEnabled(GameTimer::Game)) {
