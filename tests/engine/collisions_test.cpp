@@ -341,6 +341,11 @@ TEST_F(CollisionTest, BlockedReboundCrashesThePusherAndStays) {
   EXPECT_EQ(host.messages, Texts{"Ann died."});
   EXPECT_FALSE(view.Called("Draw_Brick_4 0 5"));
 
+  SetBody(2, {{0, 5}, {0, 6}, {0, 7}}, Direction::Up);  // its head
+  pushFrom48();
+  EXPECT_EQ(host.messages, Texts{"Ann died."});
+  EXPECT_FALSE(view.Called("Draw_Brick_4 0 5"));
+
   // A dead snake's body no longer blocks.
   SetBody(2, {{0, 3}, {0, 4}, {0, 5}, {0, 6}}, Direction::Up).Lives = 0;
   pushFrom48();

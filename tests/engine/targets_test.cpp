@@ -118,6 +118,10 @@ TEST_F(TargetTest, FirstTargetAvoidsTheStartCellsOfEveryPlayerInTheGame) {
   EXPECT_EQ(Target(), Cell(25, 15));
   EXPECT_EQ(model.Players[2].Length, 0);
   EXPECT_EQ(model.Players[1].Length, kStartLength);
+  // Later targets still keep clear of the head of the player who is out.
+  model.TargetX = 40;
+  model.TargetY = 28;
+  EXPECT_FALSE(game.TargetCellFree());
 }
 
 TEST_F(TargetTest, AnyOccupiedValueBlocksTheTargetButAnOpenDoorWallDoesNot) {
