@@ -43,8 +43,6 @@ class CollisionTest : public GameFixture {
       model.LevelGrid.at(x, y).Extra[byte++] = static_cast<std::uint8_t>(linkY);
     }
   }
-
-  Cell Entry(int player, int k) const { return {model.Players[player].BodyX[k], model.Players[player].BodyY[k]}; }
 };
 
 TEST_F(CollisionTest, OwnBodyFromEntryFourToTheLastSolidEntry) {
@@ -53,7 +51,7 @@ TEST_F(CollisionTest, OwnBodyFromEntryFourToTheLastSolidEntry) {
   auto circle = [this] {
     for (Direction turn : {Direction::Down, Direction::Left, Direction::Up, Direction::Right, Direction::Down,
                            Direction::Left, Direction::Up}) {
-      if (model.ScreenState != BoardScreen || Head(1) == Cell(9, 1)) return;
+      if (Head(1) == Cell(9, 1)) return;
       model.Players[1].Direction = turn;
       game.TimerTimer();
     }
