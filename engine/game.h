@@ -2,6 +2,7 @@
 // the model it is given. It reaches the window only through Host and GameView.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -12,9 +13,13 @@
 
 namespace coilrun {
 
+// The effect sounds the rules ask for; the crash has its own Bump_Sound.
+enum class SoundEffect { Target, Door, InOut, Rebound, Score, Life };
+
 class Game {
  public:
   Game(GameModel& model, Host& host, GameView& view);
+  virtual ~Game() = default;
 
   GameModel& model() { return model_; }
   const GameModel& model() const { return model_; }
@@ -33,7 +38,8 @@ class Game {
   void BumpCheck(int player);
   void Bump_2(int x, int y, int player);
   void Bump_3(int x, int y, int player);
-  void Bump_4(int x, int y, int player);
+  // True when the push was blocked and the pusher crashed.
+  bool Bump_4(int x, int y, int player);
   void Bump_10(int x, int y, int player);
   void Bump_11(int x, int y, int player);
   void On_Bump(int crashCode);
@@ -43,6 +49,7 @@ class Game {
   // Sound requests (sound_requests.cpp).
   void Mute_Players();
   void Bump_Sound();
+  void EffectSound(SoundEffect effect);
 
   // Numbered targets (targets.cpp).
   void NewNumber(int player);
@@ -62,6 +69,21 @@ class Game {
   void Pause1Click();
   void OnEnd();
 
+  // Competitions (competition.cpp).
+  int MaxWins() const;
+  int MaxRoundScore() const;
+  void AwardRoundWins();
+  bool NobodyReachedTarget() const;
+  void MarkTrailing();
+  bool AtMostOneWinner() const;
+  void ExtendCompetition();
+  void EliminateTrailing();
+  void Comp_End();
+  void Comp_ShowExtendedMessage();
+
+  // High score table. Virtual so that a test can see who was offered.
+  virtual void ReWriteHS(int player);
+
   // Level sources (level_loading.cpp).
   void CopyBuiltInLevels();
   void DecodeBuiltInLevel();
@@ -77,6 +99,8 @@ class Game {
  private:
   // True while a player's snake may take the next part of its step.
   bool SnakeMayAct(int player) const;
+  // The competition steps after a play of a level; true when it has ended.
+  bool CompetitionEnded();
 
   GameModel& model_;
   Host& host_;
@@ -84,8 +108,12 @@ class Game {
   std::mt19937 random_;
 
   // State of the rules and the course of a game.
+  // Per player 1..4: dead or below the best RoundScore when last marked.
+  // Kept from one competition to the next.
+  std::array<std::uint8_t, kMaxPlayers + 1> TrailingMarks{};
 
   // State of the level sources.
+  bool LevelFileIsStream = false;
 };
 
 }  // namespace coilrun

@@ -4,5 +4,7 @@
 namespace coilrun {
 
 void Game::NextBuiltInLevel() {}  // not yet: arrives with the level loaders
+void Game::NextStreamLevel() {}   // not yet: arrives with the level loaders
+void Game::NextGridLevel() {}     // not yet: arrives with the level loaders
 
 }  // namespace coilrun

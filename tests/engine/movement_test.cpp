@@ -139,10 +139,13 @@ TEST_F(MovementTest, GridIgnoresWritesOutsideAndReadsThemAsEmpty) {
 TEST_F(MovementTest, LongSnakeOutsideTheGridLaysNoBrick) {
   model.Settings.Long = true;
   PlaceSnake(1, 49, 5, Direction::Right);
-  game.TimerTimer();
+  // Stepped without the collision test, as after a door jump off the edge.
+  game.MoveSnake(1);
+  game.ClearSnake(1);
   EXPECT_EQ(Head(1), Cell(50, 5));  // inside the grid's spare column
   EXPECT_EQ(model.LevelGrid.at(50, 5).Occupied, 1);
-  game.TimerTimer();
+  game.MoveSnake(1);
+  game.ClearSnake(1);
   EXPECT_EQ(Head(1), Cell(51, 5));
   EXPECT_EQ(model.LevelGrid.at(51, 5), BoardCell{});
 }
