@@ -218,8 +218,10 @@ std::string FormatLevelText(const LevelDesign& level) {
 }
 
 void LevelDesignWriter::Place(const LevelRecord& record) {
+  // Only the bytes of the new kind belong to the brick; the text form has
+  // no place for bytes an earlier record left behind.
   DesignCell& cell = level_.at(record.X, record.Y);
-  cell.Kind = record.Kind;
+  cell = DesignCell{.Kind = record.Kind};
   std::copy_n(record.Extra.begin(), ExtraCountOf(record.Kind), cell.Extra.begin());
 }
 
