@@ -96,7 +96,7 @@ void ParseDetail(LevelDesign& level, std::string_view line, std::vector<bool>& d
     fail("unknown line \"" + std::string(words[0]) + "\" (expected title, char, door or inout)");
   }
   const auto kind = static_cast<BrickKind>(entry->Kind);
-  const int operands = kind == CharacterBrick ? 1 : ExtraCountOf(kind);
+  const int operands = ExtraCountOf(kind);
   if (static_cast<int>(words.size()) != 3 + operands) {
     fail(std::string(entry->Name) + " takes a column, a row and " + std::to_string(operands) + " more values");
   }
