@@ -13,6 +13,7 @@
 #include "engine/game_view.h"
 #include "engine/host.h"
 #include "engine/model.h"
+#include "game/level_stream.h"
 
 namespace coilrun {
 
@@ -85,8 +86,6 @@ class Game {
   void setBuiltInPos(std::int32_t position) { BuiltInPos = position; }
   bool levelFileIsStream() const { return LevelFileIsStream; }
 
-  static constexpr std::size_t kBuiltInLevelCapacity = 54001;
-
  private:
   // True while a player's snake may take the next part of its step.
   bool SnakeMayAct(int player) const;
@@ -104,7 +103,7 @@ class Game {
   };
   using LevelFile = std::unique_ptr<std::FILE, LevelFileCloser>;
 
-  // Opens the level file once more for the game (step 3 of OpenLevelFile).
+  // Opens the level file for the game as the format its size gave.
   void OpenLevelFileForGame(const std::string& name, bool isStream);
   // Replays the last level, or ends the game, once the level list is exhausted.
   void OnLevelsExhausted();

@@ -15,6 +15,8 @@
 namespace coilrun {
 
 constexpr std::size_t kGridLevelBytes = kGridColumns * kGridRows;  // 1,581
+// The built-in block is copied into a working buffer of this many bytes.
+constexpr std::size_t kBuiltInLevelCapacity = 54001;
 constexpr std::uint8_t kStreamShift = 0;
 constexpr std::uint8_t kBuiltInShift = 70;
 constexpr int kEndOfLevel = -50;

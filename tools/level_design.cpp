@@ -8,7 +8,6 @@ namespace coilrun {
 
 namespace {
 
-constexpr std::size_t kBuiltInCapacity = 54001;
 constexpr std::uint8_t kBuiltInEndMarker = kBuiltInShift + kEndOfLevel;
 // Skipped by the decoder: it stands in front of a stream file whose size
 // would otherwise make it a grid file, and it opens the built-in block.
@@ -261,9 +260,9 @@ void ValidateBuiltInBlock(std::span<const std::uint8_t> block) {
   if (KindOfOpcode(Unshifted(block[0], kBuiltInShift)) || block[0] == kBuiltInEndMarker) {
     throw LevelFormatError("the block starts with an opcode; its first byte is passed over when levels are skipped");
   }
-  if (block.size() > kBuiltInCapacity) {
+  if (block.size() > kBuiltInLevelCapacity) {
     throw LevelFormatError("the block needs " + std::to_string(block.size()) + " bytes; the program holds " +
-                           std::to_string(kBuiltInCapacity));
+                           std::to_string(kBuiltInLevelCapacity));
   }
   // The level search counts every byte 20, so each must be the end marker
   // that the decoder finds in opcode position.

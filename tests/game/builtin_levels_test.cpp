@@ -54,7 +54,7 @@ class BuiltInLevelsTest : public GameFixture {
 
 TEST_F(BuiltInLevelsTest, TheBlockHoldsEightyTwoLevelsAndTheSearchFindsEachOfThem) {
   const auto block = BuiltInLevelBlock();
-  ASSERT_LE(block.size(), Game::kBuiltInLevelCapacity);
+  ASSERT_LE(block.size(), kBuiltInLevelCapacity);
   EXPECT_EQ(static_cast<std::size_t>(endOfLastLevel), block.size() - 1);
   for (int level = 1; level <= kLevelCount; ++level) {
     game.setBuiltInPos(game.BuiltInLevelStart(level));

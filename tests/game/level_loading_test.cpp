@@ -225,11 +225,11 @@ TEST_F(BuiltInLoadingTest, PastTheLastLevelACompetitionReplaysIt) {
 }
 
 TEST_F(BuiltInLoadingTest, ABlockWithoutItsLastEndMarkerStopsAtTheBufferEnd) {
-  game.CopyBuiltInLevels(std::vector<std::uint8_t>(Game::kBuiltInLevelCapacity + 10, 69));
+  game.CopyBuiltInLevels(std::vector<std::uint8_t>(kBuiltInLevelCapacity + 10, 69));
   game.setBuiltInPos(-1);
   game.DecodeBuiltInLevel();
-  EXPECT_EQ(game.builtInPos(), static_cast<std::int32_t>(Game::kBuiltInLevelCapacity) - 1);
-  EXPECT_EQ(game.BuiltInLevelStart(5), static_cast<std::int32_t>(Game::kBuiltInLevelCapacity) - 1);
+  EXPECT_EQ(game.builtInPos(), static_cast<std::int32_t>(kBuiltInLevelCapacity) - 1);
+  EXPECT_EQ(game.BuiltInLevelStart(5), static_cast<std::int32_t>(kBuiltInLevelCapacity) - 1);
 }
 
 }  // namespace

@@ -174,7 +174,7 @@ TEST(LevelBlockTest, RefusesBlocksThatTheLevelSearchWouldMisread) {
   EXPECT_NO_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>{70, 69, 70, 70, 20}));
   EXPECT_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>{69, 70, 70, 20}), LevelFormatError);
   EXPECT_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>{70, 69, 70, 70}), LevelFormatError);
-  EXPECT_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>(54002, 70)), LevelFormatError);
+  EXPECT_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>(kBuiltInLevelCapacity + 1, 70)), LevelFormatError);
 
   auto levels = ParseLevelText("title Word\n" + FieldText({"", "", "CC"}) + "char 0 2 O\nchar 1 2 N\n");
   try {
