@@ -317,7 +317,7 @@ def l_go():
 
 def l_corner_brackets():
     level = Level("Brackets")
-    for x0, x1, step in ((6, 12, 1), (43, 37, -1)):
+    for x0, x1 in ((6, 12), (43, 37)):
         for y0, y1 in ((5, 10), (24, 19)):
             level.hline(y0, x0, x1)
             level.vline(x0, y0, y1)
@@ -781,7 +781,7 @@ def l_star():
     level.word(23, 14, "STAR")
     for k in range(1, 10):
         for dx, dy in ((1, 1), (-1, 1), (1, -1), (-1, -1)):
-            level.put(24 + dx * k * 2 + (1 if dx > 0 else 0), 14 + dy * k, "#")
+            level.put(24 + dx * k * 2 + (1 if dx > 0 else 0), 14 + dy * k)
     level.hline(14, 5, 16)
     level.hline(14, 33, 44)
     return level
@@ -967,10 +967,9 @@ def l_dense_pillars():
     level = Level("Forest")
     for x in range(2, 48, 3):
         for y in range(3, 28, 3):
-            if (x + y) % 2 == 0:
-                level.put(x, y)
-            else:
-                level.put(x, y, "#")
+            # Single trees and pairs alternate.
+            level.put(x, y)
+            if (x + y) % 2:
                 level.put(x + 1, y)
     return level
 
@@ -987,15 +986,8 @@ def l_comb_maze():
     return level
 
 
-def l_maze(number, title, pitch, seed, loops):
-    def build():
-        level = Level(title)
-        columns = (COLUMNS + 1) // pitch
-        rows = (ROWS + 1) // pitch
-        maze(level, 1, 1, columns, rows, pitch, seed, loops)
-        return level
-    build.__name__ = "l_maze_%d" % number
-    return build
+def l_maze(title, pitch, seed, loops):
+    return l_maze_with_specials(title, pitch, seed, loops, lambda level: None)
 
 
 def l_maze_with_specials(title, pitch, seed, loops, extras):
@@ -1056,16 +1048,16 @@ LEVELS = [
     l_corridors, l_gates_and_holes, l_twist, l_grid_lock, l_push_maze,
     l_labyrinth_doors, l_teleport_maze, l_hello, l_fortress, l_dense_pillars,
     l_comb_maze,
-    l_maze(72, "Maze", 5, 7272, 10),
+    l_maze("Maze", 5, 7272, 10),
     l_maze_with_specials("Maze of riches", 5, 7373, 8, score_traps),
-    l_maze(74, "Winding ways", 4, 7474, 14),
+    l_maze("Winding ways", 4, 7474, 14),
     l_maze_with_specials("Maze of stones", 4, 7575, 12, rebound_traps),
-    l_maze(76, "Deep maze", 4, 7676, 8),
+    l_maze("Deep maze", 4, 7676, 8),
     l_maze_with_specials("Secret door", 4, 7777, 10, door_shortcut),
-    l_maze(78, "Narrow ways", 3, 7878, 40),
+    l_maze("Narrow ways", 3, 7878, 40),
     l_maze_with_specials("Narrow riches", 3, 7979, 36, score_traps),
-    l_maze(80, "Tight maze", 3, 8080, 28),
-    l_maze(81, "Tightest maze", 3, 8181, 20),
+    l_maze("Tight maze", 3, 8080, 28),
+    l_maze("Tightest maze", 3, 8181, 20),
     l_last,
 ]
 
