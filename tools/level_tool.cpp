@@ -1,5 +1,6 @@
 #include "tools/level_tool.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -159,33 +160,49 @@ class ProblemCollector : public RecordSink {
   std::size_t offset_ = 0;
 };
 
+void CheckStreamLevels(const std::vector<std::uint8_t>& bytes, ProblemCollector& collector) {
+  SpanByteSource source(bytes);
+  for (int level = 1; source.position() < bytes.size(); ++level) {
+    const std::size_t start = source.position();
+    collector.BeginLevel(level, start);
+    if (ReadLevelRecord(source, kStreamShift, collector).End != LevelEnd::EndMarker) {
+      collector.Report(source.position() - start, "the file ends before the level's end marker (-50)");
+    }
+  }
+}
+
+// Grid levels hold 0 and 1; a stream level needs opcodes and an end marker.
+bool LooksLikeGridLevels(const std::vector<std::uint8_t>& bytes) {
+  return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte <= 1; });
+}
+
 int Check(std::span<const std::string> arguments, std::ostream& out) {
   if (arguments.size() != 1) throw ToolError(kUsage);
   const auto bytes = ReadBytes(arguments[0]);
+  const std::string size = std::to_string(bytes.size());
   int problems = 0;
   ProblemCollector collector(out, problems);
   if (bytes.empty()) {
     collector.BeginLevel(1, 0);
     collector.Report(0, "the file is empty; the game finds no level in it");
   } else if (IsGridFileSize(bytes.size())) {
-    // A grid file never needs the end marker as its last byte; a stream
-    // file that ends with one was meant as a stream file.
+    // A stream file that ends with its end marker was meant as one.
     if (Unshifted(bytes.back(), kStreamShift) == kEndOfLevel) {
       collector.BeginLevel(1, 0);
-      collector.Report(bytes.size(), "the size " + std::to_string(bytes.size()) +
+      collector.Report(bytes.size(), "the size " + size +
                                          " is a whole multiple of 1581, so the game reads this stream file as a "
                                          "grid file; put a byte 0 in front of it");
+      CheckStreamLevels(bytes, collector);
     }
-  }
-  if (!bytes.empty() && (!IsGridFileSize(bytes.size()) || problems > 0)) {
-    SpanByteSource source(bytes);
-    for (int level = 1; source.position() < bytes.size(); ++level) {
-      const std::size_t start = source.position();
-      collector.BeginLevel(level, start);
-      if (ReadLevelRecord(source, kStreamShift, collector).End != LevelEnd::EndMarker) {
-        collector.Report(source.position() - start, "the file ends before the level's end marker (-50)");
-      }
-    }
+  } else if (LooksLikeGridLevels(bytes)) {
+    const std::size_t wholeLevels = bytes.size() / kGridLevelBytes;
+    collector.BeginLevel(static_cast<int>(wholeLevels) + 1, wholeLevels * kGridLevelBytes);
+    collector.Report(0, "the size " + size +
+                            " is no whole multiple of 1581, so the game reads this grid file as a stream file; "
+                            "this level has " +
+                            std::to_string(bytes.size() % kGridLevelBytes) + " of its 1581 bytes");
+  } else {
+    CheckStreamLevels(bytes, collector);
   }
   out << arguments[0] << ": " << problems << (problems == 1 ? " problem" : " problems") << '\n';
   return problems == 0 ? 0 : 1;

@@ -165,6 +165,15 @@ TEST_F(LevelToolTest, CheckReportsEveryProblemWithLevelAndOffset) {
   EXPECT_NE(sized.out.find("level 1, byte 1581: the size 1581 is a whole multiple of 1581"), std::string::npos)
       << sized.out;
 
+  std::vector<std::uint8_t> gridCut(1581 + 10, 1);
+  const ToolRun cut = RunTool({"check", directory.Write("cut.lvl", gridCut)});
+  EXPECT_EQ(cut.status, 1);
+  EXPECT_NE(cut.out.find("level 2, byte 1581: the size 1591 is no whole multiple of 1581, so the game reads this "
+                         "grid file as a stream file; this level has 10 of its 1581 bytes"),
+            std::string::npos)
+      << cut.out;
+  EXPECT_NE(cut.out.find("1 problem\n"), std::string::npos) << cut.out;
+
   EXPECT_EQ(RunTool({"check", directory.Write("empty.lvl", {})}).status, 1);
   EXPECT_EQ(RunTool({"check", directory.Write("good.lvl", {0xFF, 50, 30, 0xCE})}).status, 0);
   EXPECT_EQ(RunTool({"check", directory.Write("grid.lvl", std::vector<std::uint8_t>(1581, 1))}).status, 0);
