@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan bench build deps format clean
+.PHONY: run test test-asan bench fuzz build deps format clean
 
 run: build
 	$(BUILD_DIR)/shell/coilrun $(ARGS)
@@ -21,6 +21,15 @@ test-asan: deps
 bench: build
 	@for program in $(BUILD_DIR)/bench/coilrun_bench_*; do echo "== $$program"; $$program; done
 
+# The level decoders under libFuzzer (clang), apart from the normal build.
+FUZZ_DIR ?= build-fuzz
+FUZZ_RUNS ?= 1000000
+fuzz: deps
+	cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	mkdir -p $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/coilrun_fuzz_level_decoders -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus data/samples
+
 build: deps
 	cmake -S . -B $(BUILD_DIR)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -32,4 +41,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -4,12 +4,16 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <random>
+#include <span>
 #include <string>
 
 #include "engine/game_view.h"
 #include "engine/host.h"
 #include "engine/model.h"
+#include "game/level_stream.h"
 
 namespace coilrun {
 
@@ -86,6 +90,9 @@ class Game {
 
   // Level sources (level_loading.cpp).
   void CopyBuiltInLevels();
+  // Copies the given block instead of the program's own.
+  void CopyBuiltInLevels(std::span<const std::uint8_t> block);
+  std::int32_t BuiltInLevelStart(int level) const;
   void DecodeBuiltInLevel();
   void ClearGrid();
   bool OpenLevelFile(const std::string& name);
@@ -95,6 +102,10 @@ class Game {
   void NextBuiltInLevel();
   void NextStreamLevel();
   void NextGridLevel();
+
+  std::int32_t builtInPos() const { return BuiltInPos; }
+  void setBuiltInPos(std::int32_t position) { BuiltInPos = position; }
+  bool levelFileIsStream() const { return LevelFileIsStream; }
 
  private:
   // True while a player's snake may take the next part of its step.
@@ -113,7 +124,25 @@ class Game {
   std::array<std::uint8_t, kMaxPlayers + 1> TrailingMarks{};
 
   // State of the level sources.
+  struct LevelFileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  using LevelFile = std::unique_ptr<std::FILE, LevelFileCloser>;
+
+  // Opens the level file for the game as the format its size gave.
+  void OpenLevelFileForGame(const std::string& name, bool isStream);
+  // Replays the last level, or ends the game, once the level list is exhausted.
+  void OnLevelsExhausted();
+  // Loads the next level of the open file and starts it; a failed read
+  // shows its message and abandons the action.
+  void NextFileLevel(std::FILE* file, void (Game::*loadLevel)());
+
+  std::array<std::uint8_t, kBuiltInLevelCapacity> BuiltInLevelData{};
+  // Every read first advances it, so -1 reads the block from its first byte.
+  std::int32_t BuiltInPos = -1;
   bool LevelFileIsStream = false;
+  LevelFile StreamLevelFile;
+  LevelFile GridLevelFile;
 };
 
 }  // namespace coilrun

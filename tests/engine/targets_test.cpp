@@ -74,13 +74,16 @@ TEST_F(TargetTest, EightTargetsGrowBy36AndTheNinthPaysWithoutGrowthAndEndsTheLev
 
   host.gameTimerOn = true;
   game.NewNumber(1);
-  EXPECT_EQ(model.Players[1].Length, 46);
-  EXPECT_EQ(model.Players[1].RoundScore, 9 * 130);
   EXPECT_EQ(model.Players[1].Score, 9 * 130 + 100);  // and the level bonus
   EXPECT_EQ(model.Players[1].Lives, 4);
   EXPECT_EQ(host.messages, Texts{"Level 3 finished."});
-  EXPECT_FALSE(host.gameTimerOn);
+  EXPECT_FALSE(host.timerOnAtMessage.at(0));
+  // The next level has started: snakes back at their start, targets from 1.
   EXPECT_EQ(model.LevelNumber, 4);
+  EXPECT_EQ(model.Players[1].Length, kStartLength);
+  EXPECT_EQ(model.Players[1].RoundScore, 0);
+  EXPECT_EQ(model.TargetNumber, 1);
+  EXPECT_TRUE(host.gameTimerOn);
 }
 
 TEST_F(TargetTest, WrapPays115AndNobodyIsPaidForTheFirstTarget) {
@@ -88,7 +91,7 @@ TEST_F(TargetTest, WrapPays115AndNobodyIsPaidForTheFirstTarget) {
   PlaceSnake(1, 9, 1, Direction::Right);
   model.TargetNumber = 9;
   game.NewNumber(1);
-  EXPECT_EQ(model.Players[1].RoundScore, 115);
+  EXPECT_EQ(model.Players[1].Score, 115 + 100);  // and the level bonus
 
   model.TargetNumber = 0;
   model.Players[1].RoundScore = 0;

@@ -151,12 +151,14 @@ TEST_F(CourseTest, FinishedLevelPaysLivingPlayersAndAnnouncesTheLevel) {
   EXPECT_EQ(model.Players[2].Score, 100);
   EXPECT_EQ(model.Players[3].Lives, 0);
   EXPECT_EQ(model.Players[3].Score, 70);
-  EXPECT_FALSE(host.gameTimerOn);
   EXPECT_EQ(host.messages, Texts{"Level 3 finished."});
   EXPECT_FALSE(host.timerOnAtMessage.at(0));
   EXPECT_EQ(model.LevelNumber, 4);
-  EXPECT_EQ(view.calls, (Texts{"DrawSnake 1", "DrawSnake 2", "ShowScore 1", "ShowLives 1", "ShowScore 2", "ShowLives 2",
-                               "ShowScore 3", "ShowLives 3"}));
+  const Texts beforeNextLevel(view.calls.begin(), view.calls.begin() + 8);
+  EXPECT_EQ(beforeNextLevel, (Texts{"DrawSnake 1", "DrawSnake 2", "ShowScore 1", "ShowLives 1", "ShowScore 2",
+                                    "ShowLives 2", "ShowScore 3", "ShowLives 3"}));
+  EXPECT_EQ(view.calls.at(8), "ClearBoard");  // the next level starts
+  EXPECT_TRUE(host.gameTimerOn);
 }
 
 TEST_F(CourseTest, LevelMessageCountsFileLevelsFromOneAndCanBeSwitchedOff) {

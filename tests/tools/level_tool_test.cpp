@@ -1,0 +1,218 @@
+#include "tools/level_tool.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/builtin_level_block.h"
+#include "tests/support/temp_directory.h"
+#include "tools/level_design.h"
+
+namespace coilrun::testing {
+namespace {
+
+struct ToolRun {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+ToolRun RunTool(const std::vector<std::string>& arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunLevelTool(arguments, out, err, BuiltInLevelBlock());
+  return {status, out.str(), err.str()};
+}
+
+std::string FieldText(const std::vector<std::string>& rows) {
+  std::string text;
+  for (int y = 0; y < kGridRows; ++y) {
+    std::string row = y < static_cast<int>(rows.size()) ? rows[y] : "";
+    row.resize(kGridColumns, '.');
+    text += row + "\n";
+  }
+  return text;
+}
+
+void WriteText(const std::filesystem::path& file, const std::string& text) {
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+class LevelToolTest : public ::testing::Test {
+ protected:
+  // Compiles `text` to a file and returns its bytes.
+  std::vector<std::uint8_t> Compile(const std::string& text, const std::string& name, bool grid = false) {
+    WriteText(directory / (name + ".txt"), text);
+    std::vector<std::string> arguments{"compile", (directory / (name + ".txt")).string(), "-o",
+                                       (directory / (name + ".lvl")).string()};
+    if (grid) arguments.push_back("--grid");
+    const ToolRun run = RunTool(arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return TempDirectory::Read(directory / (name + ".lvl"));
+  }
+
+  TempDirectory directory{"coilrun-level-tool"};
+};
+
+TEST_F(LevelToolTest, EveryBuiltInLevelShownCompilesBackToItsBytesInTheBlock) {
+  const auto block = BuiltInLevelBlock();
+  std::size_t levelStart = 1;  // past the block's first byte
+  for (int level = 1; level <= 82; ++level) {
+    const ToolRun shown = RunTool({"show", "--builtin", std::to_string(level)});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const auto bytes = Compile(shown.out, "level" + std::to_string(level));
+    std::vector<std::uint8_t> expected;
+    for (std::size_t i = levelStart; i < block.size(); ++i) {
+      expected.push_back(static_cast<std::uint8_t>(block[i] - 70));
+      if (block[i] == 20) break;
+    }
+    levelStart += expected.size();
+    EXPECT_EQ(bytes, expected) << "level " << level;
+
+    const ToolRun again = RunTool({"show", (directory / ("level" + std::to_string(level) + ".lvl")).string()});
+    EXPECT_EQ(Compile(again.out, "again"), bytes) << "level " << level;
+  }
+  EXPECT_EQ(levelStart, block.size());
+  EXPECT_NE(RunTool({"show", "--builtin", "83"}).status, 0);
+}
+
+TEST_F(LevelToolTest, GridFilesRoundTripAndHoldOnlyNormalBricks) {
+  const std::string walls = "title Walls\n" + FieldText({"",
+                                                         "",
+                                                         "..####",
+                                                         "",
+                                                         "#",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "..................................................#"});
+  const auto grid = Compile(walls + walls, "walls", true);
+  ASSERT_EQ(grid.size(), 2u * 1581);
+  EXPECT_EQ(grid[2 * 31 + 2], 1);  // columns outer
+  EXPECT_EQ(grid[0 * 31 + 4], 1);
+  EXPECT_EQ(grid[1580], 1);
+  const ToolRun shown = RunTool({"show", (directory / "walls.lvl").string(), "--level", "2"});
+  EXPECT_EQ(Compile(shown.out + shown.out, "walls-again", true), grid);
+
+  WriteText(directory / "door.txt", "title Door\n" + FieldText({"", "..D#"}) + "door 2 1 3 1 3 1 3 1 3 1\n");
+  const ToolRun refused =
+      RunTool({"compile", (directory / "door.txt").string(), "-o", (directory / "door.lvl").string(), "--grid"});
+  EXPECT_NE(refused.status, 0);
+  EXPECT_NE(refused.err.find("only normal bricks"), std::string::npos) << refused.err;
+  EXPECT_NE(refused.err.find("(2, 1)"), std::string::npos) << refused.err;
+  EXPECT_FALSE(std::filesystem::exists(directory / "door.lvl"));
+}
+
+TEST_F(LevelToolTest, AStreamFileNeverGetsTheSizeOfAGridFile) {
+  // 523 normal bricks (3 bytes each), a door (11) and the end marker make 1,581 bytes.
+  std::vector<std::string> rows(kGridRows);
+  int bricks = 0;
+  for (int y = 2; y < kGridRows && bricks < 523; ++y) {
+    for (int x = 0; x < kGridColumns && bricks < 523; x += 2, ++bricks) {
+      rows[y].resize(x, '.');
+      rows[y] += '#';
+    }
+  }
+  rows[0] = "D";
+  const std::string text = "title Full\n" + FieldText(rows) + "door 0 0 0 2 2 2 4 2 6 2\n";
+  const auto bytes = Compile(text, "full");
+  ASSERT_EQ(bytes.size(), 1582u);
+  EXPECT_EQ(bytes[0], 0);  // skipped by the decoder
+  const ToolRun check = RunTool({"check", (directory / "full.lvl").string()});
+  EXPECT_EQ(check.status, 0) << check.out;
+  EXPECT_EQ(ParseLevelText(RunTool({"show", (directory / "full.lvl").string()}).out)[0].Cells,
+            ParseLevelText(text)[0].Cells);
+}
+
+TEST_F(LevelToolTest, CheckReportsEveryProblemWithLevelAndOffset) {
+  // Level 1 is sound; level 2 (from byte 4) has a brick at column 60 and no end marker.
+  const std::string file = directory.Write("bad.lvl", {0xFF, 1, 1, 0xCE, 0x05, 0xFF, 60, 2, 0xFD, 1, 1, 2});
+  const ToolRun bad = RunTool({"check", file});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.out.find("level 2, byte 5: a brick at (60, 2) lies outside the grid"), std::string::npos) << bad.out;
+  EXPECT_NE(bad.out.find("level 2, byte 12: the file ends before the level's end marker"), std::string::npos)
+      << bad.out;
+  EXPECT_NE(bad.out.find("2 problems"), std::string::npos);
+
+  std::vector<std::uint8_t> gridSized(1581, 0);
+  gridSized.back() = 0xCE;
+  const ToolRun sized = RunTool({"check", directory.Write("sized.lvl", gridSized)});
+  EXPECT_EQ(sized.status, 1);
+  EXPECT_NE(sized.out.find("level 1, byte 1581: the size 1581 is a whole multiple of 1581"), std::string::npos)
+      << sized.out;
+
+  std::vector<std::uint8_t> gridCut(1581 + 10, 1);
+  const ToolRun cut = RunTool({"check", directory.Write("cut.lvl", gridCut)});
+  EXPECT_EQ(cut.status, 1);
+  EXPECT_NE(cut.out.find("level 2, byte 1581: the size 1591 is no whole multiple of 1581, so the game reads this "
+                         "grid file as a stream file; this level has 10 of its 1581 bytes"),
+            std::string::npos)
+      << cut.out;
+  EXPECT_NE(cut.out.find("1 problem\n"), std::string::npos) << cut.out;
+
+  EXPECT_EQ(RunTool({"check", directory.Write("empty.lvl", {})}).status, 1);
+  EXPECT_EQ(RunTool({"check", directory.Write("good.lvl", {0xFF, 50, 30, 0xCE})}).status, 0);
+  EXPECT_EQ(RunTool({"check", directory.Write("grid.lvl", std::vector<std::uint8_t>(1581, 1))}).status, 0);
+}
+
+TEST(LevelBlockTest, RefusesBlocksThatTheLevelSearchWouldMisread) {
+  EXPECT_NO_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>{70, 69, 70, 70, 20}));
+  EXPECT_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>{69, 70, 70, 20}), LevelFormatError);
+  EXPECT_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>{70, 69, 70, 70}), LevelFormatError);
+  EXPECT_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>(kBuiltInLevelCapacity + 1, 70)), LevelFormatError);
+
+  auto levels = ParseLevelText("title Word\n" + FieldText({"", "", "CC"}) + "char 0 2 O\nchar 1 2 N\n");
+  try {
+    EncodeBuiltInBlock(levels);
+    ADD_FAILURE() << "a character N was accepted";
+  } catch (const LevelFormatError& error) {
+    EXPECT_NE(std::string(error.what()).find("\"N\""), std::string::npos) << error.what();
+  }
+  levels[0].at(1, 2).Extra[0] = static_cast<std::uint8_t>('M' - 128);
+  EXPECT_EQ(EncodeBuiltInBlock(levels).size(), 1u + 4 + 4 + 1);
+}
+
+TEST(LevelTextTest, NamesTheLineOfAMistake) {
+  const auto messageOf = [](const std::string& text) {
+    try {
+      ParseLevelText(text);
+    } catch (const LevelFormatError& error) {
+      return std::string(error.what());
+    }
+    return std::string("accepted");
+  };
+  EXPECT_EQ(messageOf("title A\n" + FieldText({"", "", "x"})), "line 4: unknown cell letter 'x'");
+  EXPECT_EQ(messageOf("title A\n" + FieldText({}).substr(52)), "the text ends inside the field of a level");
+  EXPECT_NE(messageOf("title A\n" + FieldText({"I"})).find("the I at (0, 0) has no line"), std::string::npos);
+  EXPECT_EQ(messageOf("title A\n" + FieldText({"I"}) + "inout 0 0 5\n"),
+            "line 33: inout takes a column, a row and 2 more values");
+  EXPECT_EQ(messageOf("title A\n" + FieldText({}) + "char 1 1 A\n"), "line 33: cell (1, 1) shows no C");
+  EXPECT_EQ(messageOf("title A\n" + FieldText({"C"}) + "char 0 0 \\200\n"), "accepted");
+}
+
+}  // namespace
+}  // namespace coilrun::testing
