@@ -47,6 +47,7 @@ class IdleHost : public Host {
   void MediaStop(MediaPlayer) override {}
   void MediaPlay(MediaPlayer) override {}
   void MediaPlayFromStart(MediaPlayer) override {}
+  NewGameChoice NewGameControls() override { return {}; }
   std::uint32_t ClockSeed() override { return 1; }
 };
 

@@ -69,7 +69,13 @@ class Game {
   void RestartAfterDeath();
   void LevelFinished();
   void Level_Done_Message();
+
+  // Starting a game (game_start.cpp).
+  void On_Start_Click(int level, const NewGameChoice& choice);
+  // Returns true when the game is running, so the dialog may close.
+  bool StartButtonClick(const NewGameChoice& choice);
   void Startlevel1Click();
+  void StartCommandLineGame(const std::string& levelFileName);
   void Pause1Click();
   void OnEnd();
 

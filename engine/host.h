@@ -11,6 +11,15 @@ namespace coilrun {
 
 enum class GameTimer { Game, Report };
 
+// The choices of the new game dialog.
+struct NewGameChoice {
+  int PlayerCount = 1;
+  bool Competition = false;
+  int WinsTarget = 5;
+  bool BuiltIn = true;
+  std::string LevelFile;
+};
+
 enum class MediaPlayer { Player01 = 1, Player02, Player03, Player04, Player05, Player06, MusicPlayer };
 
 class Host {
@@ -31,6 +40,9 @@ class Host {
   // Plays from the current position, rewinding first when at the end.
   virtual void MediaPlay(MediaPlayer player) = 0;
   virtual void MediaPlayFromStart(MediaPlayer player) = 0;
+
+  // What the new game dialog's controls hold now.
+  virtual NewGameChoice NewGameControls() = 0;
 
   // A fresh seed for the random generator, taken from the clock.
   virtual std::uint32_t ClockSeed() = 0;

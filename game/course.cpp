@@ -27,7 +27,6 @@ constexpr int kFileLevelOffset = 100;
 
 }  // namespace
 
-void Game::Startlevel1Click() {}         // not yet: skipping levels arrives with the level loaders
 void Game::OnEnd() {}                    // not yet: the end of a game arrives later
 void Game::ReWriteHS(int /*player*/) {}  // not yet: the high score table arrives later
 

@@ -21,6 +21,7 @@ class FakeHost : public Host {
   void MediaStop(MediaPlayer player) override;
   void MediaPlay(MediaPlayer player) override;
   void MediaPlayFromStart(MediaPlayer player) override;
+  NewGameChoice NewGameControls() override { return newGameControls; }
   std::uint32_t ClockSeed() override { return seed; }
 
   std::vector<std::string> messages;
@@ -37,6 +38,7 @@ class FakeHost : public Host {
   // The game timer's state when each message was shown.
   std::vector<bool> timerOnAtMessage;
   std::uint32_t seed = 12345;
+  NewGameChoice newGameControls;
 };
 
 std::string MediaPlayerName(MediaPlayer player);

@@ -1,0 +1,102 @@
+// Starting a game: from the new game dialog, by skipping to a built-in
+// level, and from a level file named on the command line.
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <string>
+
+#include "engine/game.h"
+
+namespace coilrun {
+
+namespace {
+
+constexpr int kLastBuiltInLevel = 82;
+constexpr int kFirstFileLevel = 101;
+constexpr int kStartLives = 5;
+constexpr int kMaxWinsTarget = 50;
+
+// A whole number, optionally signed, with nothing else but surrounding blanks.
+std::optional<int> ParseWholeNumber(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  const auto last = text.find_last_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  const char* begin = text.data() + first;
+  const char* end = text.data() + last + 1;
+  if (*begin == '+') ++begin;
+  int value = 0;
+  const auto [stop, error] = std::from_chars(begin, end, value);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+void Game::On_Start_Click(int level, const NewGameChoice& choice) {
+  GameSettings& settings = model_.Settings;
+  host_.SetTimerInterval(GameTimer::Game, GameTimerInterval(settings.Speed));
+  settings.PlayerCount = static_cast<std::uint8_t>(std::clamp(choice.PlayerCount, 1, kMaxPlayers));
+  settings.WinsTarget = static_cast<std::uint8_t>(std::clamp(choice.WinsTarget, 1, kMaxWinsTarget));
+  settings.Competition = choice.Competition;
+  for (int player = 1; player <= kMaxPlayers; ++player) {
+    PlayerState& snake = model_.Players[player];
+    const bool playing = player <= settings.PlayerCount;
+    snake.Score = 0;
+    if (settings.Competition || !playing) snake.Wins = 0;
+    if (!playing) {
+      snake.Lives = 0;
+    } else {
+      snake.Lives = static_cast<std::int8_t>(settings.Competition ? 1 : kStartLives);
+    }
+  }
+  settings.ExtendedMessageShown = 0;
+  settings.Paused = false;
+  model_.LevelNumber = static_cast<std::int16_t>(level);
+}
+
+bool Game::StartButtonClick(const NewGameChoice& choice) {
+  On_Start_Click(1, choice);
+  model_.Settings.LevelsSkipped = false;
+  if (choice.BuiltIn) {
+    BuiltInPos = -1;
+    NextBuiltInLevel();
+  } else {
+    if (!OpenLevelFile(choice.LevelFile)) return false;
+    LevelFileIsStream ? NextStreamLevel() : NextGridLevel();
+  }
+  // A level that could not be read leaves the game timer off.
+  return host_.TimerEnabled(GameTimer::Game);
+}
+
+void Game::Startlevel1Click() {
+  const auto text =
+      host_.InputBox("Skip Levels", "Enter level number (1-" + std::to_string(kLastBuiltInLevel) + ").", "");
+  if (!text || text->empty()) return;
+  const std::optional<int> number = ParseWholeNumber(*text);
+  if (!number) {
+    host_.ShowMessage("'" + *text + "' is not a valid integer value");
+    return;
+  }
+  const int level = std::clamp(*number, 1, kLastBuiltInLevel);
+  On_Start_Click(level, host_.NewGameControls());
+  model_.Settings.LevelsSkipped = true;
+  BuiltInPos = BuiltInLevelStart(level);
+  NextBuiltInLevel();
+}
+
+void Game::StartCommandLineGame(const std::string& levelFileName) {
+  // The speed setting applies here too, rather than the timer's initial 70 ms.
+  host_.SetTimerInterval(GameTimer::Game, GameTimerInterval(model_.Settings.Speed));
+  for (int player = 1; player <= model_.Settings.PlayerCount; ++player) {
+    model_.Players[player].Lives = kStartLives;
+    model_.Players[player].Score = 0;
+  }
+  model_.Settings.Paused = false;
+  model_.LevelNumber = kFirstFileLevel;
+  if (!OpenLevelFile(levelFileName)) return;
+  LevelFileIsStream ? NextStreamLevel() : NextGridLevel();
+  model_.Settings.BuiltInLevels = false;
+  Pause1Click();
+}
+
+}  // namespace coilrun

@@ -1,0 +1,163 @@
+#include <string>
+#include <vector>
+
+#include "engine/keys.h"
+#include "tests/support/game_fixture.h"
+#include "tests/support/temp_directory.h"
+
+namespace coilrun::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+NewGameChoice BuiltInGame(int playerCount, bool competition = false, int winsTarget = 5) {
+  NewGameChoice choice;
+  choice.PlayerCount = playerCount;
+  choice.Competition = competition;
+  choice.WinsTarget = winsTarget;
+  return choice;
+}
+
+NewGameChoice FileGame(const std::string& file) {
+  NewGameChoice choice;
+  choice.BuiltIn = false;
+  choice.LevelFile = file;
+  return choice;
+}
+
+class GameStartTest : public GameFixture {
+ protected:
+  GameStartTest() {
+    model.ScreenState = TitleScreen;
+    game.CopyBuiltInLevels();
+  }
+
+  void SkipTo(const std::string& answer) {
+    host.inputAnswers.push_back(answer);
+    game.Startlevel1Click();
+  }
+};
+
+TEST_F(GameStartTest, NewBuiltInGameStartsLevelOneRunningAtTheChosenSpeed) {
+  model.Settings.Speed = 10;
+  model.Players[3].Lives = 2;  // left over from an earlier game
+  model.Players[1].Wins = 4;
+  ASSERT_TRUE(game.StartButtonClick(BuiltInGame(2)));
+  EXPECT_EQ(host.gameTimerInterval, 17);
+  EXPECT_TRUE(host.gameTimerOn);
+  EXPECT_EQ(model.ScreenState, BoardScreen);
+  EXPECT_EQ(model.LevelNumber, 1);
+  EXPECT_GT(game.builtInPos(), 0);
+  EXPECT_TRUE(model.Settings.BuiltInLevels);
+  EXPECT_FALSE(model.Settings.LevelsSkipped);
+  EXPECT_EQ(model.Settings.PlayerCount, 2);
+  EXPECT_EQ(model.Players[1].Lives, 5);
+  EXPECT_EQ(model.Players[2].Lives, 5);
+  EXPECT_EQ(model.Players[3].Lives, 0);
+  EXPECT_EQ(model.Players[3].Length, 0);
+  EXPECT_EQ(model.Players[1].Wins, 4);  // a normal game leaves wins alone
+  EXPECT_EQ(model.TargetNumber, 1);
+}
+
+TEST_F(GameStartTest, CompetitionGivesEveryPlayerInItOneLifeAndNoWins) {
+  model.Players[1].Wins = 4;
+  model.Players[4].Wins = 2;
+  ASSERT_TRUE(game.StartButtonClick(BuiltInGame(3, true, 7)));
+  EXPECT_TRUE(model.Settings.Competition);
+  EXPECT_EQ(model.Settings.WinsTarget, 7);
+  for (int player = 1; player <= 3; ++player) {
+    EXPECT_EQ(model.Players[player].Lives, 1) << player;
+    EXPECT_EQ(model.Players[player].Wins, 0) << player;
+  }
+  EXPECT_EQ(model.Players[4].Lives, 0);
+  EXPECT_EQ(model.Players[4].Wins, 0);
+}
+
+TEST_F(GameStartTest, AFileThatCannotBeOpenedKeepsTheDialogOpen) {
+  EXPECT_FALSE(game.StartButtonClick(FileGame("/nonexistent/levels.lvl")));
+  EXPECT_EQ(host.messages, Texts{"File not found"});
+  EXPECT_FALSE(host.gameTimerOn);
+  EXPECT_EQ(model.ScreenState, TitleScreen);
+}
+
+TEST_F(GameStartTest, SkipLevelsClampsTheNumberAndStartsAfterTheEndMarkerBefore) {
+  SkipTo("0");
+  EXPECT_EQ(model.LevelNumber, 1);
+  EXPECT_EQ(host.inputPrompts, Texts{"Skip Levels|Enter level number (1-82)."});
+  SkipTo(" -5 ");
+  EXPECT_EQ(model.LevelNumber, 1);
+  SkipTo("300");
+  EXPECT_EQ(model.LevelNumber, 82);
+  EXPECT_TRUE(model.Settings.LevelsSkipped);
+  EXPECT_TRUE(host.gameTimerOn);
+
+  // The level decoded is the one that follows the 81st end marker.
+  SkipTo("5");
+  const BoardGrid skipped = model.LevelGrid;
+  game.setBuiltInPos(game.BuiltInLevelStart(5));
+  game.ClearGrid();
+  game.DecodeBuiltInLevel();
+  EXPECT_EQ(model.LevelGrid, skipped);
+}
+
+TEST_F(GameStartTest, SkipLevelsRejectsTextThatIsNoWholeNumberAndIgnoresCancel) {
+  SkipTo("5x");
+  EXPECT_EQ(host.messages, Texts{"'5x' is not a valid integer value"});
+  SkipTo("99999999999");
+  EXPECT_EQ(host.messages.back(), "'99999999999' is not a valid integer value");
+  SkipTo("");
+  game.Startlevel1Click();  // cancelled: no answer queued
+  EXPECT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(model.ScreenState, TitleScreen);
+  EXPECT_FALSE(host.gameTimerOn);
+}
+
+TEST_F(GameStartTest, SkippingWhilePausedStartsTheLevelRunningWithTheDialogsControls) {
+  ASSERT_TRUE(game.StartButtonClick(BuiltInGame(1)));
+  game.Pause1Click();
+  ASSERT_TRUE(model.Settings.Paused);
+  host.newGameControls = BuiltInGame(2);
+  SkipTo("3");
+  EXPECT_FALSE(model.Settings.Paused);
+  EXPECT_EQ(model.ScreenState, BoardScreen);
+  EXPECT_TRUE(host.gameTimerOn);
+  EXPECT_EQ(model.Settings.PlayerCount, 2);
+  EXPECT_EQ(model.LevelNumber, 3);
+}
+
+TEST_F(GameStartTest, OnlyCtrlAloneWithF12AsksForALevel) {
+  game.FormKeyDown(VkF12, ShiftCtrl | ShiftShift);
+  game.FormKeyDown(VkF12, ShiftNone);
+  EXPECT_TRUE(host.inputPrompts.empty());
+  game.FormKeyDown(VkF12, ShiftCtrl);
+  EXPECT_EQ(host.inputPrompts.size(), 1u);
+}
+
+TEST_F(GameStartTest, CommandLineGameShowsItsFirstLevelPaused) {
+  TempDirectory directory("coilrun-start");
+  // One stream level: a normal brick at (20, 10), then the end marker.
+  const std::string file = directory.Write("one.lvl", {0xFF, 20, 10, 0xCE});
+  model.Settings.PlayerCount = 2;
+  game.StartCommandLineGame(file);
+  EXPECT_EQ(model.LevelNumber, 101);
+  EXPECT_EQ(model.ScreenState, PauseScreen);
+  EXPECT_TRUE(model.Settings.Paused);
+  EXPECT_FALSE(host.gameTimerOn);
+  EXPECT_FALSE(model.Settings.BuiltInLevels);
+  EXPECT_EQ(model.LevelGrid.at(20, 10).Occupied, 1);
+  EXPECT_EQ(model.Players[2].Lives, 5);
+
+  game.Pause1Click();
+  EXPECT_EQ(model.ScreenState, BoardScreen);
+  EXPECT_TRUE(host.gameTimerOn);
+}
+
+TEST_F(GameStartTest, CommandLineFileThatCannotBeOpenedLeavesTheTitle) {
+  game.StartCommandLineGame("/nonexistent/levels.lvl");
+  EXPECT_EQ(host.messages, Texts{"File not found"});
+  EXPECT_EQ(model.ScreenState, TitleScreen);
+  EXPECT_FALSE(model.Settings.Paused);
+}
+
+}  // namespace
+}  // namespace coilrun::testing
