@@ -10,7 +10,8 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("coilrun"));
 
-  const QString dataDirectory = coilrun::ResolveDataDirectory(application.arguments(), application.applicationDirPath());
+  const QString dataDirectory =
+      coilrun::ResolveDataDirectory(application.arguments(), application.applicationDirPath());
   if (dataDirectory.isEmpty()) {
     QMessageBox::critical(nullptr, QStringLiteral("coilrun"),
                           QStringLiteral("No writable directory for the game's files was found."));
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
   }
 
   coilrun::TMainForm mainForm(dataDirectory);
+  mainForm.adjustSize();
   mainForm.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, mainForm.size(),
                                            application.primaryScreen()->availableGeometry()));
   mainForm.show();

@@ -1,30 +1,89 @@
 #include "shell/main_form.h"
 
 #include <QCloseEvent>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLayout>
 #include <QMessageBox>
+#include <chrono>
 
+#include "shell/key_translation.h"
 #include "shell/settings_file.h"
+#include "shell/window_parts.h"
 
 namespace coilrun {
 
+void StartDemoGame(GameModel& model, GameView& view, Host& host);  // throwaway: shell/demo_game.cpp
+
 namespace {
-constexpr int kClientWidth = 512;
-constexpr int kClientHeight = 356;
+
+constexpr int kDesignTimerInterval = 70;
+
+// The fixed layout: the field's frame, the field 2 pixels inside it, the
+// report panel's frame 4 pixels below, its surface 1 pixel inside, and a
+// 4-pixel margin all round.
+constexpr int kMargin = 4;
+constexpr int kBackShapeWidth = kFieldWidth + 4;
+constexpr int kBackShapeHeight = kFieldHeight + 4;
+constexpr int kReportShapeTop = kMargin + kBackShapeHeight + 4;
+constexpr int kReportShapeHeight = kReportHeight + 2;
+constexpr int kClientWidth = kBackShapeWidth + 2 * kMargin;
+constexpr int kClientHeight = kReportShapeTop + kReportShapeHeight + kMargin;
+
+QString FromLatin1(const std::string& text) { return QString::fromLatin1(text.data(), std::ssize(text)); }
+
 }  // namespace
 
 TMainForm::TMainForm(const QString& dataDirectory, QWidget* parent)
-    : QWidget(parent), dataDirectory_(dataDirectory.toStdString()) {
+    : QMainWindow(parent), dataDirectory_(dataDirectory.toStdString()) {
   setWindowTitle(QStringLiteral("coilrun"));
-  setFixedSize(kClientWidth, kClientHeight);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setFocusPolicy(Qt::StrongFocus);
+  Timer.setTimerType(Qt::PreciseTimer);
+  Timer.setInterval(kDesignTimerInterval);
+  ReportTimer.setTimerType(Qt::PreciseTimer);
+  connect(&Timer, &QTimer::timeout, this, [this] { game_->TimerTimer(); });
+  connect(&ReportTimer, &QTimer::timeout, this, &TMainForm::ReportTimerTimer);
   FormCreate();
 }
 
+TMainForm::~TMainForm() = default;
+
+// The surfaces take their first colours from the settings, so the view is
+// made once they are loaded.
 void TMainForm::FormCreate() {
   SettingsFile = dataDirectory_ / "settings.dat";
   const SettingsLoadResult loaded = LoadSettings(model_, SettingsFile);
   if (loaded.error) QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(*loaded.error));
+  view_ = std::make_unique<SurfaceView>(model_);
+  game_ = std::make_unique<Game>(model_, *this, *view_);
+  LayOut();
+  StartDemoGame(model_, *view_, *this);
+}
+
+void TMainForm::LayOut() {
+  auto* client = new QWidget(this);
+  client->setFixedSize(kClientWidth, kClientHeight);
+  setCentralWidget(client);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  BackShape = new ShapeWidget(model_.Settings.BackColor, client);
+  BackShape->setObjectName(QStringLiteral("BackShape"));
+  BackShape->setGeometry(kMargin, kMargin, kBackShapeWidth, kBackShapeHeight);
+  PaintBox = new SurfaceWidget(view_->field(), client);
+  PaintBox->setObjectName(QStringLiteral("PaintBox"));
+  PaintBox->setGeometry(kMargin + 2, kMargin + 2, kFieldWidth, kFieldHeight);
+  ReportShape = new ShapeWidget(model_.Settings.ReportColor, client);
+  ReportShape->setObjectName(QStringLiteral("ReportShape"));
+  ReportShape->setGeometry(kMargin, kReportShapeTop, kBackShapeWidth, kReportShapeHeight);
+  ReportCanvas = new SurfaceWidget(view_->report(), client);
+  ReportCanvas->setObjectName(QStringLiteral("ReportCanvas"));
+  ReportCanvas->setGeometry(kMargin + 1, kReportShapeTop + 1, kReportWidth, kReportHeight);
+
+  view_->setChangeListener([this](Surface surface, const QRect& pixels) {
+    (surface == Surface::Field ? PaintBox : ReportCanvas)->update(pixels);
+  });
 }
 
 void TMainForm::FormClose() {
@@ -36,6 +95,53 @@ void TMainForm::FormClose() {
 void TMainForm::closeEvent(QCloseEvent* event) {
   FormClose();
   event->accept();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+  if (const std::optional<KeyDown> keyDown = TranslateKeyEvent(*event))
+    game_->FormKeyDown(keyDown->key, keyDown->shift);
+}
+
+void TMainForm::ReportTimerTimer() {}  // not yet: the moving report text arrives with the report panel
+
+void TMainForm::ShowMessage(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("coilrun"), FromLatin1(text), QMessageBox::Ok, this);
+  box.exec();
+}
+
+std::optional<std::string> TMainForm::InputBox(const std::string& caption, const std::string& prompt,
+                                               const std::string& initialText) {
+  bool accepted = false;
+  const QString text = QInputDialog::getText(this, FromLatin1(caption), FromLatin1(prompt), QLineEdit::Normal,
+                                             FromLatin1(initialText), &accepted);
+  if (!accepted) return std::nullopt;
+  return text.toLatin1().toStdString();
+}
+
+QTimer& TMainForm::TimerOf(GameTimer timer) { return timer == GameTimer::Game ? Timer : ReportTimer; }
+
+// Switching on a running timer leaves its beat where it is; QTimer::start
+// would begin the period afresh.
+void TMainForm::SetTimerEnabled(GameTimer timer, bool enabled) {
+  QTimer& qtimer = TimerOf(timer);
+  if (!enabled)
+    qtimer.stop();
+  else if (!qtimer.isActive())
+    qtimer.start();
+}
+
+bool TMainForm::TimerEnabled(GameTimer timer) const {
+  return (timer == GameTimer::Game ? Timer : ReportTimer).isActive();
+}
+
+void TMainForm::SetTimerInterval(GameTimer timer, int milliseconds) { TimerOf(timer).setInterval(milliseconds); }
+
+void TMainForm::MediaStop(MediaPlayer /*player*/) {}           // not yet: sound arrives later
+void TMainForm::MediaPlay(MediaPlayer /*player*/) {}           // not yet: sound arrives later
+void TMainForm::MediaPlayFromStart(MediaPlayer /*player*/) {}  // not yet: sound arrives later
+
+std::uint32_t TMainForm::ClockSeed() {
+  return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 }  // namespace coilrun
