@@ -40,8 +40,12 @@ TMainForm::TMainForm(const QString& dataDirectory, QWidget* parent)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFocusPolicy(Qt::StrongFocus);
+  Timer.setParent(this);
+  Timer.setObjectName(QStringLiteral("Timer"));
   Timer.setTimerType(Qt::PreciseTimer);
   Timer.setInterval(kDesignTimerInterval);
+  ReportTimer.setParent(this);
+  ReportTimer.setObjectName(QStringLiteral("ReportTimer"));
   ReportTimer.setTimerType(Qt::PreciseTimer);
   connect(&Timer, &QTimer::timeout, this, [this] { game_->TimerTimer(); });
   connect(&ReportTimer, &QTimer::timeout, this, &TMainForm::ReportTimerTimer);

@@ -22,6 +22,7 @@ class TMainForm : public QMainWindow, public Host {
   ~TMainForm() override;
 
   GameModel& model() { return model_; }
+  const SurfaceView& view() const { return *view_; }
 
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
@@ -50,6 +51,8 @@ class TMainForm : public QMainWindow, public Host {
   GameModel model_;
   std::unique_ptr<SurfaceView> view_;
   std::unique_ptr<Game> game_;
+  // Children of the window, like its other components, so that they can be
+  // found by name.
   QTimer Timer;
   QTimer ReportTimer;
   QWidget* BackShape = nullptr;
