@@ -17,6 +17,8 @@ constexpr int kReboundColor = 3;
 constexpr int kScoreColor = 4;
 constexpr int kLifeColor = 5;
 
+// Corner ellipses of the round looks; the disc is all corner.
+constexpr int kDisc = kCellPixels;
 constexpr int kRoundedCorner = 6;
 constexpr int kTargetCorner = 2;
 // The text cell of a brick's character or a target's number starts two
@@ -54,28 +56,23 @@ void SurfaceView::Draw_Brick_1(int x, int y) {
   painting.changed(CellRect(x, y));
 }
 
-void SurfaceView::Draw_Brick_2(int x, int y) {
+void SurfaceView::PaintRoundCell(int x, int y, Color fill, int cornerEllipse) {
   if (!OnField(x, y)) return;
   FieldPainting painting(*this);
-  PaintDisc(painting.painter(), x, y, ToQColor(model_.Settings.BrickColors[kDoorColor]));
+  painting.painter().drawImage(CellRect(x, y).topLeft(), stamps_.Rounded(ToQColor(fill), cornerEllipse));
   painting.changed(CellRect(x, y));
 }
 
-void SurfaceView::Draw_Brick_3(int x, int y) {
-  if (!OnField(x, y)) return;
-  FieldPainting painting(*this);
-  PaintDisc(painting.painter(), x, y, ToQColor(model_.Settings.BrickColors[kInOutColor]));
-  painting.changed(CellRect(x, y));
-}
+void SurfaceView::Draw_Brick_2(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kDoorColor], kDisc); }
+
+void SurfaceView::Draw_Brick_3(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kInOutColor], kDisc); }
 
 // The only kind drawn on an erased cell: a pushed rebound brick must not
 // keep the corners of the snake or brick it was pushed onto.
 void SurfaceView::Draw_Brick_4(int x, int y) {
-  if (!OnField(x, y)) return;
   FieldPainting painting(*this);
   ClearBrick(x, y);
-  PaintRoundedSquare(painting.painter(), x, y, ToQColor(model_.Settings.BrickColors[kReboundColor]), kRoundedCorner);
-  painting.changed(CellRect(x, y));
+  PaintRoundCell(x, y, model_.Settings.BrickColors[kReboundColor], kRoundedCorner);
 }
 
 // The cell holds the character's code minus 128, modulo 256; the character's
@@ -91,17 +88,11 @@ void SurfaceView::Draw_Brick_5(int x, int y) {
 }
 
 void SurfaceView::Draw_Brick_10(int x, int y) {
-  if (!OnField(x, y)) return;
-  FieldPainting painting(*this);
-  PaintRoundedSquare(painting.painter(), x, y, ToQColor(model_.Settings.BrickColors[kScoreColor]), kRoundedCorner);
-  painting.changed(CellRect(x, y));
+  PaintRoundCell(x, y, model_.Settings.BrickColors[kScoreColor], kRoundedCorner);
 }
 
 void SurfaceView::Draw_Brick_11(int x, int y) {
-  if (!OnField(x, y)) return;
-  FieldPainting painting(*this);
-  PaintRoundedSquare(painting.painter(), x, y, ToQColor(model_.Settings.BrickColors[kLifeColor]), kRoundedCorner);
-  painting.changed(CellRect(x, y));
+  PaintRoundCell(x, y, model_.Settings.BrickColors[kLifeColor], kRoundedCorner);
 }
 
 void SurfaceView::DrawBricks() {
@@ -132,8 +123,7 @@ void SurfaceView::DrawNumber() {
   const int y = model_.TargetY;
   if (!OnField(x, y)) return;
   FieldPainting painting(*this);
-  PaintRoundedSquare(painting.painter(), x, y, Qt::black, kTargetCorner);
-  painting.changed(CellRect(x, y));
+  PaintRoundCell(x, y, RgbColor(0, 0, 0), kTargetCorner);
   painting.changed(PaintText(painting.painter(), TextCorner(x, y), QString::number(model_.TargetNumber), numberFont_,
                              Qt::white, Qt::black));
 }

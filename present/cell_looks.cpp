@@ -5,9 +5,6 @@
 namespace coilrun {
 
 namespace {
-// QPainter outlines a rectangle of width w with pixels 0..w, so the shape
-// that covers exactly the cell's ten pixels is nine pixels wide.
-constexpr int kOutlinedSpan = kCellPixels - 1;
 constexpr char kSmallFace[] = "DejaVu Sans Mono";
 }  // namespace
 
@@ -23,19 +20,6 @@ void PaintSquare(QPainter& painter, int x, int y, const QColor& fill, bool frame
   }
   painter.fillRect(cell, Qt::black);
   painter.fillRect(cell.adjusted(1, 1, -1, -1), fill);
-}
-
-void PaintDisc(QPainter& painter, int x, int y, const QColor& fill) {
-  painter.setPen(QPen(Qt::black, 0));
-  painter.setBrush(fill);
-  painter.drawEllipse(QRect(CellRect(x, y).topLeft(), QSize(kOutlinedSpan, kOutlinedSpan)));
-}
-
-void PaintRoundedSquare(QPainter& painter, int x, int y, const QColor& fill, int cornerEllipse) {
-  painter.setPen(QPen(Qt::black, 0));
-  painter.setBrush(fill);
-  const double radius = cornerEllipse / 2.0;
-  painter.drawRoundedRect(QRect(CellRect(x, y).topLeft(), QSize(kOutlinedSpan, kOutlinedSpan)), radius, radius);
 }
 
 QFont SmallBoldFont(int cellHeight) {

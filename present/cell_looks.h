@@ -21,13 +21,6 @@ QRect CellRect(int x, int y);
 // black around an 8 x 8 fill.
 void PaintSquare(QPainter& painter, int x, int y, const QColor& fill, bool framed);
 
-// The inscribed ellipse with a black outline; the corners keep what was there.
-void PaintDisc(QPainter& painter, int x, int y, const QColor& fill);
-
-// The square with corners rounded by an ellipse of cornerEllipse x
-// cornerEllipse pixels and a black outline; the corners keep what was there.
-void PaintRoundedSquare(QPainter& painter, int x, int y, const QColor& fill, int cornerEllipse);
-
 // The bold face written on bricks and targets, sized so that its text cell
 // (ascent plus descent) is cellHeight pixels high, or as near below as the
 // face allows. Drawn without smoothing, so that the letters stay crisp

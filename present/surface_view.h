@@ -12,6 +12,7 @@
 
 #include "engine/game_view.h"
 #include "engine/model.h"
+#include "present/shape_stamps.h"
 
 namespace coilrun {
 
@@ -80,6 +81,7 @@ class SurfaceView : public GameView {
     SurfaceView& view_;
   };
 
+  void PaintRoundCell(int x, int y, Color fill, int cornerEllipse);
   void PaintSegment(FieldPainting& painting, int player, int entry);
 
   const GameModel& model_;
@@ -87,6 +89,7 @@ class SurfaceView : public GameView {
   QImage report_;
   QFont characterFont_;
   QFont numberFont_;
+  ShapeStamps stamps_;
   QPainter fieldPainter_;
   int fieldPaintingDepth_ = 0;
   QRect fieldChanged_;

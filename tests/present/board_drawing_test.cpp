@@ -134,6 +134,24 @@ TEST_F(BoardDrawingTest, ReboundBrickErasesItsCellFirstWhileOtherRoundKindsKeepT
   }
 }
 
+TEST_F(BoardDrawingTest, RoundLooksAreSymmetricAndTheDiscIsRounderThanTheRoundedSquare) {
+  view.Draw_Brick_2(1, 1);
+  view.Draw_Brick_10(3, 1);
+  for (const int x : {1, 3}) {
+    const std::vector<QColor> pixels = CellPixels(x, 1);
+    for (int row = 0; row < 10; ++row) {
+      for (int column = 0; column < 10; ++column) {
+        EXPECT_EQ(pixels[10 * row + column], pixels[10 * row + 9 - column]) << x << ": " << column << "," << row;
+        EXPECT_EQ(pixels[10 * row + column], pixels[10 * (9 - row) + column]) << x << ": " << column << "," << row;
+      }
+    }
+    EXPECT_EQ(pixels[0], kGreen);
+    EXPECT_EQ(pixels[4], Qt::black);
+  }
+  EXPECT_GT(CountInCell(1, 1, kGreen), CountInCell(3, 1, kGreen));
+  EXPECT_GT(CountInCell(3, 1, kGreen), 0);
+}
+
 TEST_F(BoardDrawingTest, SnakeLaidBrickKeepsItsSnakesColourAndFollowsSnakeFrame) {
   Put(7, 8, static_cast<std::int32_t>(RgbColor(0xFF, 0xFF, 0x00)), SnakeBrickMark);
   model.Settings.SnakeFrame = true;
