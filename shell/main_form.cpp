@@ -40,13 +40,13 @@ TMainForm::TMainForm(const QString& dataDirectory, QWidget* parent)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFocusPolicy(Qt::StrongFocus);
-  Timer.setParent(this);
+  for (QTimer* timer : {&Timer, &ReportTimer}) {
+    timer->setParent(this);
+    timer->setTimerType(Qt::PreciseTimer);
+  }
   Timer.setObjectName(QStringLiteral("Timer"));
-  Timer.setTimerType(Qt::PreciseTimer);
   Timer.setInterval(kDesignTimerInterval);
-  ReportTimer.setParent(this);
   ReportTimer.setObjectName(QStringLiteral("ReportTimer"));
-  ReportTimer.setTimerType(Qt::PreciseTimer);
   connect(&Timer, &QTimer::timeout, this, [this] { game_->TimerTimer(); });
   connect(&ReportTimer, &QTimer::timeout, this, &TMainForm::ReportTimerTimer);
   FormCreate();
@@ -63,6 +63,7 @@ void TMainForm::FormCreate() {
   view_ = std::make_unique<SurfaceView>(model_);
   game_ = std::make_unique<Game>(model_, *this, *view_);
   LayOut();
+  ReportTimer.setInterval(model_.Settings.ReportInterval);
   StartDemoGame(model_, *view_, *this);
 }
 
@@ -72,18 +73,19 @@ void TMainForm::LayOut() {
   setCentralWidget(client);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  BackShape = new ShapeWidget(model_.Settings.BackColor, client);
-  BackShape->setObjectName(QStringLiteral("BackShape"));
-  BackShape->setGeometry(kMargin, kMargin, kBackShapeWidth, kBackShapeHeight);
-  PaintBox = new SurfaceWidget(view_->field(), client);
-  PaintBox->setObjectName(QStringLiteral("PaintBox"));
-  PaintBox->setGeometry(kMargin + 2, kMargin + 2, kFieldWidth, kFieldHeight);
-  ReportShape = new ShapeWidget(model_.Settings.ReportColor, client);
-  ReportShape->setObjectName(QStringLiteral("ReportShape"));
-  ReportShape->setGeometry(kMargin, kReportShapeTop, kBackShapeWidth, kReportShapeHeight);
-  ReportCanvas = new SurfaceWidget(view_->report(), client);
-  ReportCanvas->setObjectName(QStringLiteral("ReportCanvas"));
-  ReportCanvas->setGeometry(kMargin + 1, kReportShapeTop + 1, kReportWidth, kReportHeight);
+  const auto place = [](QWidget* component, const char* name, const QRect& geometry) {
+    component->setObjectName(QLatin1String(name));
+    component->setGeometry(geometry);
+    return component;
+  };
+  BackShape = place(new ShapeWidget(model_.Settings.BackColor, client), "BackShape",
+                    {kMargin, kMargin, kBackShapeWidth, kBackShapeHeight});
+  PaintBox = place(new SurfaceWidget(view_->field(), client), "PaintBox",
+                   {kMargin + 2, kMargin + 2, kFieldWidth, kFieldHeight});
+  ReportShape = place(new ShapeWidget(model_.Settings.ReportColor, client), "ReportShape",
+                      {kMargin, kReportShapeTop, kBackShapeWidth, kReportShapeHeight});
+  ReportCanvas = place(new SurfaceWidget(view_->report(), client), "ReportCanvas",
+                       {kMargin + 1, kReportShapeTop + 1, kReportWidth, kReportHeight});
 
   view_->setChangeListener([this](Surface surface, const QRect& pixels) {
     (surface == Surface::Field ? PaintBox : ReportCanvas)->update(pixels);
