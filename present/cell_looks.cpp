@@ -5,6 +5,8 @@
 namespace coilrun {
 
 namespace {
+// Narrow and of even width: every character, written two pixels into its
+// brick, stays within the brick's ten pixels.
 constexpr char kSmallFace[] = "DejaVu Sans Mono";
 }  // namespace
 

@@ -10,8 +10,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("coilrun"));
 
-  const QString dataDirectory =
-      coilrun::ResolveDataDirectory(application.arguments(), application.applicationDirPath());
+  const QString dataDirectory = coilrun::ResolveDataDirectory(application.arguments(), application.applicationDirPath());
   if (dataDirectory.isEmpty()) {
     QMessageBox::critical(nullptr, QStringLiteral("coilrun"),
                           QStringLiteral("No writable directory for the game's files was found."));
