@@ -1,42 +1,41 @@
 // One beat of four snakes, on an empty field and on a level with bricks of
-// every kind, with a view that draws nothing.
+// every kind, with a view that draws nothing and with the real painter.
 #include <benchmark/benchmark.h>
 
+#include <array>
+
+#include "bench/four_snakes.h"
 #include "bench/silent_game.h"
 #include "engine/game.h"
+#include "present/surface_view.h"
 
 namespace coilrun {
 namespace {
 
-void BM_BeatOfFourSnakes(benchmark::State& state) {
-  GameModel model;
+template <typename View>
+void BeatOfFourSnakes(benchmark::State& state, GameModel& model, View& view) {
   IdleHost host;
-  SilentView view;
   Game game(model, host, view);
-  model.ScreenState = BoardScreen;
-  model.Settings.PlayerCount = 4;
-  model.Settings.Wrap = true;
-  // Off every lane, so that no snake eats, grows into itself and crashes.
-  model.TargetX = 25;
-  model.TargetY = 15;
-  model.TargetNumber = 1;
-  const int rows[] = {0, 1, 28, 0, 29};
-  for (int player = 1; player <= 4; ++player) {
-    PlayerState& snake = model.Players[player];
-    snake.Lives = 5;
-    snake.Length = 46;
-    snake.Direction = Direction::Right;
-    for (int k = 1; k <= snake.Length + 1; ++k) {
-      snake.BodyX[k] = 10;
-      snake.BodyY[k] = rows[player];
-    }
-  }
+  PlaceFourSnakes(model);
   for (auto _ : state) {
     game.TimerTimer();
     benchmark::ClobberMemory();
   }
 }
+
+void BM_BeatOfFourSnakes(benchmark::State& state) {
+  GameModel model;
+  SilentView view;
+  BeatOfFourSnakes(state, model, view);
+}
 BENCHMARK(BM_BeatOfFourSnakes)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_BeatOfFourSnakesDrawn(benchmark::State& state) {
+  GameModel model;
+  SurfaceView view(model);
+  BeatOfFourSnakes(state, model, view);
+}
+BENCHMARK(BM_BeatOfFourSnakesDrawn)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void Lay(GameModel& model, int x, int y, std::int32_t content, std::array<std::uint8_t, 8> extra = {}) {
   model.LevelGrid.at(x, y) = BoardCell{content, 1, extra};
@@ -64,10 +63,9 @@ void LayBrickLevel(GameModel& model) {
   }
 }
 
-void BM_BeatOnABrickLevel(benchmark::State& state) {
-  GameModel model;
+template <typename View>
+void BeatOnABrickLevel(benchmark::State& state, GameModel& model, View& view) {
   IdleHost host;
-  SilentView view;
   Game game(model, host, view);
   model.Settings.PlayerCount = 4;
   model.Settings.Wrap = true;
@@ -82,9 +80,20 @@ void BM_BeatOnABrickLevel(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
 }
+
+void BM_BeatOnABrickLevel(benchmark::State& state) {
+  GameModel model;
+  SilentView view;
+  BeatOnABrickLevel(state, model, view);
+}
 BENCHMARK(BM_BeatOnABrickLevel)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_BeatOnABrickLevelDrawn(benchmark::State& state) {
+  GameModel model;
+  SurfaceView view(model);
+  BeatOnABrickLevel(state, model, view);
+}
+BENCHMARK(BM_BeatOnABrickLevelDrawn)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace coilrun
-
-BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 // The beat of the game timer and the steering of the four snakes.
 #include <algorithm>
 
+#include "engine/brick_kinds.h"
 #include "engine/game.h"
 #include "engine/keys.h"
 
@@ -97,22 +98,7 @@ void Game::SnakeToBrick(int player) {
   cell.Extra[0] = SnakeBrickMark;
 }
 
-void Game::RedrawCell(int x, int y) {
-  const std::int32_t content = model_.LevelGrid.at(x, y).Content;
-  if (IsNormalContent(content)) {
-    view_.Draw_Brick_1(x, y);
-    return;
-  }
-  switch (-content) {
-    case DoorBrick: view_.Draw_Brick_2(x, y); break;
-    case InOutBrick: view_.Draw_Brick_3(x, y); break;
-    case ReboundBrick: view_.Draw_Brick_4(x, y); break;
-    case CharacterBrick: view_.Draw_Brick_5(x, y); break;
-    case ScoreBrick: view_.Draw_Brick_10(x, y); break;
-    case LifeBrick: view_.Draw_Brick_11(x, y); break;
-    default: break;  // Content 0 or an unknown kind is no brick
-  }
-}
+void Game::RedrawCell(int x, int y) { DrawCellByKind(view_, x, y, model_.LevelGrid.at(x, y).Content); }
 
 void Game::RotateSnake(int key) {
   if (model_.Settings.Paused) return;

@@ -16,10 +16,9 @@ bool UsableDirectory(const QString& path) {
 
 }  // namespace
 
-QString ResolveDataDirectory(const QStringList& arguments, const QString& programDirectory) {
-  const qsizetype option = arguments.indexOf(QStringLiteral("--data-dir"));
-  if (option >= 0 && option + 1 < arguments.size()) {
-    const QString chosen = QDir(arguments.at(option + 1)).absolutePath();
+QString ResolveDataDirectory(const QString& chosenDirectory, const QString& programDirectory) {
+  if (!chosenDirectory.isEmpty()) {
+    const QString chosen = QDir(chosenDirectory).absolutePath();
     return UsableDirectory(chosen) ? chosen : QString();
   }
   if (UsableDirectory(programDirectory)) return programDirectory;

@@ -1,33 +1,107 @@
 #include "shell/main_form.h"
 
 #include <QCloseEvent>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLayout>
 #include <QMessageBox>
+#include <chrono>
 
+#include "shell/key_translation.h"
 #include "shell/settings_file.h"
+#include "shell/window_parts.h"
 
 namespace coilrun {
 
 namespace {
-constexpr int kClientWidth = 512;
-constexpr int kClientHeight = 356;
+
+constexpr int kDesignTimerInterval = 70;
+// Levels numbered from here on come from a level file held open.
+constexpr int kFirstFileLevelNumber = 101;
+
+// The fixed layout: the field's frame, the field 2 pixels inside it, the
+// report panel's frame 4 pixels below, its surface 1 pixel inside, and a
+// 4-pixel margin all round.
+constexpr int kMargin = 4;
+constexpr int kBackShapeWidth = kFieldWidth + 4;
+constexpr int kBackShapeHeight = kFieldHeight + 4;
+constexpr int kReportShapeTop = kMargin + kBackShapeHeight + 4;
+constexpr int kReportShapeHeight = kReportHeight + 2;
+constexpr int kClientWidth = kBackShapeWidth + 2 * kMargin;
+constexpr int kClientHeight = kReportShapeTop + kReportShapeHeight + kMargin;
+
+QString FromLatin1(const std::string& text) { return QString::fromLatin1(text.data(), std::ssize(text)); }
+
 }  // namespace
 
-TMainForm::TMainForm(const QString& dataDirectory, QWidget* parent)
-    : QWidget(parent), dataDirectory_(dataDirectory.toStdString()) {
+TMainForm::TMainForm(const QString& dataDirectory, const QString& levelFileName, QWidget* parent)
+    : QMainWindow(parent), dataDirectory_(dataDirectory.toStdString()) {
   setWindowTitle(QStringLiteral("coilrun"));
-  setFixedSize(kClientWidth, kClientHeight);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  FormCreate();
+  setFocusPolicy(Qt::StrongFocus);
+  for (QTimer* timer : {&Timer, &ReportTimer}) {
+    timer->setParent(this);
+    timer->setTimerType(Qt::PreciseTimer);
+  }
+  Timer.setObjectName(QStringLiteral("Timer"));
+  Timer.setInterval(kDesignTimerInterval);
+  ReportTimer.setObjectName(QStringLiteral("ReportTimer"));
+  connect(&Timer, &QTimer::timeout, this, [this] { game_->TimerTimer(); });
+  connect(&ReportTimer, &QTimer::timeout, this, &TMainForm::ReportTimerTimer);
+  FormCreate(levelFileName);
 }
 
-void TMainForm::FormCreate() {
+TMainForm::~TMainForm() = default;
+
+// The surfaces take their first colours from the settings, so the view is
+// made once they are loaded.
+void TMainForm::FormCreate(const QString& levelFileName) {
   SettingsFile = dataDirectory_ / "settings.dat";
   const SettingsLoadResult loaded = LoadSettings(model_, SettingsFile);
   if (loaded.error) QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(*loaded.error));
+  view_ = std::make_unique<SurfaceView>(model_);
+  game_ = std::make_unique<Game>(model_, *this, *view_);
+  LayOut();
+  game_->CopyBuiltInLevels();
+  model_.ScreenState = TitleScreen;
+  if (!levelFileName.isEmpty()) game_->StartCommandLineGame(levelFileName.toStdString());
+  ReportTimer.setInterval(model_.Settings.ReportInterval);
+}
+
+void TMainForm::LayOut() {
+  auto* client = new QWidget(this);
+  client->setFixedSize(kClientWidth, kClientHeight);
+  setCentralWidget(client);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  const auto place = [](QWidget* component, const char* name, const QRect& geometry) {
+    component->setObjectName(QLatin1String(name));
+    component->setGeometry(geometry);
+    return component;
+  };
+  BackShape = place(new ShapeWidget(model_.Settings.BackColor, client), "BackShape",
+                    {kMargin, kMargin, kBackShapeWidth, kBackShapeHeight});
+  PaintBox = place(new SurfaceWidget(view_->field(), client), "PaintBox",
+                   {kMargin + 2, kMargin + 2, kFieldWidth, kFieldHeight});
+  ReportShape = place(new ShapeWidget(model_.Settings.ReportColor, client), "ReportShape",
+                      {kMargin, kReportShapeTop, kBackShapeWidth, kReportShapeHeight});
+  ReportCanvas = place(new SurfaceWidget(view_->report(), client), "ReportCanvas",
+                       {kMargin + 1, kReportShapeTop + 1, kReportWidth, kReportHeight});
+
+  view_->setChangeListener([this](Surface surface, const QRect& pixels) {
+    (surface == Surface::Field ? PaintBox : ReportCanvas)->update(pixels);
+  });
 }
 
 void TMainForm::FormClose() {
+  if (model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen) {
+    Timer.stop();
+    for (int player = 1; player <= model_.Settings.PlayerCount; ++player) {
+      if (model_.Players[player].Lives > 0) game_->ReWriteHS(player);
+    }
+    if (model_.LevelNumber >= kFirstFileLevelNumber) game_->CloseLevelFile();
+  }
   // A failed save is reported, but never keeps the player from closing the game.
   if (const auto error = SaveSettings(model_, SettingsFile))
     QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(*error));
@@ -36,6 +110,72 @@ void TMainForm::FormClose() {
 void TMainForm::closeEvent(QCloseEvent* event) {
   FormClose();
   event->accept();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F2 && !event->isAutoRepeat()) New1Click();
+  if (const std::optional<KeyDown> keyDown = TranslateKeyEvent(*event))
+    game_->FormKeyDown(keyDown->key, keyDown->shift);
+}
+
+// F2 offers a new game only when none is in play or paused.
+void TMainForm::New1Click() {
+  const bool gameOnBoard = model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen;
+  if (gameOnBoard || model_.Settings.Paused) return;
+  game_->StartButtonClick(NewGameControls());  // not yet: the new game dialog; starts the last game's choices
+}
+
+NewGameChoice TMainForm::NewGameControls() {
+  const GameSettings& settings = model_.Settings;
+  NewGameChoice choice;
+  choice.PlayerCount = settings.PlayerCount;
+  choice.Competition = settings.Competition;
+  choice.WinsTarget = settings.WinsTarget;
+  choice.BuiltIn = settings.BuiltInLevels || settings.LevelFileName.empty();
+  choice.LevelFile = settings.LevelFileName;
+  return choice;
+}
+
+void TMainForm::ReportTimerTimer() {}  // not yet: the moving report text arrives with the report panel
+
+void TMainForm::ShowMessage(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("coilrun"), FromLatin1(text), QMessageBox::Ok, this);
+  box.exec();
+}
+
+std::optional<std::string> TMainForm::InputBox(const std::string& caption, const std::string& prompt,
+                                               const std::string& initialText) {
+  bool accepted = false;
+  const QString text = QInputDialog::getText(this, FromLatin1(caption), FromLatin1(prompt), QLineEdit::Normal,
+                                             FromLatin1(initialText), &accepted);
+  if (!accepted) return std::nullopt;
+  return text.toLatin1().toStdString();
+}
+
+QTimer& TMainForm::TimerOf(GameTimer timer) { return timer == GameTimer::Game ? Timer : ReportTimer; }
+
+// Switching on a running timer leaves its beat where it is; QTimer::start
+// would begin the period afresh.
+void TMainForm::SetTimerEnabled(GameTimer timer, bool enabled) {
+  QTimer& qtimer = TimerOf(timer);
+  if (!enabled)
+    qtimer.stop();
+  else if (!qtimer.isActive())
+    qtimer.start();
+}
+
+bool TMainForm::TimerEnabled(GameTimer timer) const {
+  return (timer == GameTimer::Game ? Timer : ReportTimer).isActive();
+}
+
+void TMainForm::SetTimerInterval(GameTimer timer, int milliseconds) { TimerOf(timer).setInterval(milliseconds); }
+
+void TMainForm::MediaStop(MediaPlayer /*player*/) {}           // not yet: sound arrives later
+void TMainForm::MediaPlay(MediaPlayer /*player*/) {}           // not yet: sound arrives later
+void TMainForm::MediaPlayFromStart(MediaPlayer /*player*/) {}  // not yet: sound arrives later
+
+std::uint32_t TMainForm::ClockSeed() {
+  return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 }  // namespace coilrun

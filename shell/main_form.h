@@ -1,29 +1,67 @@
-// The main window: the field, the report panel and the menus.
+// The main window: the field, the report panel, the timers and the keys. It
+// owns the game and carries out what the game asks of the window.
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
+#include <QTimer>
 #include <filesystem>
+#include <memory>
 
+#include "engine/game.h"
+#include "engine/host.h"
 #include "engine/model.h"
+#include "present/surface_view.h"
 
 namespace coilrun {
 
-class TMainForm : public QWidget {
+class TMainForm : public QMainWindow, public Host {
   Q_OBJECT
 
  public:
-  explicit TMainForm(const QString& dataDirectory, QWidget* parent = nullptr);
+  // A non-empty level file name starts a game on that file, paused.
+  TMainForm(const QString& dataDirectory, const QString& levelFileName, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  GameModel& model() { return model_; }
+  const SurfaceView& view() const { return *view_; }
+
+  void ShowMessage(const std::string& text) override;
+  std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
+                                      const std::string& initialText) override;
+  void SetTimerEnabled(GameTimer timer, bool enabled) override;
+  bool TimerEnabled(GameTimer timer) const override;
+  void SetTimerInterval(GameTimer timer, int milliseconds) override;
+  void MediaStop(MediaPlayer player) override;
+  void MediaPlay(MediaPlayer player) override;
+  void MediaPlayFromStart(MediaPlayer player) override;
+  NewGameChoice NewGameControls() override;
+  std::uint32_t ClockSeed() override;
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void FormCreate();
+  void FormCreate(const QString& levelFileName);
   void FormClose();
+  void New1Click();
+  void LayOut();
+  void ReportTimerTimer();
+  QTimer& TimerOf(GameTimer timer);
 
   std::filesystem::path dataDirectory_;
   std::filesystem::path SettingsFile;
   GameModel model_;
+  std::unique_ptr<SurfaceView> view_;
+  std::unique_ptr<Game> game_;
+  // Children of the window, like its other components, so that they can be
+  // found by name.
+  QTimer Timer;
+  QTimer ReportTimer;
+  QWidget* BackShape = nullptr;
+  QWidget* PaintBox = nullptr;
+  QWidget* ReportShape = nullptr;
+  QWidget* ReportCanvas = nullptr;
 };
 
 }  // namespace coilrun

@@ -29,11 +29,11 @@ constexpr std::size_t kReportColorAt = 400;
 constexpr std::size_t kPlayerCountAt = 404;
 
 // The thirteen flags at offsets 0..12, in file order.
-constexpr bool GameSettings::* kFlags[] = {
-    &GameSettings::SnakeFrame, &GameSettings::BrickFrame,    &GameSettings::MixBricksColors,
-    &GameSettings::ShowMessages, &GameSettings::Wrap,        &GameSettings::Long,
-    &GameSettings::Sounds,     &GameSettings::Music,         &GameSettings::NoSoundFiles,
-    &GameSettings::Paused,     &GameSettings::LevelsSkipped, &GameSettings::BuiltInLevels,
+constexpr bool GameSettings::*kFlags[] = {
+    &GameSettings::SnakeFrame,   &GameSettings::BrickFrame,    &GameSettings::MixBricksColors,
+    &GameSettings::ShowMessages, &GameSettings::Wrap,          &GameSettings::Long,
+    &GameSettings::Sounds,       &GameSettings::Music,         &GameSettings::NoSoundFiles,
+    &GameSettings::Paused,       &GameSettings::LevelsSkipped, &GameSettings::BuiltInLevels,
     &GameSettings::Competition,
 };
 

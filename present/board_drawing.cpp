@@ -1,0 +1,157 @@
+// Bricks, snakes and the numbered target on the field.
+#include <algorithm>
+
+#include "engine/brick_colors.h"
+#include "engine/brick_kinds.h"
+#include "present/cell_looks.h"
+#include "present/surface_view.h"
+
+namespace coilrun {
+
+namespace {
+
+// Entries of BrickColors; entry 0 belongs to the normal bricks.
+constexpr int kDoorColor = 1;
+constexpr int kInOutColor = 2;
+constexpr int kReboundColor = 3;
+constexpr int kScoreColor = 4;
+constexpr int kLifeColor = 5;
+
+// Corner ellipses of the round looks; the disc is all corner.
+constexpr int kDisc = kCellPixels;
+constexpr int kRoundedCorner = 6;
+constexpr int kTargetCorner = 2;
+// The text cell of a brick's character or a target's number starts two
+// pixels into the cell.
+constexpr int kTextIndent = 2;
+
+// Column 50 and row 30 of the grid lie outside the surface, as would any cell
+// of a head that left the field; nothing of them can be seen.
+bool OnField(int x, int y) { return x >= 0 && x < kFieldColumns && y >= 0 && y < kFieldRows; }
+
+bool ValidPlayer(int player) { return player >= 1 && player <= kMaxPlayers; }
+
+QPoint TextCorner(int x, int y) { return CellRect(x, y).topLeft() + QPoint(kTextIndent, 0); }
+
+struct NormalBrickLook {
+  QColor fill;
+  bool framed;
+};
+
+// A brick laid by a snake keeps its snake's colour and is framed like the
+// snakes are; every other normal brick takes the level's brick colour.
+NormalBrickLook LookOfNormalBrick(const GameModel& model, int x, int y) {
+  const BoardCell& cell = model.LevelGrid.at(x, y);
+  if (cell.Extra[0] == SnakeBrickMark) return {ToQColor(static_cast<Color>(cell.Content)), model.Settings.SnakeFrame};
+  return {ToQColor(BrickColorAt(model, x, y)), model.Settings.BrickFrame};
+}
+
+}  // namespace
+
+void SurfaceView::Draw_Brick_1(int x, int y) {
+  if (!OnField(x, y)) return;
+  FieldPainting painting(*this);
+  const NormalBrickLook look = LookOfNormalBrick(model_, x, y);
+  PaintSquare(painting.painter(), x, y, look.fill, look.framed);
+  painting.changed(CellRect(x, y));
+}
+
+void SurfaceView::PaintRoundCell(int x, int y, Color fill, int cornerEllipse) {
+  if (!OnField(x, y)) return;
+  FieldPainting painting(*this);
+  painting.painter().drawImage(CellRect(x, y).topLeft(), stamps_.Rounded(ToQColor(fill), cornerEllipse));
+  painting.changed(CellRect(x, y));
+}
+
+void SurfaceView::Draw_Brick_2(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kDoorColor], kDisc); }
+
+void SurfaceView::Draw_Brick_3(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kInOutColor], kDisc); }
+
+// The only kind drawn on an erased cell: a pushed rebound brick must not
+// keep the corners of the snake or brick it was pushed onto.
+void SurfaceView::Draw_Brick_4(int x, int y) {
+  FieldPainting painting(*this);
+  ClearBrick(x, y);
+  PaintRoundCell(x, y, model_.Settings.BrickColors[kReboundColor], kRoundedCorner);
+}
+
+// The cell holds the character's code minus 128, modulo 256; the character's
+// text cell is one pixel taller than the brick and reaches into the row below.
+void SurfaceView::Draw_Brick_5(int x, int y) {
+  if (!OnField(x, y)) return;
+  FieldPainting painting(*this);
+  Draw_Brick_1(x, y);
+  const auto code = static_cast<std::uint8_t>(model_.LevelGrid.at(x, y).Extra[0] + 128);
+  const QString character(QChar::fromLatin1(static_cast<char>(code)));
+  painting.changed(PaintText(painting.painter(), TextCorner(x, y), character, characterFont_, Qt::white,
+                             LookOfNormalBrick(model_, x, y).fill));
+}
+
+void SurfaceView::Draw_Brick_10(int x, int y) {
+  PaintRoundCell(x, y, model_.Settings.BrickColors[kScoreColor], kRoundedCorner);
+}
+
+void SurfaceView::Draw_Brick_11(int x, int y) {
+  PaintRoundCell(x, y, model_.Settings.BrickColors[kLifeColor], kRoundedCorner);
+}
+
+void SurfaceView::DrawBricks() {
+  FieldPainting painting(*this);
+  for (int x = 0; x < kGridColumns; ++x) {
+    for (int y = 0; y < kGridRows; ++y) {
+      const BoardCell& cell = model_.LevelGrid.at(x, y);
+      if (cell.Occupied != 0) DrawCellByKind(*this, x, y, cell.Content);
+    }
+  }
+}
+
+void SurfaceView::ClearBrick(int x, int y) {
+  if (!OnField(x, y)) return;
+  FieldPainting painting(*this);
+  painting.painter().fillRect(CellRect(x, y), ToQColor(model_.Settings.BackColor));
+  painting.changed(CellRect(x, y));
+}
+
+void SurfaceView::ClearBoard() {
+  FieldPainting painting(*this);
+  painting.painter().fillRect(field_.rect(), ToQColor(model_.Settings.BackColor));
+  painting.changed(field_.rect());
+}
+
+void SurfaceView::DrawNumber() {
+  const int x = model_.TargetX;
+  const int y = model_.TargetY;
+  if (!OnField(x, y)) return;
+  FieldPainting painting(*this);
+  PaintRoundCell(x, y, RgbColor(0, 0, 0), kTargetCorner);
+  painting.changed(PaintText(painting.painter(), TextCorner(x, y), QString::number(model_.TargetNumber), numberFont_,
+                             Qt::white, Qt::black));
+}
+
+void SurfaceView::PaintSegment(FieldPainting& painting, int player, int entry) {
+  const PlayerState& snake = model_.Players[player];
+  const int x = snake.BodyX[entry];
+  const int y = snake.BodyY[entry];
+  if (!OnField(x, y)) return;
+  PaintSquare(painting.painter(), x, y, ToQColor(snake.Color), model_.Settings.SnakeFrame);
+  painting.changed(CellRect(x, y));
+}
+
+void SurfaceView::DrawSnake(int player) {
+  if (!ValidPlayer(player)) return;
+  {
+    FieldPainting painting(*this);
+    PaintSegment(painting, player, 1);
+  }
+  ShowScore(player);
+}
+
+// Entry Length is the cell the last step erased; it is no part of the snake.
+void SurfaceView::DrawWholeSnake(int player) {
+  if (!ValidPlayer(player)) return;
+  FieldPainting painting(*this);
+  const int lastEntry = std::min(model_.Players[player].Length - 1, kBodyCapacity);
+  for (int entry = 1; entry <= lastEntry; ++entry) PaintSegment(painting, player, entry);
+}
+
+}  // namespace coilrun

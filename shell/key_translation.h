@@ -1,0 +1,23 @@
+// Turns the window's key events into the virtual-key codes and shift state
+// that the game's keyboard handler works with.
+#pragma once
+
+#include <QKeyEvent>
+#include <optional>
+
+namespace coilrun {
+
+struct KeyDown {
+  int key;
+  unsigned shift;
+
+  friend bool operator==(const KeyDown&, const KeyDown&) = default;
+};
+
+// Nothing for keys the game has no code for, and nothing for the repeats of
+// a held pause or skip-level key: those would switch the pause on and off or
+// reopen the prompt for as long as the key is held. Repeats of the steering
+// keys pass: a held key repeats the direction the snake already has.
+std::optional<KeyDown> TranslateKeyEvent(const QKeyEvent& event);
+
+}  // namespace coilrun

@@ -1,0 +1,168 @@
+#include "shell/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "shell/command_line.h"
+#include "shell/settings_file.h"
+
+namespace coilrun {
+namespace {
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  QWidget& Child(const char* name) {
+    auto* child = form.findChild<QWidget*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return *child;
+  }
+
+  // Player 1 alone on the board, heading right from (9, 1).
+  void PlacePlayerOne() {
+    GameModel& model = form.model();
+    model.ScreenState = BoardScreen;
+    model.Settings.Paused = false;
+    PlayerState& snake = model.Players[1];
+    snake.Lives = 5;
+    snake.Length = kStartLength;
+    snake.Direction = Direction::Right;
+    snake.BodyX.fill(8);
+    snake.BodyY.fill(1);
+    snake.BodyX[1] = 9;
+  }
+
+  QTemporaryDir dataDirectory;
+  TMainForm form{dataDirectory.path(), QString()};
+};
+
+TEST_F(MainFormTest, HasTheFixedLayoutWithTheExactClientArea) {
+  form.show();
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("coilrun"));
+  EXPECT_EQ(form.centralWidget()->geometry().size(), QSize(512, 356));
+  EXPECT_EQ(form.minimumSize(), form.maximumSize());
+  EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+
+  EXPECT_EQ(Child("BackShape").geometry(), QRect(4, 4, 504, 304));
+  EXPECT_EQ(Child("PaintBox").geometry(), QRect(6, 6, 500, 300));
+  EXPECT_EQ(Child("ReportShape").geometry(), QRect(4, 312, 504, 40));
+  EXPECT_EQ(Child("ReportCanvas").geometry(), QRect(5, 313, 502, 38));
+}
+
+TEST_F(MainFormTest, ShowsTheSurfacesInsideTheirBlackOutlinedShapes) {
+  form.show();
+  const QImage client = form.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(client.pixelColor(4, 4), Qt::black);
+  EXPECT_EQ(client.pixelColor(507, 307), Qt::black);
+  EXPECT_EQ(client.pixelColor(5, 5), QColor(0x00, 0xFF, 0x00));  // BackColor between outline and field
+  EXPECT_EQ(client.pixelColor(4, 312), Qt::black);
+  EXPECT_EQ(client.pixelColor(507, 351), Qt::black);
+  EXPECT_EQ(client.pixelColor(5, 313), QColor(0xFF, 0x00, 0x00));  // ReportColor
+
+  // Every repaint copies what was drawn, so nothing is lost when the window
+  // is covered and uncovered.
+  EXPECT_EQ(client.copy(6, 6, 500, 300), form.view().field());
+  EXPECT_EQ(Child("PaintBox").grab().toImage().convertToFormat(QImage::Format_RGB32), form.view().field());
+  EXPECT_EQ(Child("ReportCanvas").grab().toImage().convertToFormat(QImage::Format_RGB32), form.view().report());
+}
+
+TEST_F(MainFormTest, TimersArePreciseAndTheGameTimerDrivesTheBeat) {
+  auto* gameTimer = form.findChild<QTimer*>(QStringLiteral("Timer"));
+  auto* reportTimer = form.findChild<QTimer*>(QStringLiteral("ReportTimer"));
+  ASSERT_NE(gameTimer, nullptr);
+  ASSERT_NE(reportTimer, nullptr);
+  EXPECT_EQ(gameTimer->timerType(), Qt::PreciseTimer);
+  EXPECT_EQ(reportTimer->timerType(), Qt::PreciseTimer);
+  EXPECT_EQ(gameTimer->interval(), 70);
+  EXPECT_FALSE(form.TimerEnabled(GameTimer::Report));
+
+  Host& host = form;
+  host.SetTimerEnabled(GameTimer::Game, false);
+  EXPECT_FALSE(gameTimer->isActive());
+  host.SetTimerInterval(GameTimer::Game, GameTimerInterval(10));
+  EXPECT_EQ(gameTimer->interval(), 17);
+  PlacePlayerOne();
+  host.SetTimerEnabled(GameTimer::Game, true);
+  EXPECT_TRUE(host.TimerEnabled(GameTimer::Game));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form.model().Players[1].BodyX[1] >= 11; }, 5000));
+
+  host.SetTimerInterval(GameTimer::Report, 30);
+  EXPECT_EQ(reportTimer->interval(), 30);
+}
+
+TEST_F(MainFormTest, KeyPressesReachTheGameAsVirtualKeys) {
+  PlacePlayerOne();
+  form.model().Settings.PlayerCount = 4;
+  PlayerState& fourth = form.model().Players[4];
+  fourth.Lives = 5;
+  fourth.Length = kStartLength;
+  fourth.Direction = Direction::Right;
+  fourth.BodyX.fill(8);
+  fourth.BodyY.fill(29);
+  fourth.BodyX[1] = 9;
+
+  QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+  QCoreApplication::sendEvent(&form, &up);
+  EXPECT_EQ(form.model().Players[1].Direction, Direction::Up);
+  EXPECT_EQ(fourth.Direction, Direction::Right);
+
+  QKeyEvent keypadUp(QEvent::KeyPress, Qt::Key_8, Qt::KeypadModifier);
+  QCoreApplication::sendEvent(&form, &keypadUp);
+  EXPECT_EQ(fourth.Direction, Direction::Up);
+}
+
+TEST_F(MainFormTest, F2StartsTheBuiltInLevelsOnlyWhenNoGameIsOn) {
+  ASSERT_EQ(form.model().ScreenState, TitleScreen);
+  QTest::keyClick(&form, Qt::Key_F2);
+  EXPECT_EQ(form.model().ScreenState, BoardScreen);
+  EXPECT_EQ(form.model().LevelNumber, 1);
+  EXPECT_TRUE(form.TimerEnabled(GameTimer::Game));
+  EXPECT_EQ(form.model().Players[1].Lives, 5);
+
+  // During a game F2 changes nothing.
+  form.model().Players[1].Score = 77;
+  QTest::keyClick(&form, Qt::Key_F2);
+  EXPECT_EQ(form.model().Players[1].Score, 77);
+}
+
+TEST_F(MainFormTest, ClosingTheWindowSavesTheSettings) {
+  form.model().Settings.Speed = 9;
+  form.model().Players[2].Name = "Kim";
+  form.close();
+  GameModel reloaded;
+  ASSERT_FALSE(LoadSettings(reloaded, (dataDirectory.path() + "/settings.dat").toStdString()).error);
+  EXPECT_EQ(reloaded.Settings.Speed, 9);
+  EXPECT_EQ(reloaded.Players[2].Name, "Kim");
+}
+
+TEST(MainFormStartTest, ALevelFileOnTheCommandLineStartsAPausedGame) {
+  QTemporaryDir dataDirectory;
+  const QString levelFile = dataDirectory.filePath("one.lvl");
+  QFile file(levelFile);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray::fromHex("ff140ace"));  // a brick at (20, 10), then the end
+  file.close();
+
+  TMainForm form(dataDirectory.path(), levelFile);
+  EXPECT_EQ(form.model().ScreenState, PauseScreen);
+  EXPECT_EQ(form.model().LevelNumber, 101);
+  EXPECT_EQ(form.model().LevelGrid.at(20, 10).Occupied, 1);
+  EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
+}
+
+TEST(CommandLineTest, TakesTheFirstPlainArgumentAsTheLevelFile) {
+  const CommandLine plain = ParseCommandLine({"coilrun"});
+  EXPECT_TRUE(plain.levelFile.isEmpty());
+  EXPECT_TRUE(plain.dataDirectory.isEmpty());
+  const CommandLine both = ParseCommandLine({"coilrun", "--data-dir", "/tmp/d", "a.lvl", "b.lvl"});
+  EXPECT_EQ(both.dataDirectory, QStringLiteral("/tmp/d"));
+  EXPECT_EQ(both.levelFile, QStringLiteral("a.lvl"));
+}
+
+}  // namespace
+}  // namespace coilrun
