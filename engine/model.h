@@ -22,6 +22,9 @@ constexpr int kStartLength = 10;
 
 constexpr std::uint8_t SnakeBrickMark = 156;
 
+constexpr int kBuiltInLevelCount = 82;  // the built-in levels are numbered 1..82
+constexpr int kFirstFileLevel = 101;    // the levels of a file are numbered from 101
+
 // Colours hold red in the lowest byte, then green, then blue, 0 on top.
 using Color = std::uint32_t;
 

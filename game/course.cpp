@@ -23,7 +23,7 @@ constexpr PlayerStart kPlayerStarts[kMaxPlayers + 1] = {
 constexpr int kLifeBonusLimit = 10;
 constexpr int kLevelBonus = 100;
 // Levels of a file are numbered from 101 and announced from 1.
-constexpr int kFileLevelOffset = 100;
+constexpr int kFileLevelOffset = kFirstFileLevel - 1;
 
 }  // namespace
 

@@ -11,8 +11,6 @@ namespace coilrun {
 
 namespace {
 
-constexpr int kLastBuiltInLevel = 82;
-constexpr int kFirstFileLevel = 101;
 constexpr int kStartLives = 5;
 constexpr int kMaxWinsTarget = 50;
 
@@ -70,14 +68,14 @@ bool Game::StartButtonClick(const NewGameChoice& choice) {
 
 void Game::Startlevel1Click() {
   const auto text =
-      host_.InputBox("Skip Levels", "Enter level number (1-" + std::to_string(kLastBuiltInLevel) + ").", "");
+      host_.InputBox("Skip Levels", "Enter level number (1-" + std::to_string(kBuiltInLevelCount) + ").", "");
   if (!text || text->empty()) return;
   const std::optional<int> number = ParseWholeNumber(*text);
   if (!number) {
     host_.ShowMessage("'" + *text + "' is not a valid integer value");
     return;
   }
-  const int level = std::clamp(*number, 1, kLastBuiltInLevel);
+  const int level = std::clamp(*number, 1, kBuiltInLevelCount);
   On_Start_Click(level, host_.NewGameControls());
   model_.Settings.LevelsSkipped = true;
   BuiltInPos = BuiltInLevelStart(level);

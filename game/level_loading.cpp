@@ -12,8 +12,7 @@ namespace coilrun {
 
 namespace {
 
-constexpr int kFirstFileLevel = 101;
-constexpr int kLevelsExhausted = 83;
+constexpr int kLevelsExhausted = kBuiltInLevelCount + 1;
 constexpr const char* kFileNotOpen = "File not open";
 
 // Reads the built-in buffer the way the block is defined: every read first

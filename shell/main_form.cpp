@@ -16,8 +16,6 @@ namespace coilrun {
 namespace {
 
 constexpr int kDesignTimerInterval = 70;
-// Levels numbered from here on come from a level file held open.
-constexpr int kFirstFileLevelNumber = 101;
 
 // The fixed layout: the field's frame, the field 2 pixels inside it, the
 // report panel's frame 4 pixels below, its surface 1 pixel inside, and a
@@ -100,7 +98,7 @@ void TMainForm::FormClose() {
     for (int player = 1; player <= model_.Settings.PlayerCount; ++player) {
       if (model_.Players[player].Lives > 0) game_->ReWriteHS(player);
     }
-    if (model_.LevelNumber >= kFirstFileLevelNumber) game_->CloseLevelFile();
+    if (model_.LevelNumber >= kFirstFileLevel) game_->CloseLevelFile();
   }
   // A failed save is reported, but never keeps the player from closing the game.
   if (const auto error = SaveSettings(model_, SettingsFile))
