@@ -35,6 +35,16 @@ int HeadOnCode(int playerA, int playerB) {
   return -static_cast<int>(found - std::begin(kHeadOnPairs));
 }
 
+// A used score or life brick becomes a brick of the level. Extra survives a
+// level load, so the cell may still carry the mark of a trail that a snake
+// laid there on an earlier level; left in place, the brick would be drawn as
+// that trail, in a colour read from Content -1.
+void TurnIntoNormalBrick(BoardCell& cell) {
+  cell.Content = -NormalBrick;
+  cell.Occupied = 1;
+  if (cell.Extra[0] == SnakeBrickMark) cell.Extra[0] = 0;
+}
+
 }  // namespace
 
 void Game::BumpCheck(int player) {
@@ -180,9 +190,7 @@ bool Game::Bump_4(int x, int y, int player) {
 void Game::Bump_10(int x, int y, int player) {
   EffectSound(SoundEffect::Score);
   model_.Players[player].Score += 50;
-  BoardCell& brick = model_.LevelGrid.at(x, y);
-  brick.Content = -NormalBrick;
-  brick.Occupied = 1;
+  TurnIntoNormalBrick(model_.LevelGrid.at(x, y));
   view_.Draw_Brick_1(x, y);
 }
 
@@ -191,9 +199,7 @@ void Game::Bump_11(int x, int y, int player) {
   PlayerState& snake = model_.Players[player];
   // Lives has no cap of its own, but a signed byte must not wrap to negative.
   if (snake.Lives < INT8_MAX) ++snake.Lives;
-  BoardCell& brick = model_.LevelGrid.at(x, y);
-  brick.Content = -NormalBrick;
-  brick.Occupied = 1;
+  TurnIntoNormalBrick(model_.LevelGrid.at(x, y));
   view_.Draw_Brick_1(x, y);
   view_.ShowLives(player);
 }

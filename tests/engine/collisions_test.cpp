@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/brick_colors.h"
 #include "tests/support/game_fixture.h"
 
 namespace coilrun::testing {
@@ -366,6 +367,21 @@ TEST_F(CollisionTest, ScoreBrickPaysScoreOnlyThenStaysAsASolidBrick) {
   PlaceSnake(1, 19, 5, Direction::Right);
   game.TimerTimer();
   EXPECT_EQ(host.messages, Texts{"Ann died."});
+}
+
+// A cell keeps Extra from the level before, where a snake may have laid a
+// trail brick; the brick a score or life brick leaves is the level's own.
+TEST_F(CollisionTest, UsedScoreAndLifeBricksDoNotTakeTheColourOfAnEarlierTrail) {
+  model.Settings.MixBricksColors = false;
+  PlaceSnake(1, 19, 5, Direction::Right);
+  Lay(20, 5, -ScoreBrick, {SnakeBrickMark});
+  Lay(21, 5, -LifeBrick, {SnakeBrickMark});
+  game.TimerTimer();
+  game.TimerTimer();
+  for (const int x : {20, 21}) {
+    EXPECT_EQ(model.LevelGrid.at(x, 5).Content, -NormalBrick) << x;
+    EXPECT_EQ(BrickColorAt(model, x, 5), model.Settings.BrickColors[0]) << x;
+  }
 }
 
 TEST_F(CollisionTest, LifeBrickAddsALifeWithoutCap) {
