@@ -21,7 +21,9 @@ std::optional<int> ParseWholeNumber(const std::string& text) {
   if (first == std::string::npos) return std::nullopt;
   const char* begin = text.data() + first;
   const char* end = text.data() + last + 1;
-  if (*begin == '+') ++begin;
+  // from_chars takes a minus but no plus; a plus is passed over only when a
+  // digit follows, so that "+-5" is no number.
+  if (*begin == '+' && begin + 1 != end && begin[1] >= '0' && begin[1] <= '9') ++begin;
   int value = 0;
   const auto [stop, error] = std::from_chars(begin, end, value);
   if (error != std::errc() || stop != end) return std::nullopt;

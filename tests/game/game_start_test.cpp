@@ -105,9 +105,11 @@ TEST_F(GameStartTest, SkipLevelsRejectsTextThatIsNoWholeNumberAndIgnoresCancel) 
   EXPECT_EQ(host.messages, Texts{"'5x' is not a valid integer value"});
   SkipTo("99999999999");
   EXPECT_EQ(host.messages.back(), "'99999999999' is not a valid integer value");
+  SkipTo("+-5");  // one sign only
+  EXPECT_EQ(host.messages.back(), "'+-5' is not a valid integer value");
   SkipTo("");
   game.Startlevel1Click();  // cancelled: no answer queued
-  EXPECT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages.size(), 3u);
   EXPECT_EQ(model.ScreenState, TitleScreen);
   EXPECT_FALSE(host.gameTimerOn);
 }
