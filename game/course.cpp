@@ -80,8 +80,10 @@ void Game::LevelFinished() {
     if (!model_.Settings.Competition && snake.Lives < kLifeBonusLimit) ++snake.Lives;
     snake.Score += kLevelBonus;
   }
-  if (model_.Settings.Competition && CompetitionEnded()) return;
+  // Stopped before the competition is decided: an extension is announced in
+  // a modal box, and a beat inside it would run on a finished level.
   host_.SetTimerEnabled(GameTimer::Game, false);
+  if (model_.Settings.Competition && CompetitionEnded()) return;
   for (int player = 1; player <= playerCount; ++player) {
     view_.ShowScore(player);
     view_.ShowLives(player);

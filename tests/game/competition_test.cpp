@@ -73,6 +73,14 @@ TEST_F(CompetitionTest, ATieAtTheTopExtendsTheCompetitionAndSaysSoOnce) {
   EXPECT_EQ(model.ScreenState, WinnerScreen);
 }
 
+// A beat while the box is open could eat the target still under the
+// eater's head and finish the level a second time from inside the first.
+TEST_F(CompetitionTest, NoBeatRunsWhileTheExtensionIsAnnounced) {
+  FinishWith(300, 300);
+  ASSERT_EQ(host.messages.at(0), "Competition will be extend.");
+  EXPECT_FALSE(host.timerOnAtMessage.at(0));
+}
+
 TEST_F(CompetitionTest, ExtensionPutsOutEveryoneWhoDidNotLeadTheLevel) {
   model.Settings.PlayerCount = 3;
   model.Players[3].Lives = 1;
