@@ -68,13 +68,21 @@ bool Game::StartButtonClick(const NewGameChoice& choice) {
   return host_.TimerEnabled(GameTimer::Game);
 }
 
+// The prompt can come in the middle of a level. Its boxes are modal, and a
+// beat inside them would move snakes that nobody can steer, so the game
+// timer waits; it goes on as before when no level is chosen.
 void Game::Startlevel1Click() {
+  const bool gameWasRunning = host_.TimerEnabled(GameTimer::Game);
+  host_.SetTimerEnabled(GameTimer::Game, false);
   const auto text =
       host_.InputBox("Skip Levels", "Enter level number (1-" + std::to_string(kBuiltInLevelCount) + ").", "");
-  if (!text || text->empty()) return;
-  const std::optional<int> number = ParseWholeNumber(*text);
+  std::optional<int> number;
+  if (text && !text->empty()) {
+    number = ParseWholeNumber(*text);
+    if (!number) host_.ShowMessage("'" + *text + "' is not a valid integer value");
+  }
   if (!number) {
-    host_.ShowMessage("'" + *text + "' is not a valid integer value");
+    host_.SetTimerEnabled(GameTimer::Game, gameWasRunning);
     return;
   }
   const int level = std::clamp(*number, 1, kBuiltInLevelCount);

@@ -114,6 +114,21 @@ TEST_F(GameStartTest, SkipLevelsRejectsTextThatIsNoWholeNumberAndIgnoresCancel) 
   EXPECT_FALSE(host.gameTimerOn);
 }
 
+// The snakes would go on moving while the player types, unable to steer.
+TEST_F(GameStartTest, NoBeatRunsWhileTheSkipBoxIsOpenAndAGameInPlayGoesOnIfNoLevelIsChosen) {
+  ASSERT_TRUE(game.StartButtonClick(BuiltInGame(1)));
+  SkipTo("x");
+  game.Startlevel1Click();  // cancelled
+  EXPECT_EQ(host.timerOnAtInput, (std::vector<bool>{false, false}));
+  EXPECT_EQ(host.timerOnAtMessage, std::vector<bool>{false});
+  EXPECT_TRUE(host.gameTimerOn);
+
+  game.Pause1Click();
+  game.Startlevel1Click();
+  EXPECT_FALSE(host.gameTimerOn);  // still paused
+  EXPECT_TRUE(model.Settings.Paused);
+}
+
 TEST_F(GameStartTest, SkippingWhilePausedStartsTheLevelRunningWithTheDialogsControls) {
   ASSERT_TRUE(game.StartButtonClick(BuiltInGame(1)));
   game.Pause1Click();

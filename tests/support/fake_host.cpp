@@ -15,6 +15,7 @@ void FakeHost::ShowMessage(const std::string& text) {
 std::optional<std::string> FakeHost::InputBox(const std::string& caption, const std::string& prompt,
                                               const std::string& /*initialText*/) {
   inputPrompts.push_back(caption + "|" + prompt);
+  timerOnAtInput.push_back(gameTimerOn);
   if (inputAnswers.empty()) return std::nullopt;
   auto answer = inputAnswers.front();
   inputAnswers.pop_front();

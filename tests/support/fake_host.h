@@ -29,6 +29,8 @@ class FakeHost : public Host {
   std::vector<std::string> sounds;
   // Input boxes asked, as "caption|prompt".
   std::vector<std::string> inputPrompts;
+  // The game timer's state when each input box was asked.
+  std::vector<bool> timerOnAtInput;
   // Answers for the next input boxes; nullopt cancels. Empty: cancel.
   std::deque<std::optional<std::string>> inputAnswers;
   bool gameTimerOn = false;
