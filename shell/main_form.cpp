@@ -112,7 +112,9 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F2 && !event->isAutoRepeat()) New1Click();
+  constexpr Qt::KeyboardModifiers kShiftKeys =
+      Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  if (event->key() == Qt::Key_F2 && !(event->modifiers() & kShiftKeys) && !event->isAutoRepeat()) New1Click();
   if (const std::optional<KeyDown> keyDown = TranslateKeyEvent(*event))
     game_->FormKeyDown(keyDown->key, keyDown->shift);
 }

@@ -120,6 +120,11 @@ TEST_F(MainFormTest, KeyPressesReachTheGameAsVirtualKeys) {
 
 TEST_F(MainFormTest, F2StartsTheBuiltInLevelsOnlyWhenNoGameIsOn) {
   ASSERT_EQ(form.model().ScreenState, TitleScreen);
+  // The shortcut is F2 alone.
+  for (const Qt::KeyboardModifier shiftKey : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+    QTest::keyClick(&form, Qt::Key_F2, shiftKey);
+    EXPECT_EQ(form.model().ScreenState, TitleScreen) << shiftKey;
+  }
   QTest::keyClick(&form, Qt::Key_F2);
   EXPECT_EQ(form.model().ScreenState, BoardScreen);
   EXPECT_EQ(form.model().LevelNumber, 1);
