@@ -39,11 +39,19 @@ QFont SmallBoldFont(int cellHeight) {
 QRect PaintText(QPainter& painter, const QPoint& topLeft, const QString& text, const QFont& font,
                 const QColor& foreground, const QColor& background) {
   const QFontMetrics metrics(font);
-  const QRect covered(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
+  // Measured glyph by glyph, so that a tab is one glyph wide and not a tab
+  // stop; and clipped to the text cell, because accents on capitals rise
+  // above the face's ascent into the cell above.
+  int width = 0;
+  for (const QChar character : text) width += metrics.horizontalAdvance(character);
+  const QRect covered(topLeft, QSize(width, metrics.height()));
   painter.fillRect(covered, background);
+  painter.save();
+  painter.setClipRect(covered);
   painter.setFont(font);
   painter.setPen(foreground);
   painter.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+  painter.restore();
   return covered;
 }
 

@@ -28,7 +28,8 @@ void PaintSquare(QPainter& painter, int x, int y, const QColor& fill, bool frame
 QFont SmallBoldFont(int cellHeight);
 
 // Writes text with its text cell's top left corner at `topLeft`, on an
-// opaque background; returns the pixels it covered.
+// opaque background, and paints nothing outside that text cell; returns the
+// pixels it covered.
 QRect PaintText(QPainter& painter, const QPoint& topLeft, const QString& text, const QFont& font,
                 const QColor& foreground, const QColor& background);
 

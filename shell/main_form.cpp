@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
 #include <chrono>
@@ -111,7 +112,9 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F2 && !event->isAutoRepeat()) New1Click();
+  constexpr Qt::KeyboardModifiers kShiftKeys =
+      Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  if (event->key() == Qt::Key_F2 && !(event->modifiers() & kShiftKeys) && !event->isAutoRepeat()) New1Click();
   if (const std::optional<KeyDown> keyDown = TranslateKeyEvent(*event))
     game_->FormKeyDown(keyDown->key, keyDown->shift);
 }
@@ -138,16 +141,21 @@ void TMainForm::ReportTimerTimer() {}  // not yet: the moving report text arrive
 
 void TMainForm::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("coilrun"), FromLatin1(text), QMessageBox::Ok, this);
+  // Messages carry player names and typed text; markup in them is shown, not obeyed.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
 std::optional<std::string> TMainForm::InputBox(const std::string& caption, const std::string& prompt,
                                                const std::string& initialText) {
-  bool accepted = false;
-  const QString text = QInputDialog::getText(this, FromLatin1(caption), FromLatin1(prompt), QLineEdit::Normal,
-                                             FromLatin1(initialText), &accepted);
-  if (!accepted) return std::nullopt;
-  return text.toLatin1().toStdString();
+  QInputDialog box(this);
+  box.setWindowTitle(FromLatin1(caption));
+  box.setLabelText(FromLatin1(prompt));
+  // The prompt can carry a player's name, shown as typed like in the message box.
+  if (auto* label = box.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
+  box.setTextValue(FromLatin1(initialText));
+  if (box.exec() != QDialog::Accepted) return std::nullopt;
+  return box.textValue().toLatin1().toStdString();
 }
 
 QTimer& TMainForm::TimerOf(GameTimer timer) { return timer == GameTimer::Game ? Timer : ReportTimer; }

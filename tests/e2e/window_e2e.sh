@@ -37,7 +37,11 @@ done
 export DISPLAY=":$(head -n1 "$work/display")"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+# The X server above, whatever desktop the test is started from: on a Wayland
+# session Qt would otherwise open the window there, and a scale factor would
+# change its size.
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 
 mkdir "$work/data"
 "$program" --data-dir "$work/data" >"$work/game.log" 2>&1 &

@@ -353,5 +353,26 @@ TEST_F(BoardDrawingTest, TellsTheWindowOncePerOperationWhatChanged) {
   EXPECT_TRUE(changes.empty());
 }
 
+// Whatever byte a level gives a character brick (a tab, an accented
+// capital), nothing is painted beyond the brick and its text cell, which
+// reaches one row into the cell below.
+TEST_F(BoardDrawingTest, CharacterBrickPaintsNothingBeyondItsCellAndTextCell) {
+  model.Settings.MixBricksColors = false;
+  for (int code = 0; code < 256; ++code) {
+    view.ClearBoard();
+    Put(5, 5, -5, static_cast<std::uint8_t>(code - 128));
+    view.Draw_Brick_5(5, 5);
+    int strayPixels = 0;
+    for (int py = 40; py < 70; ++py) {
+      for (int px = 40; px < 70; ++px) {
+        const bool inCell = px >= 50 && px < 60 && py >= 50 && py < 60;
+        const bool inTextRowBelow = py == 60 && px >= 52 && px < 60;
+        if (!inCell && !inTextRowBelow && Pixel(px, py) != kGreen) ++strayPixels;
+      }
+    }
+    EXPECT_EQ(strayPixels, 0) << "character code " << code;
+  }
+}
+
 }  // namespace
 }  // namespace coilrun

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -118,6 +120,11 @@ TEST_F(MainFormTest, KeyPressesReachTheGameAsVirtualKeys) {
 
 TEST_F(MainFormTest, F2StartsTheBuiltInLevelsOnlyWhenNoGameIsOn) {
   ASSERT_EQ(form.model().ScreenState, TitleScreen);
+  // The shortcut is F2 alone.
+  for (const Qt::KeyboardModifier shiftKey : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+    QTest::keyClick(&form, Qt::Key_F2, shiftKey);
+    EXPECT_EQ(form.model().ScreenState, TitleScreen) << shiftKey;
+  }
   QTest::keyClick(&form, Qt::Key_F2);
   EXPECT_EQ(form.model().ScreenState, BoardScreen);
   EXPECT_EQ(form.model().LevelNumber, 1);
@@ -138,6 +145,42 @@ TEST_F(MainFormTest, ClosingTheWindowSavesTheSettings) {
   ASSERT_FALSE(LoadSettings(reloaded, (dataDirectory.path() + "/settings.dat").toStdString()).error);
   EXPECT_EQ(reloaded.Settings.Speed, 9);
   EXPECT_EQ(reloaded.Players[2].Name, "Kim");
+}
+
+// A label shows text as it stands unless it takes it for markup.
+bool ShownAsPlainText(const QLabel& label) {
+  return label.textFormat() == Qt::PlainText ||
+         (label.textFormat() == Qt::AutoText && !Qt::mightBeRichText(label.text()));
+}
+
+// Player names and typed text go into the boxes: they show as typed, never
+// as markup.
+TEST_F(MainFormTest, MessageAndInputBoxesShowNamesAsTyped) {
+  const QString name = QStringLiteral("<b>Kim</b>");
+  QString shown;
+  bool plain = false;
+  const auto readLabelAndClose = [&](const char* labelName) {
+    QTimer::singleShot(0, [&, labelName] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      const auto* label = labelName ? box->findChild<QLabel*>(QLatin1String(labelName)) : box->findChild<QLabel*>();
+      ASSERT_NE(label, nullptr);
+      shown = label->text();
+      plain = ShownAsPlainText(*label);
+      box->close();
+    });
+  };
+
+  Host& host = form;
+  readLabelAndClose("qt_msgbox_label");
+  host.ShowMessage(name.toStdString() + " died.");
+  EXPECT_EQ(shown, name + QStringLiteral(" died."));
+  EXPECT_TRUE(plain);
+
+  readLabelAndClose(nullptr);
+  EXPECT_FALSE(host.InputBox("High scores", name.toStdString() + " reenter your name", ""));
+  EXPECT_EQ(shown, name + QStringLiteral(" reenter your name"));
+  EXPECT_TRUE(plain);
 }
 
 TEST(MainFormStartTest, ALevelFileOnTheCommandLineStartsAPausedGame) {
