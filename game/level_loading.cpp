@@ -120,6 +120,8 @@ bool Game::OpenLevelFile(const std::string& name) {
 }
 
 void Game::OpenLevelFileForGame(const std::string& name, bool isStream) {
+  // A game reads one file; the last game's file of the other format is done with.
+  (isStream ? GridLevelFile : StreamLevelFile).reset();
   LevelFileIsStream = isStream;
   LevelFile file(std::fopen(name.c_str(), "rb"));
   if (!file) throw InOutError(IoErrorText(errno));

@@ -1,3 +1,5 @@
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "engine/brick_colors.h"
@@ -46,6 +48,24 @@ TEST_F(LevelLoadingTest, TellsTheFormatsApartBySize) {
   EXPECT_EQ(model.LevelGrid.at(3, 4).Occupied, 1);
   EXPECT_EQ(OccupiedCount(), 1);
   EXPECT_TRUE(host.messages.empty());
+}
+
+// How many of this process's open descriptors name the file.
+int OpenHandlesOf(const std::filesystem::path& file) {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code error;
+    if (std::filesystem::read_symlink(entry.path(), error) == file) ++count;
+  }
+  return count;
+}
+
+TEST_F(LevelLoadingTest, ANewGameFileClosesThePreviousGamesFileOfEitherFormat) {
+  const std::string stream = directory.Write("stream.lvl", {kNormal, 3, 4, kEnd});
+  ASSERT_TRUE(game.OpenLevelFile(stream));
+  EXPECT_EQ(OpenHandlesOf(stream), 1);
+  ASSERT_TRUE(game.OpenLevelFile(directory.Write("grid.lvl", std::vector<std::uint8_t>(1581, 0))));
+  EXPECT_EQ(OpenHandlesOf(stream), 0);
 }
 
 TEST_F(LevelLoadingTest, AnEmptyFileIsAGridFileWithoutLevels) {
