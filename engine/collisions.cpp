@@ -24,8 +24,6 @@ Offset StepOf(Direction direction) {
   return {0, 0};
 }
 
-bool OnField(int x, int y) { return x >= 0 && x < kFieldColumns && y >= 0 && y < kFieldRows; }
-
 // Head-on crash codes: -1 for the pair at index 1, down to -6.
 constexpr std::pair<int, int> kHeadOnPairs[] = {{0, 0}, {1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}};
 
@@ -49,7 +47,7 @@ void TurnIntoNormalBrick(BoardCell& cell) {
 
 void Game::BumpCheck(int player) {
   PlayerState& snake = model_.Players[player];
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
 
   // Own body. Entries 2 and 3 cannot be reached in one step; entry Length
   // is the cell the tail is just leaving.
@@ -163,7 +161,7 @@ bool Game::Bump_4(int x, int y, int player) {
 
   bool blocked =
       model_.LevelGrid.at(aheadX, aheadY).Occupied != 0 || (aheadX == model_.TargetX && aheadY == model_.TargetY);
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   if (playerCount > 1) {
     for (int other = 1; other <= playerCount && !blocked; ++other) {
       const PlayerState& rival = model_.Players[other];
@@ -237,7 +235,7 @@ void Game::On_Normal_Bump(int crashCode) {
   }
 
   int livesLeft = 0;
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   for (int player = 1; player <= playerCount; ++player) livesLeft += model_.Players[player].Lives;
   if (livesLeft > 0) {
     RestartAfterDeath();
@@ -255,7 +253,7 @@ void Game::On_Normal_Bump(int crashCode) {
 void Game::On_Competition_Bump(int crashCode) {
   host_.SetTimerEnabled(GameTimer::Game, false);
   Bump_Sound();
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   if (crashCode < 0) {
     const auto [first, second] = kHeadOnPairs[-crashCode];
     model_.Players[first].RoundScore = 0;

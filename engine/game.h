@@ -116,6 +116,8 @@ class Game {
  private:
   // True while a player's snake may take the next part of its step.
   bool SnakeMayAct(int player) const;
+  // PlayerCount, never beyond the four player records.
+  int PlayersInGame() const;
   // The competition steps after a play of a level; true when it has ended.
   bool CompetitionEnded();
 

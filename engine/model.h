@@ -29,8 +29,7 @@ constexpr int kFirstFileLevel = 101;    // the levels of a file are numbered fro
 using Color = std::uint32_t;
 
 constexpr Color RgbColor(int red, int green, int blue) {
-  return static_cast<Color>(red & 0xFF) | static_cast<Color>(green & 0xFF) << 8 |
-         static_cast<Color>(blue & 0xFF) << 16;
+  return static_cast<Color>(red & 0xFF) | static_cast<Color>(green & 0xFF) << 8 | static_cast<Color>(blue & 0xFF) << 16;
 }
 constexpr int RedOf(Color color) { return static_cast<int>(color & 0xFF); }
 constexpr int GreenOf(Color color) { return static_cast<int>((color >> 8) & 0xFF); }
@@ -68,6 +67,10 @@ struct BoardCell {
 
   friend bool operator==(const BoardCell&, const BoardCell&) = default;
 };
+
+// True for the 50 x 30 visible cells; column 50 and row 30 of the grid and
+// anything beyond lie off the field.
+constexpr bool OnField(int x, int y) { return x >= 0 && x < kFieldColumns && y >= 0 && y < kFieldRows; }
 
 // True when a cell's Content is drawn and collided with as a normal brick.
 constexpr bool IsNormalContent(std::int32_t content) { return content > 0 || content == -NormalBrick; }

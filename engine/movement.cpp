@@ -31,8 +31,10 @@ bool Game::SnakeMayAct(int player) const {
   return model_.Players[player].Lives > 0 && model_.ScreenState == BoardScreen;
 }
 
+int Game::PlayersInGame() const { return std::min<int>(model_.Settings.PlayerCount, kMaxPlayers); }
+
 void Game::TimerTimer() {
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   for (int player = 1; player <= playerCount; ++player) StepSnake(player);
 }
 
@@ -102,7 +104,7 @@ void Game::RedrawCell(int x, int y) { DrawCellByKind(view_, x, y, model_.LevelGr
 
 void Game::RotateSnake(int key) {
   if (model_.Settings.Paused) return;
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   for (int player = 1; player <= playerCount; ++player) {
     if (!SnakeMayAct(player)) continue;
     const SteeringKeys& keys = kSteeringKeys[player];

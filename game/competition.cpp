@@ -12,7 +12,7 @@ bool Living(const PlayerState& snake) { return snake.Lives > 0; }
 }  // namespace
 
 int Game::MaxWins() const {
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   int most = 0;
   for (int player = 1; player <= playerCount; ++player) {
     if (Living(model_.Players[player])) most = std::max<int>(most, model_.Players[player].Wins);
@@ -21,7 +21,7 @@ int Game::MaxWins() const {
 }
 
 int Game::MaxRoundScore() const {
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   int best = 0;
   for (int player = 1; player <= playerCount; ++player) {
     if (Living(model_.Players[player])) best = std::max(best, model_.Players[player].RoundScore);
@@ -33,7 +33,7 @@ int Game::MaxRoundScore() const {
 void Game::AwardRoundWins() {
   const int best = MaxRoundScore();
   if (best <= 0) return;
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   for (int player = 1; player <= playerCount; ++player) {
     PlayerState& snake = model_.Players[player];
     // An endless run of ties must not wrap the count back to 0.
@@ -42,7 +42,7 @@ void Game::AwardRoundWins() {
 }
 
 bool Game::NobodyReachedTarget() const {
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   for (int player = 1; player <= playerCount; ++player) {
     const PlayerState& snake = model_.Players[player];
     if (Living(snake) && snake.Wins >= model_.Settings.WinsTarget) return false;
@@ -52,7 +52,7 @@ bool Game::NobodyReachedTarget() const {
 
 void Game::MarkTrailing() {
   const int best = MaxRoundScore();
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   for (int player = 1; player <= playerCount; ++player) {
     const PlayerState& snake = model_.Players[player];
     TrailingMarks[player] = (!Living(snake) || snake.RoundScore < best) ? 1 : 0;
@@ -61,7 +61,7 @@ void Game::MarkTrailing() {
 
 bool Game::AtMostOneWinner() const {
   const int most = MaxWins();
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   int leaders = 0;
   for (int player = 1; player <= playerCount; ++player) {
     const PlayerState& snake = model_.Players[player];
@@ -81,7 +81,7 @@ void Game::ExtendCompetition() {
 }
 
 void Game::EliminateTrailing() {
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   for (int player = 1; player <= playerCount; ++player) {
     if (TrailingMarks[player] == 1) model_.Players[player].Lives = 0;
   }

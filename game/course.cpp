@@ -72,7 +72,7 @@ void Game::RestartAfterDeath() {
 }
 
 void Game::LevelFinished() {
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   for (int player = 1; player <= playerCount; ++player) {
     PlayerState& snake = model_.Players[player];
     if (snake.Lives <= 0) continue;
@@ -110,7 +110,7 @@ void Game::Level_Done_Message() {
   }
 
   const int best = MaxRoundScore();
-  const int playerCount = std::min<int>(model_.Settings.PlayerCount, kMaxPlayers);
+  const int playerCount = PlayersInGame();
   std::string names;
   int winners = 0;
   for (int player = 1; player <= playerCount && best > 0; ++player) {

@@ -95,7 +95,7 @@ void Game::Startlevel1Click() {
 void Game::StartCommandLineGame(const std::string& levelFileName) {
   // The speed setting applies here too, rather than the timer's initial 70 ms.
   host_.SetTimerInterval(GameTimer::Game, GameTimerInterval(model_.Settings.Speed));
-  for (int player = 1; player <= model_.Settings.PlayerCount; ++player) {
+  for (int player = 1; player <= PlayersInGame(); ++player) {
     model_.Players[player].Lives = kStartLives;
     model_.Players[player].Score = 0;
   }

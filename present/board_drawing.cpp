@@ -25,10 +25,6 @@ constexpr int kTargetCorner = 2;
 // pixels into the cell.
 constexpr int kTextIndent = 2;
 
-// Column 50 and row 30 of the grid lie outside the surface, as would any cell
-// of a head that left the field; nothing of them can be seen.
-bool OnField(int x, int y) { return x >= 0 && x < kFieldColumns && y >= 0 && y < kFieldRows; }
-
 bool ValidPlayer(int player) { return player >= 1 && player <= kMaxPlayers; }
 
 QPoint TextCorner(int x, int y) { return CellRect(x, y).topLeft() + QPoint(kTextIndent, 0); }

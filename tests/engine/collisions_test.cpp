@@ -11,9 +11,6 @@
 namespace coilrun::testing {
 namespace {
 
-using Cell = std::pair<int, int>;
-using Texts = std::vector<std::string>;
-
 class CollisionTest : public GameFixture {
  protected:
   CollisionTest() {

@@ -5,8 +5,6 @@
 namespace coilrun::testing {
 namespace {
 
-using Cell = std::pair<int, int>;
-
 class MovementTest : public GameFixture {
  protected:
   MovementTest() { model.Settings.PlayerCount = 1; }

@@ -6,8 +6,6 @@
 namespace coilrun::testing {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 const Texts kMute = {"stop Player01", "stop Player04", "stop Player05", "stop Player06"};
 
 Texts Then(Texts first, const Texts& second) {

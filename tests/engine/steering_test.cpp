@@ -6,8 +6,6 @@
 namespace coilrun::testing {
 namespace {
 
-using Cell = std::pair<int, int>;
-
 class SteeringTest : public GameFixture {
  protected:
   SteeringTest() { model.Settings.PlayerCount = 1; }

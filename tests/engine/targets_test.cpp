@@ -7,9 +7,6 @@
 namespace coilrun::testing {
 namespace {
 
-using Cell = std::pair<int, int>;
-using Texts = std::vector<std::string>;
-
 class TargetTest : public GameFixture {
  protected:
   TargetTest() {

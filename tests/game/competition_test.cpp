@@ -6,8 +6,6 @@
 namespace coilrun::testing {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 class CompetitionTest : public GameFixture {
  protected:
   CompetitionTest() {

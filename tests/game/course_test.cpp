@@ -8,9 +8,6 @@
 namespace coilrun::testing {
 namespace {
 
-using Cell = std::pair<int, int>;
-using Texts = std::vector<std::string>;
-
 class CourseTest : public GameFixture {
  protected:
   CourseTest() {

@@ -8,8 +8,6 @@
 namespace coilrun::testing {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 NewGameChoice BuiltInGame(int playerCount, bool competition = false, int winsTarget = 5) {
   NewGameChoice choice;
   choice.PlayerCount = playerCount;

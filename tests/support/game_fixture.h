@@ -3,13 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "engine/game.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/recording_view.h"
 
 namespace coilrun::testing {
+
+using Cell = std::pair<int, int>;
+using Texts = std::vector<std::string>;
 
 class GameFixture : public ::testing::Test {
  protected:
@@ -54,9 +59,7 @@ class GameFixture : public ::testing::Test {
     return snake;
   }
 
-  std::pair<int, int> Head(int player) const {
-    return {model.Players[player].BodyX[1], model.Players[player].BodyY[1]};
-  }
+  Cell Head(int player) const { return {model.Players[player].BodyX[1], model.Players[player].BodyY[1]}; }
 
   GameModel model;
   FakeHost host;
