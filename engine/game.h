@@ -22,7 +22,7 @@ enum class SoundEffect { Target, Door, InOut, Rebound, Score, Life };
 
 class Game {
  public:
-  Game(GameModel& model, Host& host, GameView& view);
+  Game(GameModel& model, Host& host, GameView view);
   virtual ~Game() = default;
 
   GameModel& model() { return model_; }
@@ -30,6 +30,8 @@ class Game {
 
   // The beat and the steering (movement.cpp).
   void TimerTimer();
+  // The report timer's tick; the report panel decides what it moves.
+  void ReportTimerTimer();
   void MoveSnake(int player);
   void WrapCheck(int player);
   void ClearSnake(int player);
@@ -123,7 +125,7 @@ class Game {
 
   GameModel& model_;
   Host& host_;
-  GameView& view_;
+  GameView view_;
   std::mt19937 random_;
 
   // State of the rules and the course of a game.

@@ -68,9 +68,9 @@ TEST_F(MainFormTest, ShowsTheSurfacesInsideTheirBlackOutlinedShapes) {
 
   // Every repaint copies what was drawn, so nothing is lost when the window
   // is covered and uncovered.
-  EXPECT_EQ(client.copy(6, 6, 500, 300), form.view().field());
-  EXPECT_EQ(Child("PaintBox").grab().toImage().convertToFormat(QImage::Format_RGB32), form.view().field());
-  EXPECT_EQ(Child("ReportCanvas").grab().toImage().convertToFormat(QImage::Format_RGB32), form.view().report());
+  EXPECT_EQ(client.copy(6, 6, 500, 300), form.surfaces().field());
+  EXPECT_EQ(Child("PaintBox").grab().toImage().convertToFormat(QImage::Format_RGB32), form.surfaces().field());
+  EXPECT_EQ(Child("ReportCanvas").grab().toImage().convertToFormat(QImage::Format_RGB32), form.surfaces().report());
 }
 
 TEST_F(MainFormTest, TimersArePreciseAndTheGameTimerDrivesTheBeat) {
