@@ -9,6 +9,7 @@
 #include <chrono>
 
 #include "shell/key_translation.h"
+#include "shell/open_dialog.h"
 #include "shell/settings_file.h"
 #include "shell/window_parts.h"
 
@@ -49,6 +50,10 @@ TMainForm::TMainForm(const QString& dataDirectory, const QString& levelFileName,
   connect(&Timer, &QTimer::timeout, this, [this] { game_->TimerTimer(); });
   connect(&ReportTimer, &QTimer::timeout, this, &TMainForm::ReportTimerTimer);
   FormCreate(levelFileName);
+  // The dialog takes its first choices from the settings that FormCreate loaded.
+  OpenDialog = CreateOpenDialog(this);
+  NewForm = new TNewForm(
+      *game_, [this](const QString& preset) { return ChooseExistingFile(*OpenDialog, preset); }, this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -123,19 +128,10 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 void TMainForm::New1Click() {
   const bool gameOnBoard = model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen;
   if (gameOnBoard || model_.Settings.Paused) return;
-  game_->StartButtonClick(NewGameControls());  // not yet: the new game dialog; starts the last game's choices
+  NewForm->exec();
 }
 
-NewGameChoice TMainForm::NewGameControls() {
-  const GameSettings& settings = model_.Settings;
-  NewGameChoice choice;
-  choice.PlayerCount = settings.PlayerCount;
-  choice.Competition = settings.Competition;
-  choice.WinsTarget = settings.WinsTarget;
-  choice.BuiltIn = settings.BuiltInLevels || settings.LevelFileName.empty();
-  choice.LevelFile = settings.LevelFileName;
-  return choice;
-}
+NewGameChoice TMainForm::NewGameControls() { return NewForm->Choice(); }
 
 void TMainForm::ReportTimerTimer() {}  // not yet: the moving report text arrives with the report panel
 

@@ -11,6 +11,9 @@
 #include "engine/host.h"
 #include "engine/model.h"
 #include "present/surface_view.h"
+#include "shell/new_form.h"
+
+class QFileDialog;
 
 namespace coilrun {
 
@@ -62,6 +65,8 @@ class TMainForm : public QMainWindow, public Host {
   QWidget* PaintBox = nullptr;
   QWidget* ReportShape = nullptr;
   QWidget* ReportCanvas = nullptr;
+  QFileDialog* OpenDialog = nullptr;
+  TNewForm* NewForm = nullptr;
 };
 
 }  // namespace coilrun
