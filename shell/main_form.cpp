@@ -9,7 +9,6 @@
 #include <chrono>
 
 #include "shell/key_translation.h"
-#include "shell/open_dialog.h"
 #include "shell/settings_file.h"
 #include "shell/window_parts.h"
 
@@ -51,9 +50,8 @@ TMainForm::TMainForm(const QString& dataDirectory, const QString& levelFileName,
   connect(&ReportTimer, &QTimer::timeout, this, &TMainForm::ReportTimerTimer);
   FormCreate(levelFileName);
   // The dialog takes its first choices from the settings that FormCreate loaded.
-  OpenDialog = CreateOpenDialog(this);
   NewForm = new TNewForm(
-      *game_, [this](const QString& preset) { return ChooseExistingFile(*OpenDialog, preset); }, this);
+      *game_, [this](const QString& preset) { return OpenDialog.Execute(preset); }, this);
 }
 
 TMainForm::~TMainForm() = default;

@@ -12,8 +12,7 @@
 #include "engine/model.h"
 #include "present/surface_view.h"
 #include "shell/new_form.h"
-
-class QFileDialog;
+#include "shell/open_dialog.h"
 
 namespace coilrun {
 
@@ -65,7 +64,7 @@ class TMainForm : public QMainWindow, public Host {
   QWidget* PaintBox = nullptr;
   QWidget* ReportShape = nullptr;
   QWidget* ReportCanvas = nullptr;
-  QFileDialog* OpenDialog = nullptr;
+  LevelOpenDialog OpenDialog{this};
   TNewForm* NewForm = nullptr;
 };
 

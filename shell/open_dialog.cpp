@@ -4,20 +4,23 @@
 
 namespace coilrun {
 
-QFileDialog* CreateOpenDialog(QWidget* parent) {
-  auto* dialog = new QFileDialog(parent);
-  dialog->setObjectName(QStringLiteral("OpenDialog"));
-  dialog->setAcceptMode(QFileDialog::AcceptOpen);
-  dialog->setFileMode(QFileDialog::ExistingFile);
-  dialog->setNameFilter(QStringLiteral("Level files for coilrun (*.lvl)"));
-  dialog->setDefaultSuffix(QStringLiteral("lvl"));
-  return dialog;
+QFileDialog& LevelOpenDialog::dialog() {
+  if (dialog_ == nullptr) {
+    dialog_ = new QFileDialog(parent_);
+    dialog_->setObjectName(QStringLiteral("OpenDialog"));
+    dialog_->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog_->setFileMode(QFileDialog::ExistingFile);
+    dialog_->setNameFilter(QStringLiteral("Level files for coilrun (*.lvl)"));
+    dialog_->setDefaultSuffix(QStringLiteral("lvl"));
+  }
+  return *dialog_;
 }
 
-std::optional<QString> ChooseExistingFile(QFileDialog& dialog, const QString& preset) {
-  dialog.selectFile(preset);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList chosen = dialog.selectedFiles();
+std::optional<QString> LevelOpenDialog::Execute(const QString& preset) {
+  QFileDialog& chooser = dialog();
+  chooser.selectFile(preset);
+  if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = chooser.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.first();
 }

@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -13,7 +12,6 @@
 #include <QTimer>
 
 #include "shell/command_line.h"
-#include "shell/open_dialog.h"
 #include "shell/settings_file.h"
 #include "tests/shell/modal_answer.h"
 
@@ -156,28 +154,6 @@ TEST_F(MainFormTest, F2OffersTheNewGameDialogOnlyWhenNoGameIsOn) {
   form.model().Settings.Paused = true;
   QTest::keyClick(&form, Qt::Key_F2);
   EXPECT_EQ(noDialogExpected.dialogsSeen(), 0);
-}
-
-TEST_F(MainFormTest, TheOpenDialogOffersExistingLevelFilesFromTheOneLastChosen) {
-  auto* openDialog = form.findChild<QFileDialog*>(QStringLiteral("OpenDialog"));
-  ASSERT_NE(openDialog, nullptr);
-  EXPECT_EQ(openDialog->fileMode(), QFileDialog::ExistingFile);
-  EXPECT_EQ(openDialog->nameFilters(), QStringList{QStringLiteral("Level files for coilrun (*.lvl)")});
-  EXPECT_EQ(openDialog->defaultSuffix(), QStringLiteral("lvl"));
-
-  const QString levelFile = dataDirectory.filePath("one.lvl");
-  QFile(levelFile).open(QIODevice::WriteOnly);
-  QStringList offered;
-  {
-    const ModalAnswer accept([&](QWidget& dialog) {
-      offered = openDialog->selectedFiles();
-      if (&dialog == openDialog) QMetaObject::invokeMethod(openDialog, "accept");
-    });
-    EXPECT_EQ(ChooseExistingFile(*openDialog, levelFile), levelFile);
-  }
-  EXPECT_EQ(offered, QStringList{levelFile});
-  const ModalAnswer cancel([](QWidget& dialog) { dialog.close(); });
-  EXPECT_EQ(ChooseExistingFile(*openDialog, levelFile), std::nullopt);
 }
 
 TEST_F(MainFormTest, ClosingTheWindowSavesTheSettings) {
