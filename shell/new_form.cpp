@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/game.h"
+
 namespace coilrun {
 
 namespace {
@@ -158,16 +160,11 @@ void TNewForm::ConnectHandlers() {
   connect(Button2, &QPushButton::clicked, this, &TNewForm::Button2Click);
 }
 
-// The order matters: the player count comes last, so that one player turns
-// a competition of the last game into a normal game.
+// The player count comes last: one player turns a competition of the last
+// game into a normal game.
 void TNewForm::FormCreate(const GameSettings& settings) {
   WinsEdit1->setValue(settings.WinsTarget);
-  if (!settings.Competition) {
-    Reselect(Normal1);
-  } else {
-    Reselect(Competition1);
-    if (OnePlayer1->isChecked()) TwoPlayers1->setChecked(true);
-  }
+  Reselect(settings.Competition ? Competition1 : Normal1);
   const QString lastLevelFile = QFile::decodeName(QByteArray::fromStdString(settings.LevelFileName));
   if (FileExists(lastLevelFile)) ChosenLevelFile = lastLevelFile;
   ShowFileNameOnOpenButton(QFileInfo(ChosenLevelFile).fileName());

@@ -8,7 +8,6 @@
 #include <functional>
 #include <optional>
 
-#include "engine/game.h"
 #include "engine/host.h"
 #include "engine/model.h"
 
@@ -19,6 +18,8 @@ class QRadioButton;
 class QSpinBox;
 
 namespace coilrun {
+
+class Game;
 
 // Asks for an existing level file, starting at `preset`; nullopt when the
 // player cancels.
@@ -34,7 +35,6 @@ class TNewForm : public QDialog {
   // What the controls hold now: a new game, or a skip to a built-in level,
   // is set up from it.
   NewGameChoice Choice() const;
-  const QString& chosenLevelFile() const { return ChosenLevelFile; }
 
  protected:
   void showEvent(QShowEvent* event) override;

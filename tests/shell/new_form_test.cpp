@@ -129,7 +129,7 @@ TEST_F(NewFormTest, AChosenFileShowsItsNameCutAfterFifteenCharacters) {
   std::filesystem::remove(chooserAnswer->toStdString());
   const QString chosen = *std::exchange(chooserAnswer, std::nullopt);
   Control<QPushButton>("OpenButton").click();
-  EXPECT_EQ(form->chosenLevelFile(), chosen);
+  EXPECT_EQ(form->Choice().LevelFile, chosen.toStdString());
   EXPECT_EQ(OpenCaption(), QStringLiteral("R&&B-fifteen.lvl"));
   EXPECT_FALSE(Enabled("StartButton"));
 }
