@@ -88,6 +88,7 @@ void TNewForm::LayOut() {
   type->addWidget(Label2, 1, 1);
   type->addWidget(WinsEdit1, 1, 2);
   type->addWidget(Label1, 1, 3);
+  type->setColumnStretch(4, 1);
 
   GroupBox2 = Named<QGroupBox>("GroupBox2", QStringLiteral(" Levels "));
   BuiltIn1 = Named<QRadioButton>("BuiltIn1", QStringLiteral("&Built in exe"));
@@ -95,9 +96,8 @@ void TNewForm::LayOut() {
   External1 = Named<QRadioButton>("External1", QStringLiteral("&External "));
   OpenButton = Named<QPushButton>("OpenButton", QStringLiteral("O&pen"));
   OpenButton->setEnabled(false);
-  // A file's name shown whole must not widen the dialog; the button keeps
-  // room for a cut one.
-  OpenButton->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  // Room for a cut file name, so that choosing one does not resize the
+  // dialog; a name shown whole widens it.
   OpenButton->setMinimumWidth(OpenButton->fontMetrics().averageCharWidth() * kOpenButtonCharacters);
   auto* levels = new QGridLayout(GroupBox2);
   levels->addWidget(BuiltIn1, 0, 0);
