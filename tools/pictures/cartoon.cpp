@@ -20,6 +20,35 @@ void PaintInked(QPainter& painter, const QPainterPath& shape, const QBrush& fill
   painter.restore();
 }
 
+QPainterPath Polygon(std::initializer_list<QPointF> corners) {
+  QPainterPath shape;
+  for (const QPointF& corner : corners) {
+    if (shape.elementCount() == 0) {
+      shape.moveTo(corner);
+    } else {
+      shape.lineTo(corner);
+    }
+  }
+  shape.closeSubpath();
+  return shape;
+}
+
+QLinearGradient GoldAcross(double left, double right) {
+  QLinearGradient gold(left, 0, right, 0);
+  gold.setColorAt(0, kGoldDark);
+  gold.setColorAt(0.3, kGoldLight);
+  gold.setColorAt(0.55, kGold);
+  gold.setColorAt(1, kGoldDark);
+  return gold;
+}
+
+QLinearGradient ShadeAcross(const QRectF& face, const QColor& light, const QColor& dark) {
+  QLinearGradient shade(face.left(), 0, face.right(), 0);
+  shade.setColorAt(0, light);
+  shade.setColorAt(1, dark);
+  return shade;
+}
+
 QFont DejaVuSans(int pixelSize, bool bold) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(pixelSize);
@@ -31,6 +60,14 @@ QPainterPath TextShape(const QString& text, const QFont& font, const QPointF& ba
   QPainterPath shape;
   shape.addText(baselineStart, font, text);
   return shape;
+}
+
+void PaintInkText(QPainter& painter, const QString& text, const QFont& font, const QPointF& baselineStart) {
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kInk);
+  painter.drawPath(TextShape(text, font, baselineStart));
+  painter.restore();
 }
 
 QPainterPath StarShape(const QPointF& centre, double outerRadius, double innerRadius, double turnDegrees) {

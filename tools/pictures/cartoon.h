@@ -4,10 +4,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
 #include <QString>
+#include <initializer_list>
 
 namespace coilrun::pictures {
 
@@ -26,10 +28,22 @@ QPen InkPen(double width = kInkWidth);
 // Fills the shape and draws the ink line centred on its edge.
 void PaintInked(QPainter& painter, const QPainterPath& shape, const QBrush& fill, double inkWidth = kInkWidth);
 
+// A closed shape through the corners in turn.
+QPainterPath Polygon(std::initializer_list<QPointF> corners);
+
+// Metal lit from the upper left, shining in a band left of the middle.
+QLinearGradient GoldAcross(double left, double right);
+
+// A flat face lit from the left: light at its left edge, darker at its right.
+QLinearGradient ShadeAcross(const QRectF& face, const QColor& light, const QColor& dark);
+
 QFont DejaVuSans(int pixelSize, bool bold);
 
 // The outline of a text with its baseline starting at the given point.
 QPainterPath TextShape(const QString& text, const QFont& font, const QPointF& baselineStart);
+
+// Text in ink, drawn as a filled outline like every other shape.
+void PaintInkText(QPainter& painter, const QString& text, const QFont& font, const QPointF& baselineStart);
 
 // A five-pointed star, used for sparkle and for medals.
 QPainterPath StarShape(const QPointF& centre, double outerRadius, double innerRadius, double turnDegrees = 0);

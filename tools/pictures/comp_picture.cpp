@@ -1,5 +1,3 @@
-#include <QLinearGradient>
-
 #include "tools/pictures/cartoon.h"
 #include "tools/pictures/mascot.h"
 #include "tools/pictures/pictures.h"
@@ -19,49 +17,28 @@ const SnakeColours kCyanSnake{QColor(0x2E, 0xC4, 0xD6), QColor(0x9B, 0xE8, 0xF0)
 const SnakeColours kPinkSnake{QColor(0xE2, 0x66, 0xD9), QColor(0xF4, 0xAE, 0xEE), QColor(0xA0, 0x35, 0x98)};
 
 void PaintBlock(QPainter& painter, const QRectF& front, const QString& place, const QColor& badge) {
-  QPainterPath top;
-  top.moveTo(front.topLeft());
-  top.lineTo(front.topLeft() + QPointF(6, -6));
-  top.lineTo(front.topRight() + QPointF(-6, -6));
-  top.lineTo(front.topRight());
-  top.closeSubpath();
+  const QPainterPath top = Polygon(
+      {front.topLeft(), front.topLeft() + QPointF(6, -6), front.topRight() + QPointF(-6, -6), front.topRight()});
   PaintInked(painter, top, kStoneTop, 2);
   QPainterPath face;
   face.addRect(front);
-  QLinearGradient shade(front.left(), 0, front.right(), 0);
-  shade.setColorAt(0, kStoneTop);
-  shade.setColorAt(1, kStone);
-  PaintInked(painter, face, shade, 2);
+  PaintInked(painter, face, ShadeAcross(front, kStoneTop, kStone), 2);
 
   const QPointF badgeCentre(front.center().x(), front.top() + 19);
   QPainterPath disc;
   disc.addEllipse(badgeCentre, 12, 12);
   PaintInked(painter, disc, badge, 2);
-  const QFont font = DejaVuSans(17, true);
-  const QPainterPath number = TextShape(place, font, QPointF(badgeCentre.x() - 5.5, badgeCentre.y() + 6.5));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(kInk);
-  painter.drawPath(number);
+  PaintInkText(painter, place, DejaVuSans(17, true), badgeCentre + QPointF(-5.5, 6.5));
 }
 
 void PaintCrown(QPainter& painter, const QPointF& bottomCentre, double width) {
   const double w = width;
   const double h = width * 0.62;
-  QPainterPath crown;
-  crown.moveTo(bottomCentre + QPointF(-w / 2, 0));
-  crown.lineTo(bottomCentre + QPointF(-w / 2 - 3, -h));
-  crown.lineTo(bottomCentre + QPointF(-w / 4, -h * 0.45));
-  crown.lineTo(bottomCentre + QPointF(0, -h * 1.12));
-  crown.lineTo(bottomCentre + QPointF(w / 4, -h * 0.45));
-  crown.lineTo(bottomCentre + QPointF(w / 2 + 3, -h));
-  crown.lineTo(bottomCentre + QPointF(w / 2, 0));
-  crown.closeSubpath();
-  QLinearGradient gold(bottomCentre.x() - w / 2, 0, bottomCentre.x() + w / 2, 0);
-  gold.setColorAt(0, kGoldDark);
-  gold.setColorAt(0.35, kGoldLight);
-  gold.setColorAt(0.6, kGold);
-  gold.setColorAt(1, kGoldDark);
-  PaintInked(painter, crown, gold, 2.2);
+  const QPainterPath crown =
+      Polygon({QPointF(-w / 2, 0), QPointF(-w / 2 - 3, -h), QPointF(-w / 4, -h * 0.45), QPointF(0, -h * 1.12),
+               QPointF(w / 4, -h * 0.45), QPointF(w / 2 + 3, -h), QPointF(w / 2, 0)})
+          .translated(bottomCentre);
+  PaintInked(painter, crown, GoldAcross(bottomCentre.x() - w / 2, bottomCentre.x() + w / 2), 2.2);
   for (const QPointF tip : {QPointF(-w / 2 - 3, -h), QPointF(0, -h * 1.12), QPointF(w / 2 + 3, -h)}) {
     QPainterPath ball;
     ball.addEllipse(bottomCentre + tip, 3.5, 3.5);

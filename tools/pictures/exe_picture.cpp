@@ -1,5 +1,3 @@
-#include <QLinearGradient>
-
 #include "tools/pictures/cartoon.h"
 #include "tools/pictures/mascot.h"
 #include "tools/pictures/pictures.h"
@@ -12,15 +10,6 @@ const QColor kWood(0x8A, 0x52, 0x2E);
 const QColor kWoodLight(0xB0, 0x74, 0x45);
 const QColor kRibbonRed(0xE0, 0x30, 0x40);
 const QColor kRibbonBlue(0x2F, 0x6F, 0xD8);
-
-QLinearGradient GoldAcross(double left, double right) {
-  QLinearGradient gold(left, 0, right, 0);
-  gold.setColorAt(0, kGoldDark);
-  gold.setColorAt(0.3, kGoldLight);
-  gold.setColorAt(0.55, kGold);
-  gold.setColorAt(1, kGoldDark);
-  return gold;
-}
 
 void PaintTrophy(QPainter& painter, double centreX, double top, double bottom) {
   const double w = 80;
@@ -51,31 +40,17 @@ void PaintTrophy(QPainter& painter, double centreX, double top, double bottom) {
 
   QPainterPath base;
   base.addRoundedRect(QRectF(centreX - 34, top + 98, 68, bottom - top - 98), 3, 3);
-  QLinearGradient wood(centreX - 34, 0, centreX + 34, 0);
-  wood.setColorAt(0, kWood);
-  wood.setColorAt(0.35, kWoodLight);
-  wood.setColorAt(1, kWood);
-  PaintInked(painter, base, wood, 2.5);
+  PaintInked(painter, base, ShadeAcross(base.boundingRect(), kWoodLight, kWood), 2.5);
   QPainterPath plate;
   plate.addRoundedRect(QRectF(centreX - 20, top + 106, 40, bottom - top - 114), 2, 2);
   PaintInked(painter, plate, GoldAcross(centreX - 20, centreX + 20), 1.5);
-  const QFont font = DejaVuSans(15, true);
-  const QPainterPath number = TextShape(QStringLiteral("82"), font, QPointF(centreX - 9.5, bottom - 12));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(kInk);
-  painter.drawPath(number);
+  PaintInkText(painter, QStringLiteral("82"), DejaVuSans(15, true), QPointF(centreX - 9.5, bottom - 12));
 }
 
 void PaintMedal(QPainter& painter, const QPointF& neck, const QPointF& disc) {
-  QPainterPath ribbon;
-  ribbon.moveTo(neck + QPointF(-13, 0));
-  ribbon.lineTo(disc + QPointF(-4, -6));
-  ribbon.lineTo(disc + QPointF(4, -6));
-  ribbon.lineTo(neck + QPointF(13, 0));
-  ribbon.lineTo(neck + QPointF(6, 0));
-  ribbon.lineTo(disc + QPointF(0, -12));
-  ribbon.lineTo(neck + QPointF(-6, 0));
-  ribbon.closeSubpath();
+  const QPainterPath ribbon =
+      Polygon({neck + QPointF(-13, 0), disc + QPointF(-4, -6), disc + QPointF(4, -6), neck + QPointF(13, 0),
+               neck + QPointF(6, 0), disc + QPointF(0, -12), neck + QPointF(-6, 0)});
   PaintInked(painter, ribbon, kRibbonRed, 1.8);
   QPainterPath stripe;
   stripe.moveTo(neck + QPointF(-9.5, 0));

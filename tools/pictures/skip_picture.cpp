@@ -1,5 +1,4 @@
 #include <QFontMetricsF>
-#include <QLinearGradient>
 #include <algorithm>
 #include <cmath>
 
@@ -18,6 +17,7 @@ constexpr double kStepWidth = 26;
 const QColor kBrick(0x00, 0x80, 0x80);
 const QColor kBrickLight(0x33, 0xA8, 0xA8);
 const QColor kBrickTop(0x7F, 0xD0, 0xC8);
+const QColor kBrickSide(0x00, 0x62, 0x62);
 const QColor kGhost(0xC4, 0xE6, 0xE2);
 const QColor kAnger(0xE0, 0x28, 0x3C);
 const QColor kTrail(0xE0, 0x28, 0x3C);
@@ -28,35 +28,22 @@ QRectF StepFront(double left, double height, double width = kStepWidth) {
 }
 
 void PaintStep(QPainter& painter, const QRectF& front, const QString& level) {
-  QPainterPath top;
-  top.moveTo(front.topLeft());
-  top.lineTo(front.topLeft() + QPointF(5, -5));
-  top.lineTo(front.topRight() + QPointF(5, -5));
-  top.lineTo(front.topRight());
-  top.closeSubpath();
-  PaintInked(painter, top, kBrickTop, 2);
-  QPainterPath side;
-  side.moveTo(front.topRight());
-  side.lineTo(front.topRight() + QPointF(5, -5));
-  side.lineTo(front.bottomRight() + QPointF(5, -5));
-  side.lineTo(front.bottomRight());
-  side.closeSubpath();
-  PaintInked(painter, side, kBrick.darker(130), 2);
+  const QPointF depth(5, -5);
+  PaintInked(painter, Polygon({front.topLeft(), front.topLeft() + depth, front.topRight() + depth, front.topRight()}),
+             kBrickTop, 2);
+  PaintInked(painter,
+             Polygon({front.topRight(), front.topRight() + depth, front.bottomRight() + depth, front.bottomRight()}),
+             kBrickSide, 2);
   QPainterPath face;
   face.addRect(front);
-  QLinearGradient shade(front.left(), 0, front.right(), 0);
-  shade.setColorAt(0, kBrickLight);
-  shade.setColorAt(1, kBrick);
-  PaintInked(painter, face, shade, 2);
+  PaintInked(painter, face, ShadeAcross(front, kBrickLight, kBrick), 2);
 
   const QFont font = DejaVuSans(level.size() > 1 ? 13 : 14, true);
   const double textWidth = QFontMetricsF(font).horizontalAdvance(level);
   QPainterPath badge;
   badge.addRoundedRect(QRectF(front.center().x() - textWidth / 2 - 4, front.top() + 4, textWidth + 8, 17), 4, 4);
   PaintInked(painter, badge, kPaperWhite, 1.5);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(kInk);
-  painter.drawPath(TextShape(level, font, QPointF(front.center().x() - textWidth / 2, front.top() + 18)));
+  PaintInkText(painter, level, font, QPointF(front.center().x() - textWidth / 2, front.top() + 18));
 }
 
 // Where a step is missing, only a pale ghost with a dashed edge is left.
@@ -90,11 +77,7 @@ void PaintJump(QPainter& painter, const QPointF& from, const QPointF& to, double
   const QPointF heading = to - control;
   const QPointF along = heading / std::hypot(heading.x(), heading.y()) * 10.0;
   const QPointF across(-along.y() * 0.6, along.x() * 0.6);
-  QPainterPath head(to);
-  head.lineTo(to - along + across);
-  head.lineTo(to - along - across);
-  head.closeSubpath();
-  PaintInked(painter, head, kTrail, 1.8);
+  PaintInked(painter, Polygon({to, to - along + across, to - along - across}), kTrail, 1.8);
 }
 
 void PaintFlag(QPainter& painter, const QPointF& foot) {
