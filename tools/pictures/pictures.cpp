@@ -15,23 +15,9 @@ constexpr std::array kPictures{
     Picture{"comp.png", QSize(178, 200), true, PaintComp},
 };
 
-}  // namespace
-
-std::span<const Picture> AllPictures() { return kPictures; }
-
-QImage RenderPicture(const Picture& picture) {
-  QImage canvas(picture.size, QImage::Format_ARGB32_Premultiplied);
-  canvas.fill(picture.seeThrough ? Qt::transparent : Qt::white);
-  {
-    QPainter painter(&canvas);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    picture.paint(painter);
-  }
-  if (picture.seeThrough) return FlattenOntoWhite(canvas);
-  return canvas.convertToFormat(QImage::Format_RGB32);
-}
-
+// Opaque where alpha reaches one half, pure white elsewhere; an opaque pixel
+// that happens to be pure white is nudged off it, so that it does not turn
+// see-through.
 QImage FlattenOntoWhite(const QImage& painted) {
   const QImage straight = painted.convertToFormat(QImage::Format_ARGB32);
   QImage flat(straight.size(), QImage::Format_RGB32);
@@ -48,6 +34,23 @@ QImage FlattenOntoWhite(const QImage& painted) {
     }
   }
   return flat;
+}
+
+}  // namespace
+
+std::span<const Picture> AllPictures() { return kPictures; }
+
+QImage RenderPicture(const Picture& picture) {
+  QImage canvas(picture.size, QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(picture.seeThrough ? Qt::transparent : Qt::white);
+  {
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    picture.paint(painter);
+  }
+  if (picture.seeThrough) return FlattenOntoWhite(canvas);
+  return canvas.convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace coilrun::pictures

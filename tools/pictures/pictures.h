@@ -30,9 +30,4 @@ std::span<const Picture> AllPictures();
 // white, so no pale fringe of blending with white shows on a coloured field.
 QImage RenderPicture(const Picture& picture);
 
-// The hard edge on its own: opaque where alpha reaches one half, pure white
-// elsewhere; an opaque pixel that happens to be pure white is nudged off it,
-// so that it does not turn see-through.
-QImage FlattenOntoWhite(const QImage& painted);
-
 }  // namespace coilrun::pictures
