@@ -40,6 +40,7 @@ class SilentView : public BoardView, public ReportView, public ScreenView {
   void ShowDisappointment() override {}
   void DrawPauseBox() override {}
   void ErasePauseBox() override {}
+  void RepaintBoard() override {}
 };
 
 // Keeps no table: reads an empty one and forgets what is written.

@@ -95,6 +95,28 @@ class Game {
   void Comp_End();
   void Comp_ShowExtendedMessage();
 
+  // Options changed in the options dialog (options.cpp). Each takes effect
+  // at once, also on a game in play behind the dialog.
+  // An empty name keeps the old one; a longer one keeps its first 15 characters.
+  void SetPlayerName(int player, const std::string& name);
+  void SetPlayerColor(int player, Color color);
+  // The field and the report panel are repainted whole on their new colour.
+  void SetBackColor(Color color);
+  void SetReportColor(Color color);
+  void SetSnakeFrame(bool on);
+  void SetBrickFrame(bool on);
+  void SetMixBricksColors(bool on);
+  void SetBrickColor(Color color);
+  void SetReportInterval(int milliseconds);
+  void SetWrap(bool on);
+  // On, the living snakes' bodies turn into bricks at once; off, during a
+  // game, every snake is given a fresh length stacked on its head.
+  void SetLong(bool on);
+  void SetMusic(bool on);
+  // The game timer's interval for speed 1..10, the speed and its value in
+  // the report panel.
+  void SetSpeed(int speed);
+
   // High score table. Virtual so that a test can see who was offered.
   virtual void ReWriteHS(int player);
 
@@ -123,6 +145,10 @@ class Game {
   bool SnakeMayAct(int player) const;
   // PlayerCount, never beyond the four player records.
   int PlayersInGame() const;
+  // After a brick look changed: the bricks of a game in play, or the whole
+  // paused game under its pause box.
+  void RedrawBricksOfGame();
+
   // The competition steps after a play of a level; true when it has ended.
   bool CompetitionEnded();
 

@@ -51,6 +51,8 @@ class ScreenView {
   virtual void ShowDisappointment() = 0;
   virtual void DrawPauseBox() = 0;
   virtual void ErasePauseBox() = 0;
+  // Draws the field for the current ScreenState, as the window's repaint does.
+  virtual void RepaintBoard() = 0;
 };
 
 // The three slices the game draws through.

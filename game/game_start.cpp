@@ -33,7 +33,9 @@ std::optional<int> ParseWholeNumber(const std::string& text) {
 
 void Game::On_Start_Click(int level, const NewGameChoice& choice) {
   GameSettings& settings = model_.Settings;
-  host_.SetTimerInterval(GameTimer::Game, GameTimerInterval(settings.Speed));
+  // As the options dialog's speed slider does, so that every new game runs
+  // at the chosen speed.
+  SetSpeed(settings.Speed);
   settings.PlayerCount = static_cast<std::uint8_t>(std::clamp(choice.PlayerCount, 1, kMaxPlayers));
   settings.WinsTarget = static_cast<std::uint8_t>(std::clamp(choice.WinsTarget, 1, kMaxWinsTarget));
   settings.Competition = choice.Competition;

@@ -11,5 +11,6 @@ void InformationScreens::ShowCongratulations() {}  // not yet: arrives with the 
 void InformationScreens::ShowDisappointment() {}   // not yet: arrives with the information screens
 void InformationScreens::DrawPauseBox() {}         // not yet: arrives with the information screens
 void InformationScreens::ErasePauseBox() {}        // not yet: arrives with the information screens
+void InformationScreens::RepaintBoard() {}         // not yet: arrives with the information screens
 
 }  // namespace coilrun

@@ -20,6 +20,7 @@ class InformationScreens : public ScreenView {
   void ShowDisappointment() override;
   void DrawPauseBox() override;
   void ErasePauseBox() override;
+  void RepaintBoard() override;
 
  private:
   GameModel& model_;

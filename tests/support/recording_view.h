@@ -40,6 +40,7 @@ class RecordingView : public BoardView, public ReportView, public ScreenView {
   void ShowDisappointment() override { calls.push_back("ShowDisappointment"); }
   void DrawPauseBox() override { calls.push_back("DrawPauseBox"); }
   void ErasePauseBox() override { calls.push_back("ErasePauseBox"); }
+  void RepaintBoard() override { calls.push_back("RepaintBoard"); }
 
   bool Called(const std::string& call) const;
 

@@ -1,0 +1,138 @@
+#include <string>
+#include <vector>
+
+#include "tests/support/game_fixture.h"
+
+namespace coilrun::testing {
+namespace {
+
+using OptionsTest = GameFixture;
+
+TEST_F(OptionsTest, AnEmptyNameKeepsTheOldOneAndALongOneKeepsFifteenCharacters) {
+  model.Players[2].Name = "Player2";
+  game.SetPlayerName(2, "");
+  EXPECT_EQ(model.Players[2].Name, "Player2");
+  game.SetPlayerName(2, "Bartholomew the Great");
+  EXPECT_EQ(model.Players[2].Name, "Bartholomew the");
+}
+
+TEST_F(OptionsTest, SpeedSetsTheGameTimerFrom170To17MillisecondsAndShowsTheSpeed) {
+  for (const auto& [speed, interval] : std::vector<std::pair<int, int>>{{1, 170}, {4, 119}, {7, 68}, {10, 17}}) {
+    view.calls.clear();
+    game.SetSpeed(speed);
+    EXPECT_EQ(host.gameTimerInterval, interval) << speed;
+    EXPECT_EQ(model.Settings.Speed, speed);
+    EXPECT_EQ(view.calls, Texts{"ShowSpeed"});
+  }
+}
+
+TEST_F(OptionsTest, ANewGameAppliesTheSpeedAsTheSliderDoes) {
+  model.Settings.Speed = 7;
+  game.On_Start_Click(1, NewGameChoice{});
+  EXPECT_EQ(host.gameTimerInterval, 68);
+  EXPECT_TRUE(view.Called("ShowSpeed"));
+}
+
+// Only the snakes in play are redrawn during play; a paused game is
+// repainted whole; an information screen is left alone.
+TEST_F(OptionsTest, ColoursAndLooksRedrawTheGameByWhatTheFieldShows) {
+  model.Settings.PlayerCount = 3;
+  PlaceSnake(1, 10, 5, Direction::Right);
+  PlaceSnake(3, 10, 9, Direction::Right).Lives = 0;
+  PlaceSnake(2, 10, 7, Direction::Right);
+
+  game.SetPlayerColor(3, RgbColor(1, 2, 3));
+  game.SetPlayerColor(2, RgbColor(4, 5, 6));
+  game.SetSnakeFrame(false);
+  game.SetBrickColor(RgbColor(7, 8, 9));
+  EXPECT_EQ(view.calls, (Texts{"DrawWholeSnake 2", "DrawWholeSnake 1", "DrawWholeSnake 2", "DrawBricks"}));
+  EXPECT_EQ(model.Players[3].Color, RgbColor(1, 2, 3));
+  EXPECT_FALSE(model.Settings.SnakeFrame);
+  EXPECT_EQ(model.Settings.BrickColors[0], RgbColor(7, 8, 9));
+
+  model.ScreenState = PauseScreen;
+  view.calls.clear();
+  game.SetPlayerColor(2, RgbColor(4, 5, 6));
+  game.SetBrickFrame(true);
+  game.SetMixBricksColors(false);
+  EXPECT_EQ(view.calls, (Texts{"RepaintBoard", "RepaintBoard", "RepaintBoard"}));
+
+  model.ScreenState = KeysScreen;
+  view.calls.clear();
+  game.SetPlayerColor(2, RgbColor(4, 5, 6));
+  game.SetSnakeFrame(true);
+  game.SetBrickFrame(false);
+  EXPECT_TRUE(view.calls.empty());
+  EXPECT_FALSE(model.Settings.BrickFrame);
+
+  game.SetBackColor(RgbColor(0, 0, 255));
+  game.SetReportColor(RgbColor(0, 0, 128));
+  EXPECT_EQ(view.calls, (Texts{"ClearBoard", "RepaintBoard", "RepaintReport"}));
+  EXPECT_EQ(model.Settings.BackColor, RgbColor(0, 0, 255));
+  EXPECT_EQ(model.Settings.ReportColor, RgbColor(0, 0, 128));
+}
+
+TEST_F(OptionsTest, WrapIntervalAndMusicReachTheReportTheTimerAndThePlayer) {
+  game.SetWrap(true);
+  EXPECT_TRUE(model.Settings.Wrap);
+  EXPECT_EQ(view.calls, Texts{"ShowWrap"});
+  game.SetReportInterval(45);
+  EXPECT_EQ(host.reportTimerInterval, 45);
+  EXPECT_EQ(model.Settings.ReportInterval, 45);
+  game.SetMusic(true);
+  game.SetMusic(false);
+  EXPECT_EQ(host.sounds, (Texts{"play MusicPlayer", "stop MusicPlayer"}));
+  EXPECT_FALSE(model.Settings.Music);
+}
+
+TEST_F(OptionsTest, LongOnTurnsTheLivingBodiesIntoSnakeBricksWithoutTheirLastEntry) {
+  model.Settings.PlayerCount = 2;
+  PlayerState& snake = SetBody(1, {{5, 5}, {4, 5}, {3, 5}}, Direction::Right);
+  snake.Color = RgbColor(9, 9, 9);
+  SetBody(2, {{5, 9}, {4, 9}, {3, 9}}, Direction::Right).Lives = 0;
+  model.ScreenState = TitleScreen;  // whatever the field shows
+
+  game.SetLong(true);
+  EXPECT_TRUE(model.Settings.Long);
+  for (const auto& [x, y] : {Cell{5, 5}, Cell{4, 5}}) {
+    const BoardCell& cell = model.LevelGrid.at(x, y);
+    EXPECT_EQ(cell.Occupied, 1);
+    EXPECT_EQ(cell.Content, static_cast<std::int32_t>(RgbColor(9, 9, 9)));
+    EXPECT_EQ(cell.Extra[0], SnakeBrickMark);
+  }
+  EXPECT_EQ(model.LevelGrid.at(3, 5).Occupied, 0);
+  EXPECT_EQ(model.LevelGrid.at(5, 9).Occupied, 0);
+  EXPECT_TRUE(view.calls.empty());
+}
+
+TEST_F(OptionsTest, LongOffStacksAFreshLengthOnEveryHeadByTheTargetAndThePlayers) {
+  model.Settings.Long = true;
+  model.TargetNumber = 5;
+  SetBody(1, {{20, 5}}, Direction::Right);
+  model.LevelGrid.at(20, 5) = BoardCell{7, 1, {SnakeBrickMark}};
+  model.LevelGrid.at(19, 5) = BoardCell{7, 1, {SnakeBrickMark}};
+
+  game.SetLong(false);
+  const PlayerState& snake = model.Players[1];
+  EXPECT_EQ(snake.Length, 22);  // 25 / 2 = 12, + 10
+  for (int k = 1; k <= 22; ++k) EXPECT_EQ(Cell(snake.BodyX[k], snake.BodyY[k]), Cell(20, 5)) << k;
+  EXPECT_EQ(model.LevelGrid.at(20, 5).Occupied, 0);
+  EXPECT_EQ(model.LevelGrid.at(19, 5).Occupied, 1);  // the trail stays
+
+  // Two players, the second one dead: both get 12 / 2 + 10.
+  model.Settings.PlayerCount = 2;
+  SetBody(2, {{30, 9}}, Direction::Left).Lives = 0;
+  game.SetLong(false);
+  EXPECT_EQ(model.Players[1].Length, 16);
+  EXPECT_EQ(model.Players[2].Length, 16);
+  EXPECT_EQ(Cell(model.Players[2].BodyX[16], model.Players[2].BodyY[16]), Cell(30, 9));
+
+  // No game on the board: nothing to convert.
+  model.ScreenState = TitleScreen;
+  model.Settings.PlayerCount = 1;
+  game.SetLong(false);
+  EXPECT_EQ(model.Players[1].Length, 16);
+}
+
+}  // namespace
+}  // namespace coilrun::testing
