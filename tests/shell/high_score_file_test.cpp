@@ -64,32 +64,15 @@ TEST_F(HighScoreFileTest, LongLengthBytesReadAsFifteenAndAnyScoreIsKept) {
   EXPECT_EQ(DecodeHighScores(EncodeHighScores(table)), table);
 }
 
-TEST_F(HighScoreFileTest, MissingTableIsWrittenWithTheDefaultsWithoutAMessage) {
-  EXPECT_EQ(store.ReadHighScores(), DefaultHighScores());
+TEST_F(HighScoreFileTest, StartUpWritesTheDefaultsOnlyWhereThereIsNoTable) {
+  store.WriteDefaultsWhenMissing();
   EXPECT_EQ(TempDirectory::Read(file), Encoded(DefaultHighScores()));
-  EXPECT_TRUE(reports.empty());
-
-  // Start-up leaves a table that is there alone.
   HighScoreTable table = DefaultHighScores();
   table[0].Score = 12345;
   store.WriteHighScores(table);
   store.WriteDefaultsWhenMissing();
   EXPECT_EQ(store.ReadHighScores(), table);
-}
-
-TEST_F(HighScoreFileTest, ShortFileIsReportedKeptAsideAndReplacedByTheDefaults) {
-  const Bytes damaged(150, 0x05);
-  directory.Write("hscores.dat", damaged);
-  EXPECT_EQ(store.ReadHighScores(), DefaultHighScores());
-  EXPECT_EQ(reports, std::vector<std::string>{"Read beyond end of file"});
-  EXPECT_EQ(TempDirectory::Read(directory / "hscores.dat.damaged"), damaged);
-  EXPECT_EQ(TempDirectory::Read(file).size(), 200u);
-
-  // A second damage keeps the first one kept aside.
-  directory.Write("hscores.dat", Bytes(3, 0x06));
-  store.ReadHighScores();
-  EXPECT_EQ(TempDirectory::Read(directory / "hscores.dat.damaged"), damaged);
-  EXPECT_EQ(TempDirectory::Read(directory / "hscores.dat.damaged1"), Bytes(3, 0x06));
+  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(HighScoreFileTest, InterruptedWriteIsReportedAndLeavesTheOldTable) {
@@ -105,13 +88,6 @@ TEST_F(HighScoreFileTest, InterruptedWriteIsReportedAndLeavesTheOldTable) {
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(store.ReadHighScores(), old);
   EXPECT_EQ(Files(), std::vector<std::filesystem::path>{file});  // no half-written file left behind
-}
-
-TEST_F(HighScoreFileTest, DeleteSaysWhetherThereWasATable) {
-  store.WriteDefaultsWhenMissing();
-  EXPECT_TRUE(store.DeleteHighScores());
-  EXPECT_FALSE(std::filesystem::exists(file));
-  EXPECT_FALSE(store.DeleteHighScores());
 }
 
 }  // namespace
