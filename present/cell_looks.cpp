@@ -12,6 +12,8 @@ constexpr char kSmallFace[] = "DejaVu Sans Mono";
 
 QColor ToQColor(Color color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
+Color FromQColor(const QColor& color) { return RgbColor(color.red(), color.green(), color.blue()); }
+
 QRect CellRect(int x, int y) { return QRect(x * kCellPixels, y * kCellPixels, kCellPixels, kCellPixels); }
 
 void PaintSquare(QPainter& painter, int x, int y, const QColor& fill, bool framed) {

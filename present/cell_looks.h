@@ -13,6 +13,7 @@
 namespace coilrun {
 
 QColor ToQColor(Color color);
+Color FromQColor(const QColor& color);
 
 // The square of cell (x, y) on the field.
 QRect CellRect(int x, int y);

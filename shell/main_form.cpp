@@ -52,7 +52,12 @@ TMainForm::TMainForm(const QString& dataDirectory, const QString& levelFileName,
   connect(&Timer, &QTimer::timeout, this, [this] { game_->TimerTimer(); });
   connect(&ReportTimer, &QTimer::timeout, this, [this] { game_->ReportTimerTimer(); });
   FormCreate(levelFileName);
-  // The dialog takes its first choices from the settings that FormCreate loaded.
+  // The dialogs take their first state from the settings that FormCreate loaded.
+  OptionsForm = new TOptionsForm(*game_, *presentation_, this);
+  connect(OptionsForm, &TOptionsForm::FrameColorsChanged, this, [this] {
+    BackShape->update();
+    ReportShape->update();
+  });
   NewForm = new TNewForm(
       *game_, [this](const QString& preset) { return OpenDialog.Execute(preset); }, this);
 }

@@ -14,6 +14,7 @@
 #include "shell/high_score_file.h"
 #include "shell/new_form.h"
 #include "shell/open_dialog.h"
+#include "shell/options_form.h"
 
 namespace coilrun {
 
@@ -68,6 +69,7 @@ class TMainForm : public QMainWindow, public Host {
   QWidget* ReportShape = nullptr;
   QWidget* ReportCanvas = nullptr;
   LevelOpenDialog OpenDialog{this};
+  TOptionsForm* OptionsForm = nullptr;
   TNewForm* NewForm = nullptr;
 };
 

@@ -8,15 +8,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSpinBox>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
 #include "engine/game.h"
+#include "shell/dialog_parts.h"
 
 namespace coilrun {
 
@@ -27,13 +26,6 @@ constexpr qsizetype kWholeCaptionLength = 15;
 constexpr qsizetype kCutCaptionLength = 14;
 // Room on the Open button for a cut name, in average characters.
 constexpr int kOpenButtonCharacters = 20;
-
-template <typename Widget, typename... Arguments>
-Widget* Named(const char* name, Arguments&&... arguments) {
-  auto* widget = new Widget(std::forward<Arguments>(arguments)...);
-  widget->setObjectName(QLatin1String(name));
-  return widget;
-}
 
 bool FileExists(const QString& name) { return QFileInfo(name).isFile(); }
 
@@ -191,9 +183,7 @@ NewGameChoice TNewForm::Choice() const {
 // Centred on the screen, not on the main window, at every showing.
 void TNewForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (event->spontaneous()) return;
-  if (const QScreen* shownOn = screen())
-    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), shownOn->availableGeometry()).topLeft());
+  if (!event->spontaneous()) CenterOnScreen(*this);
 }
 
 void TNewForm::Normal1Click() { EnableWins(false); }

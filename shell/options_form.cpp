@@ -1,0 +1,543 @@
+#include "shell/options_form.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QValidator>
+#include <algorithm>
+#include <string>
+
+#include "engine/game.h"
+#include "present/cell_looks.h"
+#include "present/option_samples.h"
+#include "present/presentation.h"
+#include "shell/dialog_parts.h"
+
+namespace coilrun {
+
+namespace {
+
+constexpr int kBackColorBox = kMaxPlayers;
+constexpr int kReportColorBox = kMaxPlayers + 1;
+constexpr QSize kSwatchSize(105, 17);
+
+constexpr int kMinReportInterval = 5;
+constexpr int kMaxReportInterval = 100;
+constexpr int kReportIntervalStep = 5;
+constexpr int kMinReportStep = 1;
+constexpr int kMaxReportStep = 5;
+constexpr int kMinSpeed = 1;
+constexpr int kMaxSpeed = 10;
+
+// Names are kept as single-byte characters: a character beyond Latin-1
+// cannot be typed.
+class Latin1Validator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& /*position*/) const override {
+    for (const QChar character : input) {
+      if (character.unicode() > 0xFF) return Invalid;
+    }
+    return Acceptable;
+  }
+};
+
+// The frame behind the two samples; the samples are painted with it, from
+// the game's settings, at every paint.
+class SamplePicture : public QWidget {
+ public:
+  SamplePicture(GameModel& model, const std::uint8_t& sampleSnakePlayer)
+      : model_(model), sampleSnakePlayer_(sampleSnakePlayer) {
+    setFixedSize(kSampleShapeSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    Draw_Snake_Bricks_Type(painter, model_, sampleSnakePlayer_);
+  }
+
+ private:
+  GameModel& model_;
+  const std::uint8_t& sampleSnakePlayer_;
+};
+
+QString FromLatin1(const std::string& text) { return QString::fromLatin1(text.data(), std::ssize(text)); }
+
+void ShowColor(QFrame* swatch, Color color) {
+  QPalette palette = swatch->palette();
+  palette.setColor(QPalette::Window, ToQColor(color));
+  swatch->setPalette(palette);
+}
+
+void ShowFieldColor(QLineEdit* field, Color color) {
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Base, ToQColor(color));
+  field->setPalette(palette);
+}
+
+QFrame* NewSwatch(const char* name) {
+  auto* swatch = Named<QFrame>(name);
+  swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
+  swatch->setFixedSize(kSwatchSize);
+  swatch->setAutoFillBackground(true);
+  return swatch;
+}
+
+// A spin box whose value only its arrows change.
+QSpinBox* NewArrowSpinBox(const char* name, int minimum, int maximum, int step) {
+  auto* spinBox = Named<QSpinBox>(name);
+  spinBox->setRange(minimum, maximum);
+  spinBox->setSingleStep(step);
+  if (auto* text = spinBox->findChild<QLineEdit*>()) text->setReadOnly(true);
+  return spinBox;
+}
+
+// A control above the label that names it.
+QVBoxLayout* Captioned(QWidget* control, QLabel* caption) {
+  auto* column = new QVBoxLayout;
+  column->setSpacing(2);
+  column->addWidget(control);
+  column->addWidget(caption);
+  return column;
+}
+
+void OnToggled(QCheckBox* box, QObject* receiver, std::function<void()> handler) {
+  QObject::connect(box, &QCheckBox::toggled, receiver, [handler = std::move(handler)] { handler(); });
+}
+
+}  // namespace
+
+TOptionsForm::TOptionsForm(Game& game, Presentation& presentation, QWidget* parent)
+    : QDialog(parent), game_(game), presentation_(presentation), model_(game.model()) {
+  setObjectName(QStringLiteral("OptionsForm"));
+  setWindowTitle(QStringLiteral("Options"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  LayOut();
+  ConnectHandlers();
+  FormCreate();
+}
+
+void TOptionsForm::LayOut() {
+  PageControl = Named<QTabWidget>("PageControl");
+  // Every tab shows at once; the dialog is as wide as they need.
+  PageControl->setUsesScrollButtons(false);
+  PageControl->addTab(NamesPageLayOut(), QStringLiteral("Names"));
+  PageControl->addTab(ColorsPageLayOut(), QStringLiteral("Colors"));
+  PageControl->addTab(ViewPageLayOut(), QStringLiteral("View"));
+  PageControl->addTab(ReportPageLayOut(), QStringLiteral("Report"));
+  PageControl->addTab(OtherPageLayOut(), QStringLiteral("Other"));
+
+  Button1 = Named<QPushButton>("Button1", QStringLiteral("&Close"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(Button1);
+  buttons->addStretch();
+
+  auto* form = new QVBoxLayout(this);
+  form->setSizeConstraint(QLayout::SetFixedSize);
+  form->addWidget(PageControl);
+  form->addLayout(buttons);
+
+  ColorDialog = Named<QColorDialog>("ColorDialog", this);
+  ColorDialog->setOption(QColorDialog::DontUseNativeDialog);
+}
+
+QWidget* TOptionsForm::NamesPageLayOut() {
+  auto* names = Named<QGroupBox>("GroupBox1", QStringLiteral(" Player names "));
+  auto* grid = new QGridLayout(names);
+  auto* validator = new Latin1Validator(this);
+  for (int player = 1; player <= kMaxPlayers; ++player) {
+    const std::string name = "NameEdit" + std::to_string(player);
+    QLineEdit* field = NameEdits[player - 1] = Named<QLineEdit>(name.c_str());
+    field->setMaxLength(kMaxNameLength);
+    field->setValidator(validator);
+    // Players 1 and 2 on the left, 3 and 4 on the right.
+    grid->addLayout(Captioned(field, new QLabel(QStringLiteral("Player %1").arg(player))), (player - 1) % 2,
+                    (player - 1) / 2);
+  }
+
+  auto* highScore = Named<QGroupBox>("GroupBox2", QStringLiteral(" High score dialog "));
+  ReEnterNameBox1 = Named<QCheckBox>("ReEnterNameBox1", QStringLiteral("&Reenter name for highscore table"));
+  (new QVBoxLayout(highScore))->addWidget(ReEnterNameBox1);
+
+  auto* page = Named<QWidget>("NamesSheet");
+  auto* column = new QVBoxLayout(page);
+  column->addWidget(names);
+  column->addWidget(highScore);
+  column->addStretch();
+  return page;
+}
+
+QWidget* TOptionsForm::ColorsPageLayOut() {
+  const auto swatchWithLabel = [this](int box, const char* name, const QString& caption) {
+    QFrame* swatch = ColorBoxes[box] = NewSwatch(name);
+    auto* label = new QLabel(caption);
+    const auto click = [this, box] {
+      if (box == kBackColorBox)
+        ColorBox5Click();
+      else if (box == kReportColorBox)
+        ColorBox6Click();
+      else
+        ColorBoxClick(box + 1);
+    };
+    OnClick(swatch, click);
+    OnClick(label, click);
+    return Captioned(swatch, label);
+  };
+
+  auto* players = Named<QGroupBox>("GroupBox3", QStringLiteral(" Player colors "));
+  auto* grid = new QGridLayout(players);
+  for (int player = 1; player <= kMaxPlayers; ++player) {
+    const std::string name = "ColorBox" + std::to_string(player);
+    grid->addLayout(swatchWithLabel(player - 1, name.c_str(), QStringLiteral("Player %1").arg(player)),
+                    (player - 1) % 2, (player - 1) / 2);
+  }
+
+  auto* others = Named<QGroupBox>("GroupBox4", QStringLiteral(" Other colors "));
+  auto* row = new QHBoxLayout(others);
+  row->addLayout(swatchWithLabel(kBackColorBox, "ColorBox5", QStringLiteral("Background")));
+  row->addLayout(swatchWithLabel(kReportColorBox, "ColorBox6", QStringLiteral("Report panel")));
+
+  auto* page = Named<QWidget>("ColorsSheet");
+  auto* column = new QVBoxLayout(page);
+  column->addWidget(players);
+  column->addWidget(others);
+  column->addStretch();
+  return page;
+}
+
+QWidget* TOptionsForm::ViewPageLayOut() {
+  Shape = new SamplePicture(model_, SampleSnakePlayer);
+  Shape->setObjectName(QStringLiteral("Shape"));
+  SnakeBox = Named<QWidget>("SnakeBox", Shape);
+  SnakeBox->setGeometry(kSnakeBoxRect);
+  BrickBox = Named<QWidget>("BrickBox", Shape);
+  BrickBox->setGeometry(kBrickBoxRect);
+  SnakeFrame1 = Named<QCheckBox>("SnakeFrame1", QStringLiteral("&Snake Frame"));
+  BrickFrame1 = Named<QCheckBox>("BrickFrame1", QStringLiteral("&Brick Frame"));
+
+  // Each caption and check box stands over or under its own sample.
+  auto* samples = new QWidget;
+  auto* grid = new QGridLayout(samples);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->addWidget(new QLabel(QStringLiteral("Snakes")), 0, 0, Qt::AlignHCenter);
+  grid->addWidget(new QLabel(QStringLiteral("Bricks")), 0, 1, Qt::AlignHCenter);
+  grid->addWidget(Shape, 1, 0, 1, 2);
+  grid->addWidget(SnakeFrame1, 2, 0, Qt::AlignHCenter);
+  grid->addWidget(BrickFrame1, 2, 1, Qt::AlignHCenter);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
+
+  auto* looks = Named<QGroupBox>("GroupBox5", QStringLiteral(" Snakes && bricks "));
+  (new QVBoxLayout(looks))->addWidget(samples, 0, Qt::AlignHCenter);
+
+  auto* colors = Named<QGroupBox>("GroupBox6", QStringLiteral(" Colors && messages "));
+  MixBricksColors1 = Named<QCheckBox>("MixBricksColors1", QStringLiteral("&Different bricks colors"));
+  ShowMessages1 = Named<QCheckBox>("ShowMessages1", QStringLiteral("Show &message on finished level"));
+  auto* colorsColumn = new QVBoxLayout(colors);
+  colorsColumn->addWidget(MixBricksColors1);
+  colorsColumn->addWidget(ShowMessages1);
+
+  auto* page = Named<QWidget>("ViewSheet");
+  auto* column = new QVBoxLayout(page);
+  column->addWidget(looks);
+  column->addWidget(colors);
+  column->addStretch();
+  return page;
+}
+
+QWidget* TOptionsForm::ReportPageLayOut() {
+  auto* text = Named<QGroupBox>("GroupBox7", QStringLiteral(" Report text "));
+  LeftRadio = Named<QRadioButton>("LeftRadio", QStringLiteral("&Left"));
+  CenterRadio = Named<QRadioButton>("CenterRadio", QStringLiteral("&Center"));
+  MovingRadio = Named<QRadioButton>("MovingRadio", QStringLiteral("&Moving"));
+  IntervalLabel = Named<QLabel>("IntervalLabel", QStringLiteral("Interval"));
+  IntervalEdit = NewArrowSpinBox("IntervalEdit", kMinReportInterval, kMaxReportInterval, kReportIntervalStep);
+  StepLabel = Named<QLabel>("StepLabel", QStringLiteral("Step"));
+  StepEdit = NewArrowSpinBox("StepEdit", kMinReportStep, kMaxReportStep, 1);
+  auto* grid = new QGridLayout(text);
+  grid->addWidget(LeftRadio, 0, 0);
+  grid->addWidget(CenterRadio, 1, 0);
+  grid->addWidget(MovingRadio, 2, 0);
+  grid->addWidget(IntervalLabel, 0, 1, Qt::AlignRight);
+  grid->addWidget(IntervalEdit, 0, 2);
+  grid->addWidget(StepLabel, 1, 1, Qt::AlignRight);
+  grid->addWidget(StepEdit, 1, 2);
+  grid->setColumnStretch(0, 1);
+
+  auto* highScore = Named<QGroupBox>("GroupBox8", QStringLiteral(" High score "));
+  ResetButton = Named<QPushButton>("ResetButton", QStringLiteral("&Reset highscore table"));
+  (new QVBoxLayout(highScore))->addWidget(ResetButton, 0, Qt::AlignLeft);
+
+  auto* page = Named<QWidget>("ReportSheet");
+  auto* column = new QVBoxLayout(page);
+  column->addWidget(text);
+  column->addWidget(highScore);
+  column->addStretch();
+  return page;
+}
+
+QWidget* TOptionsForm::OtherPageLayOut() {
+  auto* moving = Named<QGroupBox>("GroupBox9", QStringLiteral(" Moving "));
+  Wrap1 = Named<QCheckBox>("Wrap1", QStringLiteral("&Wrap"));
+  Long1 = Named<QCheckBox>("Long1", QStringLiteral("&Long"));
+  auto* movingColumn = new QVBoxLayout(moving);
+  movingColumn->addWidget(Wrap1);
+  movingColumn->addWidget(Long1);
+
+  auto* listening = Named<QGroupBox>("GroupBox10", QStringLiteral(" Listening "));
+  Sounds1 = Named<QCheckBox>("Sounds1", QStringLiteral("&Sounds"));
+  Music1 = Named<QCheckBox>("Music1", QStringLiteral("&Music"));
+  auto* listeningColumn = new QVBoxLayout(listening);
+  listeningColumn->addWidget(Sounds1);
+  listeningColumn->addWidget(Music1);
+
+  auto* speed = Named<QGroupBox>("GroupBox11", QStringLiteral(" Speed "));
+  TrackBar = Named<QSlider>("TrackBar", Qt::Horizontal);
+  TrackBar->setRange(kMinSpeed, kMaxSpeed);
+  TrackBar->setSingleStep(1);
+  TrackBar->setTickPosition(QSlider::NoTicks);
+  // Each label lies over its own position of the slider, roughly.
+  auto* labels = new QHBoxLayout;
+  const struct {
+    const char* name;
+    const char* caption;
+    int position;
+  } kSpeedLabels[] = {
+      {"Label2", "Slow", 1}, {"Label8", "Medium", 4}, {"Label9", "Fast", 7}, {"Label10", "Super fast", 10}};
+  for (const auto& [name, caption, position] : kSpeedLabels) {
+    if (position != kMinSpeed) labels->addStretch();
+    auto* label = Named<QLabel>(name, QLatin1String(caption));
+    OnClick(label, [this, position = position] { SpeedLabelClick(position); });
+    labels->addWidget(label);
+  }
+  auto* speedColumn = new QVBoxLayout(speed);
+  speedColumn->addLayout(labels);
+  speedColumn->addWidget(TrackBar);
+
+  auto* page = Named<QWidget>("OtherSheet");
+  auto* grid = new QGridLayout(page);
+  grid->addWidget(moving, 0, 0);
+  grid->addWidget(listening, 0, 1);
+  grid->addWidget(speed, 1, 0, 1, 2);
+  grid->setRowStretch(2, 1);
+  return page;
+}
+
+// Every check box, radio button and spin box runs its handler whenever its
+// state changes, by the player or by the program; the slider only when the
+// player moves it.
+void TOptionsForm::ConnectHandlers() {
+  for (int player = 1; player <= kMaxPlayers; ++player)
+    connect(NameEdits[player - 1], &QLineEdit::editingFinished, this, [this, player] { NameEditExit(player); });
+  OnToggled(ReEnterNameBox1, this, [this] { ReEnterNameBox1Click(); });
+  OnToggled(SnakeFrame1, this, [this] { SnakeFrame1Click(); });
+  OnToggled(BrickFrame1, this, [this] { BrickFrame1Click(); });
+  OnToggled(MixBricksColors1, this, [this] { MixBricksColors1Click(); });
+  OnToggled(ShowMessages1, this, [this] { ShowMessages1Click(); });
+  OnToggled(Wrap1, this, [this] { Wrap1Click(); });
+  OnToggled(Long1, this, [this] { Long1Click(); });
+  OnToggled(Sounds1, this, [this] { Sounds1Click(); });
+  OnToggled(Music1, this, [this] { Music1Click(); });
+  OnClick(SnakeBox, [this] { SnakeBoxClick(); });
+  OnClick(BrickBox, [this] { BrickBoxClick(); });
+  const std::uint8_t modes[] = {ReportLeft, ReportCenter, ReportMoving};
+  QRadioButton* const radios[] = {LeftRadio, CenterRadio, MovingRadio};
+  for (int i = 0; i < 3; ++i) {
+    connect(radios[i], &QRadioButton::toggled, this, [this, mode = modes[i]](bool selected) {
+      if (selected) ReportRadioClick(mode);
+    });
+  }
+  connect(IntervalEdit, &QSpinBox::valueChanged, this, &TOptionsForm::IntervalEditChange);
+  connect(StepEdit, &QSpinBox::valueChanged, this, &TOptionsForm::StepEditChange);
+  connect(ResetButton, &QPushButton::clicked, this, &TOptionsForm::ResetButtonClick);
+  connect(TrackBar, &QSlider::valueChanged, this, &TOptionsForm::TrackBarChange);
+  connect(Button1, &QPushButton::clicked, this, &TOptionsForm::Button1Click);
+}
+
+void TOptionsForm::FormCreate() {
+  const GameSettings& settings = model_.Settings;
+  SampleSnakePlayer = 1;
+  ReEnterNameBox1->setChecked(settings.ReEnterName);
+  for (int player = 1; player <= kMaxPlayers; ++player) {
+    NameEdits[player - 1]->setText(FromLatin1(model_.Players[player].Name));
+    ShowFieldColor(NameEdits[player - 1], model_.Players[player].Color);
+  }
+  // A stored value outside a spin box's range is brought into it, and the
+  // value shown is stored back, also when showing it changed nothing.
+  IntervalEdit->setValue(settings.ReportInterval);
+  if (IntervalEdit->value() != settings.ReportInterval) IntervalEditChange();
+  StepEdit->setValue(settings.ReportStep);
+  if (StepEdit->value() != settings.ReportStep) StepEditChange();
+  // No radio button is selected before, so the handler always runs: the
+  // title page's message pair is drawn again in the stored mode.
+  QRadioButton* const radios[] = {LeftRadio, CenterRadio, MovingRadio};
+  radios[std::min<int>(settings.ReportMode, ReportMoving)]->setChecked(true);
+}
+
+void TOptionsForm::FormShow() {
+  const GameSettings& settings = model_.Settings;
+  for (int player = 1; player <= kMaxPlayers; ++player) ShowColor(ColorBoxes[player - 1], model_.Players[player].Color);
+  ShowColor(ColorBoxes[kBackColorBox], settings.BackColor);
+  ShowColor(ColorBoxes[kReportColorBox], settings.ReportColor);
+  // Copied first: a box whose state changes runs its handler at once, and
+  // the Long handler converts the snakes.
+  const GameSettings shown = settings;
+  Wrap1->setChecked(shown.Wrap);
+  Long1->setChecked(shown.Long);
+  Sounds1->setChecked(shown.Sounds);
+  Music1->setChecked(shown.Music);
+  SnakeFrame1->setChecked(shown.SnakeFrame);
+  BrickFrame1->setChecked(shown.BrickFrame);
+  MixBricksColors1->setChecked(shown.MixBricksColors);
+  ShowMessages1->setChecked(shown.ShowMessages);
+  {
+    const QSignalBlocker fromTheProgram(TrackBar);
+    TrackBar->setValue(shown.Speed);
+  }
+  if (shown.NoSoundFiles) {
+    Sounds1->setChecked(false);
+    Music1->setChecked(false);
+    Sounds1->setEnabled(false);
+    Music1->setEnabled(false);
+  }
+}
+
+void TOptionsForm::ShowOnPage(Page page) {
+  PageControl->setCurrentIndex(page);
+  exec();
+}
+
+void TOptionsForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  FormShow();
+  CenterOnScreen(*this);
+}
+
+void TOptionsForm::NameEditExit(int player) {
+  game_.SetPlayerName(player, NameEdits[player - 1]->text().toLatin1().toStdString());
+}
+
+void TOptionsForm::ReEnterNameBox1Click() { model_.Settings.ReEnterName = ReEnterNameBox1->isChecked(); }
+
+std::optional<Color> TOptionsForm::ChooseColor(Color preset) {
+  ColorDialog->setCurrentColor(ToQColor(preset));
+  if (ColorDialog->exec() != QDialog::Accepted) return std::nullopt;
+  return FromQColor(ColorDialog->selectedColor());
+}
+
+void TOptionsForm::ColorBoxClick(int player) {
+  const std::optional<Color> chosen = ChooseColor(model_.Players[player].Color);
+  if (!chosen) return;
+  ShowColor(ColorBoxes[player - 1], *chosen);
+  game_.SetPlayerColor(player, *chosen);
+  ShowFieldColor(NameEdits[player - 1], *chosen);
+}
+
+void TOptionsForm::ColorBox5Click() {
+  const std::optional<Color> chosen = ChooseColor(model_.Settings.BackColor);
+  if (!chosen) return;
+  ShowColor(ColorBoxes[kBackColorBox], *chosen);
+  game_.SetBackColor(*chosen);
+  emit FrameColorsChanged();
+}
+
+void TOptionsForm::ColorBox6Click() {
+  const std::optional<Color> chosen = ChooseColor(model_.Settings.ReportColor);
+  if (!chosen) return;
+  ShowColor(ColorBoxes[kReportColorBox], *chosen);
+  game_.SetReportColor(*chosen);
+  emit FrameColorsChanged();
+}
+
+void TOptionsForm::SnakeFrame1Click() {
+  Shape->update();
+  game_.SetSnakeFrame(SnakeFrame1->isChecked());
+}
+
+void TOptionsForm::BrickFrame1Click() {
+  Shape->update();
+  game_.SetBrickFrame(BrickFrame1->isChecked());
+}
+
+void TOptionsForm::MixBricksColors1Click() {
+  Shape->update();
+  game_.SetMixBricksColors(MixBricksColors1->isChecked());
+}
+
+void TOptionsForm::ShowMessages1Click() { model_.Settings.ShowMessages = ShowMessages1->isChecked(); }
+
+void TOptionsForm::SnakeBoxClick() {
+  SampleSnakePlayer = static_cast<std::uint8_t>(SampleSnakePlayer % kMaxPlayers + 1);
+  Shape->update();
+}
+
+// A chosen brick colour means one colour for all normal bricks.
+void TOptionsForm::BrickBoxClick() {
+  const std::optional<Color> chosen = ChooseColor(model_.Settings.BrickColors[0]);
+  if (!chosen) return;
+  MixBricksColors1->setChecked(false);
+  Shape->update();
+  game_.SetBrickColor(*chosen);
+}
+
+void TOptionsForm::ReportRadioClick(std::uint8_t mode) {
+  model_.Settings.ReportMode = mode;  // not yet: the report panel moves the message pair when it lands
+  Set_MovingEnables();
+}
+
+void TOptionsForm::Set_MovingEnables() {
+  const bool moving = MovingRadio->isChecked();
+  for (QWidget* control : {static_cast<QWidget*>(IntervalLabel), static_cast<QWidget*>(IntervalEdit),
+                           static_cast<QWidget*>(StepLabel), static_cast<QWidget*>(StepEdit)})
+    control->setEnabled(moving);
+}
+
+void TOptionsForm::IntervalEditChange() { game_.SetReportInterval(IntervalEdit->value()); }
+
+void TOptionsForm::StepEditChange() { model_.Settings.ReportStep = static_cast<std::uint8_t>(StepEdit->value()); }
+
+void TOptionsForm::ResetButtonClick() {
+  game_.ResetHighScores();
+  // not yet: the high score page is drawn again when the information screens land
+}
+
+void TOptionsForm::Wrap1Click() { game_.SetWrap(Wrap1->isChecked()); }
+
+void TOptionsForm::Long1Click() { game_.SetLong(Long1->isChecked()); }
+
+void TOptionsForm::Sounds1Click() { model_.Settings.Sounds = Sounds1->isChecked(); }
+
+void TOptionsForm::Music1Click() { game_.SetMusic(Music1->isChecked()); }
+
+void TOptionsForm::TrackBarChange() { game_.SetSpeed(TrackBar->value()); }
+
+void TOptionsForm::SpeedLabelClick(int position) {
+  {
+    const QSignalBlocker fromTheProgram(TrackBar);
+    TrackBar->setValue(position);
+  }
+  TrackBarChange();
+}
+
+void TOptionsForm::Button1Click() { close(); }
+
+}  // namespace coilrun

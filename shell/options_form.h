@@ -1,0 +1,126 @@
+// The options dialog: names, colours, the looks of snakes and bricks, the
+// report text, wrap, long snakes, sounds, music and speed. Every change
+// takes effect at once, also on a game in play behind the dialog; nothing
+// is written before the program exits.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "engine/model.h"
+
+class QCheckBox;
+class QColorDialog;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
+class QTabWidget;
+
+namespace coilrun {
+
+class Game;
+class Presentation;
+
+class TOptionsForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  enum Page { NamesPage, ColorsPage, ViewPage, ReportPage, OtherPage };
+
+  // Takes its first state from the game's settings, which must be loaded,
+  // with the title page showing.
+  TOptionsForm(Game& game, Presentation& presentation, QWidget* parent = nullptr);
+
+  // Shows the dialog modally on one page. Timers and music go on behind it.
+  void ShowOnPage(Page page);
+
+ signals:
+  // The fill of the frame behind the field or behind the report panel changed.
+  void FrameColorsChanged();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void LayOut();
+  QWidget* NamesPageLayOut();
+  QWidget* ColorsPageLayOut();
+  QWidget* ViewPageLayOut();
+  QWidget* ReportPageLayOut();
+  QWidget* OtherPageLayOut();
+  void ConnectHandlers();
+  void FormCreate();
+  void FormShow();
+
+  // Players 1..4.
+  void NameEditExit(int player);
+  void ReEnterNameBox1Click();
+  void ColorBoxClick(int player);
+  void ColorBox5Click();
+  void ColorBox6Click();
+  void SnakeFrame1Click();
+  void BrickFrame1Click();
+  void MixBricksColors1Click();
+  void ShowMessages1Click();
+  void SnakeBoxClick();
+  void BrickBoxClick();
+  // LeftRadio, CenterRadio and MovingRadio: report modes 0, 1 and 2.
+  void ReportRadioClick(std::uint8_t mode);
+  void Set_MovingEnables();
+  void IntervalEditChange();
+  void StepEditChange();
+  void ResetButtonClick();
+  void Wrap1Click();
+  void Long1Click();
+  void Sounds1Click();
+  void Music1Click();
+  void TrackBarChange();
+  // "Slow", "Medium", "Fast" and "Super fast".
+  void SpeedLabelClick(int position);
+  void Button1Click();
+
+  // nullopt when the player cancels the chooser.
+  std::optional<Color> ChooseColor(Color preset);
+
+  Game& game_;
+  Presentation& presentation_;
+  GameModel& model_;
+  std::uint8_t SampleSnakePlayer = 1;
+
+  QTabWidget* PageControl = nullptr;
+  std::array<QLineEdit*, kMaxPlayers> NameEdits{};
+  QCheckBox* ReEnterNameBox1 = nullptr;
+  // ColorBox1..ColorBox4 for the players, ColorBox5 background, ColorBox6
+  // report panel.
+  std::array<QFrame*, kMaxPlayers + 2> ColorBoxes{};
+  QCheckBox* SnakeFrame1 = nullptr;
+  QCheckBox* BrickFrame1 = nullptr;
+  QWidget* Shape = nullptr;
+  QWidget* SnakeBox = nullptr;
+  QWidget* BrickBox = nullptr;
+  QCheckBox* MixBricksColors1 = nullptr;
+  QCheckBox* ShowMessages1 = nullptr;
+  QRadioButton* LeftRadio = nullptr;
+  QRadioButton* CenterRadio = nullptr;
+  QRadioButton* MovingRadio = nullptr;
+  QLabel* IntervalLabel = nullptr;
+  QSpinBox* IntervalEdit = nullptr;
+  QLabel* StepLabel = nullptr;
+  QSpinBox* StepEdit = nullptr;
+  QPushButton* ResetButton = nullptr;
+  QCheckBox* Wrap1 = nullptr;
+  QCheckBox* Long1 = nullptr;
+  QCheckBox* Sounds1 = nullptr;
+  QCheckBox* Music1 = nullptr;
+  QSlider* TrackBar = nullptr;
+  QPushButton* Button1 = nullptr;
+  QColorDialog* ColorDialog = nullptr;
+};
+
+}  // namespace coilrun

@@ -1,0 +1,261 @@
+#include "shell/options_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+#include <string>
+
+#include "present/cell_looks.h"
+#include "shell/main_form.h"
+#include "shell/settings_file.h"
+#include "tests/shell/modal_answer.h"
+
+namespace coilrun {
+namespace {
+
+using testing::ModalAnswer;
+
+const QColor kBlue(0x00, 0x00, 0xFF);
+
+class OptionsFormTest : public ::testing::Test {
+ protected:
+  OptionsFormTest() {
+    // Shown without its own event loop, so that a test can act on it and
+    // look at the window behind it.
+    dialog.show();
+  }
+
+  template <typename Widget = QWidget>
+  Widget& Control(const char* name) {
+    auto* control = dialog.findChild<Widget*>(QLatin1String(name));
+    if (control == nullptr) throw std::logic_error(std::string("no control ") + name);
+    return *control;
+  }
+  // Clicks a control on its page, which is brought to the front first.
+  void Click(const char* name) {
+    QWidget& control = Control(name);
+    auto& pages = Control<QTabWidget>("PageControl");
+    for (int page = 0; page < pages.count(); ++page) {
+      if (pages.widget(page)->isAncestorOf(&control)) pages.setCurrentIndex(page);
+    }
+    // Near the left edge, where a check box or radio button has its mark.
+    QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(4, control.height() / 2));
+  }
+
+  // The colour chooser's answer to a click on the control.
+  void ChooseColor(const char* name, const QColor& color) {
+    const ModalAnswer choose([&](QWidget& chooser) {
+      auto& colorDialog = dynamic_cast<QColorDialog&>(chooser);
+      colorDialog.setCurrentColor(color);
+      colorDialog.accept();
+    });
+    Click(name);
+    EXPECT_EQ(choose.dialogsSeen(), 1);
+  }
+
+  // A living snake of `player` on row `y`, head at column 20 heading right,
+  // in a game in play whose timer runs, but not so soon that a beat moves it
+  // while the test looks.
+  void PlaceSnake(int player, int y) {
+    GameModel& model = form.model();
+    model.ScreenState = BoardScreen;
+    PlayerState& snake = model.Players[player];
+    snake.Lives = 5;
+    snake.Length = kStartLength;
+    snake.Direction = Direction::Right;
+    for (int k = 1; k <= kStartLength + 1; ++k) {
+      snake.BodyX[k] = 21 - k;
+      snake.BodyY[k] = y;
+    }
+    Host& host = form;
+    host.SetTimerInterval(GameTimer::Game, 3'600'000);
+    host.SetTimerEnabled(GameTimer::Game, true);
+  }
+
+  QColor FieldPixel(int x, int y) const { return form.surfaces().field().pixelColor(x, y); }
+  QTimer& Timer(const char* name) { return *form.findChild<QTimer*>(QLatin1String(name)); }
+
+  QTemporaryDir dataDirectory;
+  TMainForm form{dataDirectory.path(), QString()};
+  TOptionsForm& dialog = *form.findChild<TOptionsForm*>(QStringLiteral("OptionsForm"));
+};
+
+TEST_F(OptionsFormTest, HasTheFivePagesInOrderAndTheCloseButton) {
+  const auto& pages = Control<QTabWidget>("PageControl");
+  ASSERT_EQ(pages.count(), 5);
+  const char* titles[] = {"Names", "Colors", "View", "Report", "Other"};
+  for (int page = 0; page < 5; ++page) EXPECT_EQ(pages.tabText(page), QLatin1String(titles[page]));
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Options"));
+  EXPECT_EQ(Control<QPushButton>("Button1").text(), QStringLiteral("&Close"));
+  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+}
+
+TEST_F(OptionsFormTest, ANewColourForPlayerTwoRepaintsTheSnakeWhileTheGameRunsOn) {
+  form.model().Settings.PlayerCount = 2;
+  PlaceSnake(1, 5);
+  PlaceSnake(2, 9);
+  ChooseColor("ColorBox2", kBlue);
+
+  EXPECT_TRUE(Timer("Timer").isActive());
+  EXPECT_EQ(form.model().Players[2].Color, FromQColor(kBlue));
+  for (int k = 1; k < kStartLength; ++k) EXPECT_EQ(FieldPixel(10 * (21 - k) + 5, 95), kBlue) << k;
+  EXPECT_NE(FieldPixel(205, 55), kBlue);
+  EXPECT_EQ(Control<QFrame>("ColorBox2").palette().color(QPalette::Window), kBlue);
+  EXPECT_EQ(Control<QLineEdit>("NameEdit2").palette().color(QPalette::Base), kBlue);
+
+  // Cancelling changes nothing.
+  const ModalAnswer cancel([](QWidget& chooser) { dynamic_cast<QDialog&>(chooser).reject(); });
+  Click("ColorBox2");
+  EXPECT_EQ(form.model().Players[2].Color, FromQColor(kBlue));
+}
+
+TEST_F(OptionsFormTest, ANameFieldKeepsFifteenLatin1CharactersAndAClearedOneTheOldName) {
+  auto& field = Control<QLineEdit>("NameEdit1");
+  EXPECT_EQ(field.text(), QStringLiteral("Player1"));
+  field.clear();
+  // Typed as text, since the test's key names are plain ASCII.
+  for (const QChar character : QStringLiteral("J\u00F6rg\u03A9 von Ostenhausen"))
+    QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown, QString(character), Qt::NoModifier);
+  EXPECT_EQ(field.text(), QStringLiteral("J\u00F6rg von Ostenh"));
+  QTest::keyClick(&field, Qt::Key_Return);
+  EXPECT_EQ(form.model().Players[1].Name, "J\xF6rg von Ostenh");
+
+  field.clear();
+  QTest::keyClick(&field, Qt::Key_Return);
+  EXPECT_EQ(form.model().Players[1].Name, "J\xF6rg von Ostenh");
+  EXPECT_TRUE(field.text().isEmpty());
+}
+
+TEST_F(OptionsFormTest, TheSpeedLabelsSetTheSliderAndTheGameTimer) {
+  const struct {
+    const char* label;
+    int speed, interval;
+  } kLabels[] = {{"Label10", 10, 17}, {"Label2", 1, 170}, {"Label8", 4, 119}, {"Label9", 7, 68}};
+  for (const auto& [label, speed, interval] : kLabels) {
+    Click(label);
+    EXPECT_EQ(Control<QSlider>("TrackBar").value(), speed) << label;
+    EXPECT_EQ(form.model().Settings.Speed, speed) << label;
+    EXPECT_EQ(Timer("Timer").interval(), interval) << label;
+  }
+}
+
+TEST_F(OptionsFormTest, TheSnakeSampleCyclesThroughThePlayers) {
+  const QPoint insideFirstSquare = Control("SnakeBox").geometry().topLeft() + QPoint(4, 24);
+  const auto sampleColor = [&] { return Control("Shape").grab().toImage().pixelColor(insideFirstSquare); };
+  EXPECT_EQ(sampleColor(), QColor(0xFF, 0xFF, 0xFF));
+  const QColor next[] = {{0xFF, 0xFF, 0x00}, {0x00, 0xFF, 0xFF}, {0xFF, 0x00, 0xFF}, {0xFF, 0xFF, 0xFF}};
+  for (const QColor& color : next) {
+    Click("SnakeBox");
+    EXPECT_EQ(sampleColor(), color);
+  }
+}
+
+TEST_F(OptionsFormTest, ABrickColourChosenWhileColoursAreMixedUnticksThemAndRedrawsTheBricks) {
+  PlaceSnake(1, 5);
+  GameModel& model = form.model();
+  model.LevelGrid.at(30, 20) = BoardCell{-NormalBrick, 1, {}};
+  ASSERT_TRUE(Control<QCheckBox>("MixBricksColors1").isChecked());
+
+  ChooseColor("BrickBox", kBlue);
+  EXPECT_FALSE(Control<QCheckBox>("MixBricksColors1").isChecked());
+  EXPECT_FALSE(model.Settings.MixBricksColors);
+  EXPECT_EQ(model.Settings.BrickColors[0], FromQColor(kBlue));
+  EXPECT_EQ(FieldPixel(300, 200), kBlue);
+
+  // The frames follow their boxes on the board as in the samples.
+  Click("BrickFrame1");
+  EXPECT_EQ(FieldPixel(300, 200), Qt::black);
+  EXPECT_EQ(FieldPixel(305, 205), kBlue);
+  Click("SnakeFrame1");
+  EXPECT_EQ(FieldPixel(200, 50), QColor(0xFF, 0xFF, 0xFF));  // player 1's head, now plain
+}
+
+TEST_F(OptionsFormTest, IntervalAndStepAreGreyedUnlessMovingIsChosen) {
+  ASSERT_TRUE(Control<QRadioButton>("LeftRadio").isChecked());
+  for (const char* name : {"IntervalLabel", "IntervalEdit", "StepLabel", "StepEdit"})
+    EXPECT_FALSE(Control(name).isEnabled()) << name;
+  Click("MovingRadio");
+  for (const char* name : {"IntervalLabel", "IntervalEdit", "StepLabel", "StepEdit"})
+    EXPECT_TRUE(Control(name).isEnabled()) << name;
+  EXPECT_EQ(form.model().Settings.ReportMode, ReportMoving);
+
+  auto& interval = Control<QSpinBox>("IntervalEdit");
+  interval.stepBy(1);
+  EXPECT_EQ(form.model().Settings.ReportInterval, 35);
+  EXPECT_EQ(Timer("ReportTimer").interval(), 35);
+  Control<QSpinBox>("StepEdit").stepBy(-1);
+  EXPECT_EQ(form.model().Settings.ReportStep, 1);
+}
+
+TEST_F(OptionsFormTest, TheResetRemovesTheTableAndReportsWhenThereIsNone) {
+  const QString table = dataDirectory.filePath(QStringLiteral("hscores.dat"));
+  ASSERT_TRUE(QFile::exists(table));
+  {
+    const ModalAnswer noMessageExpected;
+    Click("ResetButton");
+    EXPECT_EQ(noMessageExpected.dialogsSeen(), 0);
+  }
+  EXPECT_FALSE(QFile::exists(table));
+
+  QString message;
+  const ModalAnswer readMessage([&](QWidget& box) {
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) message = label->text();
+  });
+  Click("ResetButton");
+  EXPECT_EQ(message, QStringLiteral("Unable to find the file \"hscores.dat\"."));
+}
+
+TEST_F(OptionsFormTest, WithoutSoundFilesSoundsAndMusicAreUntickedAndDisabled) {
+  dialog.hide();
+  form.model().Settings.NoSoundFiles = true;
+  dialog.show();
+  for (const char* name : {"Sounds1", "Music1"}) {
+    EXPECT_FALSE(Control<QCheckBox>(name).isChecked()) << name;
+    EXPECT_FALSE(Control(name).isEnabled()) << name;
+  }
+  EXPECT_FALSE(form.model().Settings.Sounds);
+}
+
+TEST_F(OptionsFormTest, ChangesReachSettingsDatAtExitAndNotBefore) {
+  QFile file(dataDirectory.filePath(QStringLiteral("settings.dat")));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray before = file.readAll();
+  file.close();
+
+  Click("Wrap1");
+  Click("Long1");
+  Click("ShowMessages1");
+  Click("ReEnterNameBox1");
+  Click("Label10");
+  ChooseColor("ColorBox5", kBlue);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), before);
+  file.close();
+
+  dialog.close();
+  form.close();
+  GameModel reloaded;
+  ASSERT_FALSE(LoadSettings(reloaded, file.fileName().toStdString()).error);
+  EXPECT_FALSE(reloaded.Settings.Wrap);
+  EXPECT_TRUE(reloaded.Settings.Long);
+  EXPECT_FALSE(reloaded.Settings.ShowMessages);
+  EXPECT_FALSE(reloaded.Settings.ReEnterName);
+  EXPECT_EQ(reloaded.Settings.Speed, 10);
+  EXPECT_EQ(reloaded.Settings.BackColor, FromQColor(kBlue));
+}
+
+}  // namespace
+}  // namespace coilrun
