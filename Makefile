@@ -21,7 +21,8 @@ test-asan: deps
 bench: build
 	@for program in $(BUILD_DIR)/bench/coilrun_bench_*; do echo "== $$program"; $$program; done
 
-# The level decoders under libFuzzer (clang), apart from the normal build.
+# The level decoders and the sound archive reader under libFuzzer (clang),
+# apart from the normal build.
 FUZZ_DIR ?= build-fuzz
 FUZZ_RUNS ?= 1000000
 fuzz: deps
@@ -29,6 +30,8 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/coilrun_fuzz_level_decoders -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus data/samples
+	mkdir -p $(FUZZ_DIR)/audio-corpus
+	$(FUZZ_DIR)/coilrun_fuzz_audio_archive -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/audio-corpus fuzz/audio_corpus
 
 build: deps
 	cmake -S . -B $(BUILD_DIR)

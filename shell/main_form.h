@@ -11,6 +11,7 @@
 #include "engine/host.h"
 #include "engine/model.h"
 #include "present/surface_view.h"
+#include "shell/media_players.h"
 
 namespace coilrun {
 
@@ -24,6 +25,7 @@ class TMainForm : public QMainWindow, public Host {
 
   GameModel& model() { return model_; }
   const SurfaceView& view() const { return *view_; }
+  const MediaPlayers& players() const { return *players_; }
 
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
@@ -44,6 +46,7 @@ class TMainForm : public QMainWindow, public Host {
  private:
   void FormCreate(const QString& levelFileName);
   void FormClose();
+  void ExtractSounds();
   void New1Click();
   void LayOut();
   void ReportTimerTimer();
@@ -54,6 +57,8 @@ class TMainForm : public QMainWindow, public Host {
   GameModel model_;
   std::unique_ptr<SurfaceView> view_;
   std::unique_ptr<Game> game_;
+  // Closed before the game goes, so that no notification reaches it after.
+  std::unique_ptr<MediaPlayers> players_;
   // Children of the window, like its other components, so that they can be
   // found by name.
   QTimer Timer;
