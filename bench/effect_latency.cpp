@@ -69,7 +69,8 @@ int main(int argc, char** argv) {
   const auto entries = coilrun::sound::MakeGameSounds();
   for (int entry = 0; entry < coilrun::kAudioEntryCount; ++entry) {
     std::ofstream(coilrun::SoundFilePath(directory, entry), std::ios::binary)
-        .write(reinterpret_cast<const char*>(entries[entry].data()), static_cast<std::streamsize>(entries[entry].size()));
+        .write(reinterpret_cast<const char*>(entries[entry].data()),
+               static_cast<std::streamsize>(entries[entry].size()));
   }
   coilrun::MediaPlayers players;
   if (!players.Open(directory).empty()) return 1;

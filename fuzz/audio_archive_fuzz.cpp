@@ -20,7 +20,8 @@ std::array<std::uint8_t, coilrun::kAudioCopyBufferSize> buffer;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace coilrun;
   if (size < kAudioHeaderSize) return 0;
-  const AudioEntrySizes sizes = DecodeAudioHeader(std::span<const std::uint8_t, kAudioHeaderSize>(data, kAudioHeaderSize));
+  const AudioEntrySizes sizes =
+      DecodeAudioHeader(std::span<const std::uint8_t, kAudioHeaderSize>(data, kAudioHeaderSize));
   if (NegativeAudioEntry(sizes)) return 0;
 
   const std::span<const std::uint8_t> body(data + kAudioHeaderSize, size - kAudioHeaderSize);

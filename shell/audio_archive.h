@@ -21,8 +21,8 @@ constexpr std::size_t kAudioHeaderSize = 4 * kAudioEntryCount;
 constexpr std::size_t kAudioCopyBufferSize = 90'000;
 
 // The file names of the entries in archive order: six effects, then the music.
-constexpr std::array<const char*, kAudioEntryCount> kAudioEntryNames = {
-    "001.wav", "002.wav", "003.wav", "004.wav", "005.wav", "006.wav", "999.mid"};
+constexpr std::array<const char*, kAudioEntryCount> kAudioEntryNames = {"001.wav", "002.wav", "003.wav", "004.wav",
+                                                                        "005.wav", "006.wav", "999.mid"};
 
 using AudioEntrySizes = std::array<std::int32_t, kAudioEntryCount>;
 using AudioEntries = std::array<std::vector<std::uint8_t>, kAudioEntryCount>;

@@ -12,8 +12,8 @@ namespace {
 // owns the mixer at a time.
 std::atomic<MediaPlayers*> mixerOwner{nullptr};
 
-constexpr std::array kOpenOrder = {MediaPlayer::Player01, MediaPlayer::Player03, MediaPlayer::Player02,
-                                   MediaPlayer::Player04, MediaPlayer::Player05, MediaPlayer::Player06,
+constexpr std::array kOpenOrder = {MediaPlayer::Player01,   MediaPlayer::Player03, MediaPlayer::Player02,
+                                   MediaPlayer::Player04,   MediaPlayer::Player05, MediaPlayer::Player06,
                                    MediaPlayer::MusicPlayer};
 
 // Player01..Player06 play on channels 0..5 and, like MusicPlayer, take the
@@ -32,8 +32,7 @@ std::vector<std::string> MediaPlayers::Open(const std::filesystem::path& directo
   if (!mixerOwner.compare_exchange_strong(none, this)) return {"The sound device is in use by other players."};
 
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
-      Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
     const std::string error = SDL_GetError();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     mixerOwner = nullptr;
@@ -140,7 +139,8 @@ void MediaPlayers::MusicFinished() {
 
 void MediaPlayers::OutputEnded(MediaPlayer player) {
   const std::uint32_t play = SlotOf(player).play.load();
-  QMetaObject::invokeMethod(this, [this, player, play] { Ended(player, play); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, player, play] { Ended(player, play); }, Qt::QueuedConnection);
 }
 
 void MediaPlayers::Ended(MediaPlayer player, std::uint32_t play) {

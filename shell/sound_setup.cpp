@@ -23,8 +23,7 @@ std::filesystem::path FindAudioArchive(const std::filesystem::path& programDirec
 }
 
 std::optional<std::string> ExtractSounds(GameSettings& settings, MediaPlayers& players,
-                                         const std::filesystem::path& archive,
-                                         const std::filesystem::path& directory) {
+                                         const std::filesystem::path& archive, const std::filesystem::path& directory) {
   settings.NoSoundFiles = false;
   const SoundUnpackResult unpacked = UnpackAudioArchive(archive, directory);
   if (unpacked.outcome == SoundUnpacking::ArchiveMissing) {

@@ -24,8 +24,7 @@ std::filesystem::path FindAudioArchive(const std::filesystem::path& programDirec
 // leave them as they are, for the next run may have sound again. Returns the
 // message to show, if any.
 std::optional<std::string> ExtractSounds(GameSettings& settings, MediaPlayers& players,
-                                         const std::filesystem::path& archive,
-                                         const std::filesystem::path& directory);
+                                         const std::filesystem::path& archive, const std::filesystem::path& directory);
 
 // Does nothing when the run had no sound files.
 void DeleteSoundFiles(const GameSettings& settings, MediaPlayers& players, const std::filesystem::path& directory);

@@ -22,7 +22,8 @@ const std::vector<double> kBrass = {1.0, 0.7, 0.55, 0.4, 0.3, 0.22, 0.15, 0.1, 0
 
 Samples Decaying(double seconds, double frequency, const std::vector<double>& overtones, double attack,
                  double timeConstant) {
-  Samples note = RichTone(seconds, [frequency](double) { return frequency; }, overtones);
+  Samples note = RichTone(
+      seconds, [frequency](double) { return frequency; }, overtones);
   Shape(note, [&](double t) { return Percussive(t, attack, timeConstant); });
   FadeEnds(note, 0.0, seconds / 3);
   return note;
@@ -68,8 +69,8 @@ Samples NinthFanfare() {
   for (const int note : {72, 76, 79, 84}) {
     const double hz = Note(note);
     Samples voice = RichTone(
-        kChordLength,
-        [hz](double t) { return hz * (1 + 0.006 * SmoothRise(t, 0.2) * std::sin(kTwoPi * 5.5 * t)); }, kBrass);
+        kChordLength, [hz](double t) { return hz * (1 + 0.006 * SmoothRise(t, 0.2) * std::sin(kTwoPi * 5.5 * t)); },
+        kBrass);
     Shape(voice, [](double t) { return SmoothRise(t, 0.015) * (0.55 + 0.45 * std::exp(-t / 0.08)); });
     MixInto(fanfare, voice, kChordAt, note == 84 ? 0.9 : 0.5);
   }
@@ -83,9 +84,8 @@ Samples BrickChime() {
   Samples chime;
   for (const auto& [at, note] : {std::pair{0.0, 83}, std::pair{0.09, 88}}) {
     const double hz = Note(note);
-    for (const auto& [ratio, strength, decay] :
-         {std::tuple{1.0, 1.0, 0.16}, std::tuple{2.76, 0.45, 0.07}, std::tuple{5.4, 0.25, 0.035},
-          std::tuple{8.93, 0.12, 0.02}}) {
+    for (const auto& [ratio, strength, decay] : {std::tuple{1.0, 1.0, 0.16}, std::tuple{2.76, 0.45, 0.07},
+                                                 std::tuple{5.4, 0.25, 0.035}, std::tuple{8.93, 0.12, 0.02}}) {
       Samples partial = Tone(0.36, [hz, ratio](double) { return hz * ratio; });
       Shape(partial, [decay](double t) { return Percussive(t, 0.002, decay); });
       FadeEnds(partial, 0.0, 0.12);
@@ -112,9 +112,9 @@ Samples DoorWhoosh() {
 // A low tone whose pitch wobbles fast at first and settles as it dies away.
 Samples ReboundBoing() {
   constexpr double kLength = 0.45;
-  Samples boing = RichTone(
-      kLength, [](double t) { return 220 * (1 + 0.3 * std::exp(-t / 0.12) * std::sin(kTwoPi * 16 * t)); },
-      {1.0, 0.5, 0.3, 0.15, 0.08});
+  Samples boing =
+      RichTone(kLength, [](double t) { return 220 * (1 + 0.3 * std::exp(-t / 0.12) * std::sin(kTwoPi * 16 * t)); },
+               {1.0, 0.5, 0.3, 0.15, 0.08});
   Shape(boing, [](double t) { return Percussive(t, 0.003, 0.14); });
   FadeEnds(boing, 0.002, 0.05);
   return boing;

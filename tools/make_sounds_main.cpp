@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
   for (int entry = 0; entry < coilrun::kAudioEntryCount; ++entry) {
     const std::filesystem::path file = directory / coilrun::kAudioEntryNames[entry];
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(entries[entry].data()), static_cast<std::streamsize>(entries[entry].size()));
+    out.write(reinterpret_cast<const char*>(entries[entry].data()),
+              static_cast<std::streamsize>(entries[entry].size()));
     out.close();
     if (!out) {
       std::cerr << file.string() << ": cannot write the file\n";

@@ -76,8 +76,9 @@ void MidiTrack::Name(const std::string& name) {
 
 std::vector<std::uint8_t> MidiTrack::Encode() const {
   std::vector<Event> events = events_;
-  std::stable_sort(events.begin(), events.end(),
-                   [](const Event& a, const Event& b) { return std::tie(a.tick, a.order) < std::tie(b.tick, b.order); });
+  std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+    return std::tie(a.tick, a.order) < std::tie(b.tick, b.order);
+  });
   std::vector<std::uint8_t> body;
   std::uint32_t now = 0;
   for (const Event& event : events) {

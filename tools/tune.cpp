@@ -65,19 +65,23 @@ const Section kSections[] = {
     {{"C", "G", "Am", "F", "C", "G", "F G", "C"},
      "E5:2 G5:2 C6:3 G5:1  B5:2 D6:2 B5:3 G5:1  A5:2 C6:2 E6:3 D6:1  C6:2 A5:2 F5:3 r:1 "
      "E5:1 F5:1 G5:2 C6:2 E6:2  D6:3 B5:1 G5:2 B5:2  A5:2 C6:2 B5:2 D6:2  C6:6 r:2",
-     kSquareLead, false},
+     kSquareLead,
+     false},
     {{"C", "G", "Am", "F", "C", "G", "F G", "C"},
      "E5:2 G5:2 C6:3 G5:1  B5:2 D6:2 B5:3 G5:1  A5:2 C6:2 E6:3 D6:1  C6:2 A5:2 F5:3 r:1 "
      "G5:1 A5:1 G5:1 E5:1 G5:2 C6:2  B5:1 C6:1 D6:2 G5:2 B5:2  C6:2 A5:2 D6:2 B5:2  C6:4 G5:2 E5:2",
-     kSquareLead, true},
+     kSquareLead,
+     true},
     {{"Am", "F", "C", "G", "Am", "F", "Dm", "G"},
      "A5:3 E5:1 A5:2 C6:2  C6:3 A5:1 F5:2 A5:2  G5:3 E5:1 G5:2 C6:2  B5:4 D6:2 B5:2 "
      "A5:3 E5:1 A5:2 C6:2  F6:2 E6:2 D6:2 C6:2  D6:3 C6:1 A5:2 F5:2  G5:2 B5:2 D6:3 r:1",
-     kVibraphone, true},
+     kVibraphone,
+     true},
     {{"C", "G", "Am", "F", "C", "G", "F", "G"},
      "E5:2 G5:2 C6:3 G5:1  B5:2 D6:2 B5:3 G5:1  A5:2 C6:2 E6:3 D6:1  C6:2 A5:2 F5:3 r:1 "
      "E5:1 F5:1 G5:2 C6:2 E6:2  D6:3 B5:1 G5:2 B5:2  A5:2 C6:2 F6:2 E6:2  D6:3 B5:1 G5:2 D5:2",
-     kSquareLead, true},
+     kSquareLead,
+     true},
 };
 
 struct Chord {
@@ -139,7 +143,9 @@ void WriteChords(MidiTrack& bass, MidiTrack& pad, MidiTrack& stabs, std::uint32_
 }
 
 void WriteDrums(MidiTrack& drums, std::uint32_t start, bool lastSection) {
-  const auto hit = [&](std::uint32_t at, int note, int velocity) { drums.Note(at, kEighth / 2, kDrumChannel, note, velocity); };
+  const auto hit = [&](std::uint32_t at, int note, int velocity) {
+    drums.Note(at, kEighth / 2, kDrumChannel, note, velocity);
+  };
   for (int bar = 0; bar < kBarsPerSection; ++bar) {
     const std::uint32_t barStart = start + bar * kBar;
     const bool fillBar = bar == kBarsPerSection - 1;

@@ -87,9 +87,9 @@ TEST_F(MediaPlayersTest, PlayAfterAStopGoesOnAndPlayAtTheEndStartsOver) {
   EXPECT_TRUE(players.Sounding(MediaPlayer::Player04));
   ASSERT_TRUE(WaitFor({MediaPlayer::Player04, true}, 2));
   players.Close();
-  EXPECT_EQ(finished, (std::vector<Finished>{{MediaPlayer::Player04, false},
-                                             {MediaPlayer::Player04, true},
-                                             {MediaPlayer::Player04, true}}));
+  EXPECT_EQ(finished,
+            (std::vector<Finished>{
+                {MediaPlayer::Player04, false}, {MediaPlayer::Player04, true}, {MediaPlayer::Player04, true}}));
   // Two whole plays of one second, give or take a few mixer buffers; the
   // stopped play did not start over.
   EXPECT_NEAR(ReadCapture(capture).nonSilentFrames, 2 * 44'100, 4 * MediaPlayers::kBufferFrames);

@@ -72,7 +72,8 @@ TEST_F(SoundFilesTest, AShortArchiveGivesShortFilesWithoutAnError) {
   const SoundUnpackResult result = UnpackAudioArchive(directory.Write("audio.dat", bytes), directory.path());
   ASSERT_EQ(result.outcome, SoundUnpacking::Unpacked);
   EXPECT_EQ(TempDirectory::Read(directory / "002.wav"), entries[1]);
-  EXPECT_EQ(TempDirectory::Read(directory / "003.wav"), std::vector<std::uint8_t>(entries[2].begin(), entries[2].begin() + 5));
+  EXPECT_EQ(TempDirectory::Read(directory / "003.wav"),
+            std::vector<std::uint8_t>(entries[2].begin(), entries[2].begin() + 5));
   for (const char* name : {"004.wav", "005.wav", "006.wav", "999.mid"}) {
     EXPECT_TRUE(fs::exists(directory / name)) << name;
     EXPECT_EQ(fs::file_size(directory / name), 0u) << name;

@@ -45,7 +45,8 @@ inline std::vector<std::uint8_t> TestTune() {
 inline void WriteSoundFiles(const std::filesystem::path& directory, const AudioEntries& entries) {
   for (int entry = 0; entry < kAudioEntryCount; ++entry) {
     std::ofstream(SoundFilePath(directory, entry), std::ios::binary)
-        .write(reinterpret_cast<const char*>(entries[entry].data()), static_cast<std::streamsize>(entries[entry].size()));
+        .write(reinterpret_cast<const char*>(entries[entry].data()),
+               static_cast<std::streamsize>(entries[entry].size()));
   }
 }
 

@@ -1,5 +1,3 @@
-#include "tools/game_sounds.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +6,9 @@
 #include <map>
 #include <set>
 #include <vector>
+
+#include "tools/game_sounds.h"
+#include "tools/wave_synthesis.h"
 
 namespace coilrun::testing {
 namespace {
@@ -135,14 +136,14 @@ TEST(SoundGeneratorTest, EffectsAreShortClickFreeAndEquallyLoudJustBelowFullScal
 TEST(SoundGeneratorTest, TheTuneIsGeneralMidiWithDrumsAndLoopsOnABarLine) {
   const MidiSummary tune = ReadMidi(sound::MakeGameSounds()[6]);
   EXPECT_EQ(tune.format, 1);
-  ASSERT_EQ(tune.tempos.size(), 1u);  // one tempo: no jump anywhere, nor at the loop
+  ASSERT_EQ(tune.tempos.size(), 1u);     // one tempo: no jump anywhere, nor at the loop
   ASSERT_EQ(tune.trackEnds.size(), 1u);  // every track ends together
   const std::uint32_t end = *tune.trackEnds.begin();
   EXPECT_EQ(end % (4 * tune.ticksPerQuarter), 0u);
   const double seconds = end / static_cast<double>(tune.ticksPerQuarter) * tune.tempos[0] / 1e6;
   EXPECT_GE(seconds, 30);
   EXPECT_LE(seconds, 90);
-  EXPECT_GT(tune.notesPerChannel[9], 100);  // the drums
+  EXPECT_GT(tune.notesPerChannel.at(9), 100);  // the drums
   EXPECT_GE(tune.notesPerChannel.size(), 4u);
   EXPECT_GE(tune.programs.size(), 3u);
 }
