@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the sound archive reader as the game unpacks
 // audio.dat: the header, then every entry copied through the one buffer.
 // No entry may receive more than its size or more than the archive holds.
+// The same bytes go to the reader of the music's length, as an unpacked
+// 999.mid would.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -10,6 +12,7 @@
 #include <span>
 
 #include "shell/audio_archive.h"
+#include "shell/midi_length.h"
 
 namespace {
 
@@ -19,6 +22,7 @@ std::array<std::uint8_t, coilrun::kAudioCopyBufferSize> buffer;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace coilrun;
+  if (const auto seconds = MidiPlayingSeconds(std::span(data, size)); seconds && !(*seconds >= 0)) std::abort();
   if (size < kAudioHeaderSize) return 0;
   const AudioEntrySizes sizes =
       DecodeAudioHeader(std::span<const std::uint8_t, kAudioHeaderSize>(data, kAudioHeaderSize));

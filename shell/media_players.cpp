@@ -39,7 +39,13 @@ std::vector<std::string> MediaPlayers::Open(const std::filesystem::path& directo
     return {"Unable to open the sound device: " + error};
   }
   deviceOpen_ = true;
+  int frameRate = kSampleRate;
+  Uint16 format = AUDIO_S16SYS;
+  int channels = 2;
+  Mix_QuerySpec(&frameRate, &format, &channels);
+  bytesPerFrame_ = channels * SDL_AUDIO_BITSIZE(format) / 8;
   Mix_AllocateChannels(kPlayerCount - 1);
+  Mix_VolumeMusic(kMusicVolume);
   Mix_ChannelFinished(&MediaPlayers::ChannelFinished);
   Mix_HookMusicFinished(&MediaPlayers::MusicFinished);
 
@@ -47,11 +53,14 @@ std::vector<std::string> MediaPlayers::Open(const std::filesystem::path& directo
   for (const MediaPlayer player : kOpenOrder) {
     const std::filesystem::path file = SoundFilePath(directory, IndexOf(player));
     if (player == MediaPlayer::MusicPlayer) {
-      SlotOf(player).output = std::make_unique<MusicOutput>(file, [this](const std::string& error) {
+      auto music = std::make_unique<MusicOutput>(file, frameRate, [this](const std::string& error) {
         if (error.empty()) return;
         QMetaObject::invokeMethod(
             this, [this, error] { emit OpenFailed(QString::fromStdString(error)); }, Qt::QueuedConnection);
       });
+      music_ = music.get();
+      SlotOf(player).output = std::move(music);
+      Mix_SetPostMix(&MediaPlayers::PostMix, this);
       continue;
     }
     std::string error;
@@ -68,8 +77,10 @@ std::vector<std::string> MediaPlayers::Open(const std::filesystem::path& directo
 void MediaPlayers::Close() {
   if (!deviceOpen_) return;
   // Unhooked first, so that halting the players below reports nothing.
+  Mix_SetPostMix(nullptr, nullptr);
   Mix_HookMusicFinished(nullptr);
   Mix_ChannelFinished(nullptr);
+  music_ = nullptr;
   SlotOf(MediaPlayer::MusicPlayer).output.reset();
   for (Slot& slot : slots_) {
     slot.output.reset();
@@ -95,6 +106,12 @@ void MediaPlayers::Play(MediaPlayer player) {
     ++slot.play;
     slot.state = PlayState::Playing;
     slot.output->Resume();
+    return;
+  }
+  // The looped music has gone on from its start by itself: it is left to play.
+  if (slot.state == PlayState::AtEnd && slot.output->Active()) {
+    ++slot.play;
+    slot.state = PlayState::Playing;
     return;
   }
   Begin(player);
@@ -133,6 +150,11 @@ void MediaPlayers::ChannelFinished(int channel) {
   if (MediaPlayers* owner = mixerOwner.load()) owner->OutputEnded(static_cast<MediaPlayer>(channel + 1));
 }
 
+void MediaPlayers::PostMix(void* players, Uint8* /*stream*/, int length) {
+  auto* self = static_cast<MediaPlayers*>(players);
+  if (self->music_->Mixed(length / self->bytesPerFrame_)) self->OutputEnded(MediaPlayer::MusicPlayer);
+}
+
 void MediaPlayers::MusicFinished() {
   if (MediaPlayers* owner = mixerOwner.load()) owner->OutputEnded(MediaPlayer::MusicPlayer);
 }
@@ -148,6 +170,9 @@ void MediaPlayers::Ended(MediaPlayer player, std::uint32_t play) {
   if (play != slot.play.load() || slot.state != PlayState::Playing) return;
   slot.state = PlayState::AtEnd;
   emit PlayFinished(player, true);
+  // Unless the notification played it again, the looped music must not go
+  // on past its end.
+  if (slot.state == PlayState::AtEnd) slot.output->Halt();
 }
 
 }  // namespace coilrun

@@ -30,6 +30,9 @@ class MediaPlayers : public QObject {
   // sounds well within 25 ms of its request.
   static constexpr int kSampleRate = 44'100;
   static constexpr int kBufferFrames = 512;
+  // The synthesizer plays the music about as loud as the effects; it is
+  // background, so it is set 8.5 dB below them (of MIX_MAX_VOLUME, 128).
+  static constexpr int kMusicVolume = 48;
 
   explicit MediaPlayers(QObject* parent = nullptr);
   ~MediaPlayers() override;
@@ -69,6 +72,7 @@ class MediaPlayers : public QObject {
 
   static void ChannelFinished(int channel);
   static void MusicFinished();
+  static void PostMix(void* players, Uint8* stream, int length);
 
   Slot& SlotOf(MediaPlayer player) { return slots_[static_cast<std::size_t>(player) - 1]; }
   const Slot& SlotOf(MediaPlayer player) const { return slots_[static_cast<std::size_t>(player) - 1]; }
@@ -79,6 +83,9 @@ class MediaPlayers : public QObject {
   void Notify(MediaPlayer player, bool reachedEnd);
 
   std::array<Slot, kPlayerCount> slots_;
+  // Also reached from the mixer's thread, between Open and Close.
+  MusicOutput* music_ = nullptr;
+  int bytesPerFrame_ = 4;
   bool deviceOpen_ = false;
 };
 

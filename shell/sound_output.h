@@ -4,6 +4,8 @@
 
 #include <SDL_mixer.h>
 
+#include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <future>
@@ -43,13 +45,19 @@ class WaveOutput : public SoundOutput {
   Mix_Chunk* chunk_ = nullptr;
 };
 
-// Reading a MIDI file loads the synthesizer's soundfont, which takes long
-// enough to be done in the background: the music is loaded on a thread of
-// its own, and the first command waits for it.
+// The music. Reading a MIDI file loads the synthesizer's soundfont, which
+// takes long enough to be done in the background: the music is loaded on a
+// thread of its own, and the first command waits for it.
+//
+// The synthesizer reports the end of a piece seconds after its last note,
+// which would leave a gap each time the music starts over. So a piece whose
+// length is known plays looped inside the synthesizer, without a gap, and
+// its end is told by counting the frames mixed: it is then already going on
+// from its start, and stays Active.
 class MusicOutput : public SoundOutput {
  public:
   // `loaded` is called on the loading thread with an empty text on success.
-  MusicOutput(const std::filesystem::path& file, std::function<void(const std::string& error)> loaded);
+  MusicOutput(const std::filesystem::path& file, int frameRate, std::function<void(const std::string& error)> loaded);
   ~MusicOutput() override;
   MusicOutput(const MusicOutput&) = delete;
   MusicOutput& operator=(const MusicOutput&) = delete;
@@ -60,10 +68,21 @@ class MusicOutput : public SoundOutput {
   void Halt() override;
   bool Active() const override;
 
- private:
-  Mix_Music* Music() const;
+  // On the audio thread, after each mixer buffer: true when the piece has
+  // just come round to its end.
+  bool Mixed(std::int64_t frames);
 
-  std::shared_future<Mix_Music*> music_;
+ private:
+  struct Piece {
+    Mix_Music* music = nullptr;
+    std::int64_t frames = 0;  // 0: length unknown, played once
+  };
+  Mix_Music* Music() const { return piece_.get().music; }
+
+  std::shared_future<Piece> piece_;
+  std::atomic<bool> sounding_{false};
+  std::atomic<std::int64_t> framesIntoPiece_{0};
+  std::atomic<std::int64_t> pieceFrames_{0};
 };
 
 }  // namespace coilrun

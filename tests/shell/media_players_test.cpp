@@ -17,6 +17,7 @@ namespace coilrun::testing {
 namespace {
 
 using Finished = std::pair<MediaPlayer, bool>;
+using Texts = std::vector<std::string>;
 
 // The rules' media requests, recorded and carried out by real players.
 class PlayingHost : public FakeHost {
@@ -112,14 +113,26 @@ TEST_F(MediaPlayersTest, TheEffectTableStopsAndStartsTheRightPlayers) {
   EXPECT_FALSE(players.Sounding(MediaPlayer::Player01));
 }
 
-TEST_F(MediaPlayersTest, MusicStartsOverAtItsEndAndStaysOffOnceSwitchedOff) {
+// The test tune lasts half a second; its end is told when it comes round,
+// not seconds later when the synthesizer would say so.
+TEST_F(MediaPlayersTest, MusicGoesOnPastItsEndOnlyWhenMusicPlayerNotifyPlaysIt) {
   Open(TestSounds(0.2));
   model.Settings.Music = true;
   host.MediaPlay(MediaPlayer::MusicPlayer);
   EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));
-  ASSERT_TRUE(WaitFor({MediaPlayer::MusicPlayer, true}));
-  EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));  // started over by MusicPlayerNotify
+  ASSERT_TRUE(WaitFor({MediaPlayer::MusicPlayer, true}, 2, 3'000));
+  EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));
+  EXPECT_EQ(host.sounds, (Texts{"play MusicPlayer", "play MusicPlayer", "play MusicPlayer"}));
 
+  // Music off without a stop: the piece ends and stays ended.
+  model.Settings.Music = false;
+  ASSERT_TRUE(WaitFor({MediaPlayer::MusicPlayer, true}, 3, 3'000));
+  EXPECT_FALSE(players.Sounding(MediaPlayer::MusicPlayer));
+
+  // Switched on, then off: the stop's notification does not bring it back.
+  model.Settings.Music = true;
+  host.MediaPlay(MediaPlayer::MusicPlayer);
+  EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));
   model.Settings.Music = false;
   host.MediaStop(MediaPlayer::MusicPlayer);
   ASSERT_TRUE(WaitFor({MediaPlayer::MusicPlayer, false}));
