@@ -412,11 +412,14 @@ void TOptionsForm::FormShow() {
     const QSignalBlocker fromTheProgram(TrackBar);
     TrackBar->setValue(shown.Speed);
   }
+  // A silent run shows both unticked, but keeps the stored choices for a
+  // run that has sound again.
   if (shown.NoSoundFiles) {
-    Sounds1->setChecked(false);
-    Music1->setChecked(false);
-    Sounds1->setEnabled(false);
-    Music1->setEnabled(false);
+    for (QCheckBox* box : {Sounds1, Music1}) {
+      const QSignalBlocker fromTheProgram(box);
+      box->setChecked(false);
+      box->setEnabled(false);
+    }
   }
 }
 
