@@ -72,7 +72,7 @@ void Game::RestartAfterDeath() {
 }
 
 void Game::LevelFinished() {
-  const int playerCount = PlayersInGame();
+  const int playerCount = PlayersInGame(model_.Settings);
   for (int player = 1; player <= playerCount; ++player) {
     PlayerState& snake = model_.Players[player];
     if (snake.Lives <= 0) continue;
@@ -92,7 +92,7 @@ void Game::LevelFinished() {
   ++model_.LevelNumber;
   if (model_.Settings.BuiltInLevels) {
     NextBuiltInLevel();
-  } else if (LevelFileIsStream) {
+  } else if (sources_.levelFileIsStream()) {
     NextStreamLevel();
   } else {
     NextGridLevel();
@@ -109,8 +109,8 @@ void Game::Level_Done_Message() {
     return;
   }
 
-  const int best = MaxRoundScore();
-  const int playerCount = PlayersInGame();
+  const int best = competition_.MaxRoundScore();
+  const int playerCount = PlayersInGame(model_.Settings);
   std::string names;
   int winners = 0;
   for (int player = 1; player <= playerCount && best > 0; ++player) {

@@ -45,7 +45,7 @@ TEST_F(GameStartTest, NewBuiltInGameStartsLevelOneRunningAtTheChosenSpeed) {
   EXPECT_TRUE(host.gameTimerOn);
   EXPECT_EQ(model.ScreenState, BoardScreen);
   EXPECT_EQ(model.LevelNumber, 1);
-  EXPECT_GT(game.builtInPos(), 0);
+  EXPECT_GT(game.levelSources().builtInPos(), 0);
   EXPECT_TRUE(model.Settings.BuiltInLevels);
   EXPECT_FALSE(model.Settings.LevelsSkipped);
   EXPECT_EQ(model.Settings.PlayerCount, 2);
@@ -92,9 +92,9 @@ TEST_F(GameStartTest, SkipLevelsClampsTheNumberAndStartsAfterTheEndMarkerBefore)
   // The level decoded is the one that follows the 81st end marker.
   SkipTo("5");
   const BoardGrid skipped = model.LevelGrid;
-  game.setBuiltInPos(game.BuiltInLevelStart(5));
-  game.ClearGrid();
-  game.DecodeBuiltInLevel();
+  game.levelSources().setBuiltInPos(game.levelSources().BuiltInLevelStart(5));
+  game.levelSources().ClearGrid();
+  game.levelSources().DecodeBuiltInLevel();
   EXPECT_EQ(model.LevelGrid, skipped);
 }
 
