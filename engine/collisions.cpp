@@ -244,10 +244,7 @@ void Game::On_Normal_Bump(int crashCode) {
   host_.ShowMessage("Game Over.");
   host_.SetTimerEnabled(GameTimer::Game, false);
   model_.TargetNumber = 0;
-  // The view compares the state it replaces to decide whether to clear the
-  // board first, so the new state is set after it.
-  view_.screens.ShowTitle();
-  model_.ScreenState = TitleScreen;
+  ShowScreen(&ScreenView::ShowTitle, TitleScreen);
 }
 
 void Game::On_Competition_Bump(int crashCode) {

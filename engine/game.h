@@ -48,8 +48,13 @@ class Game {
   // Returns true when the game is running, so the dialog may close.
   bool StartButtonClick(const NewGameChoice& choice);
 
-  // The Game menu, also P and Pause (course.cpp).
+  // The Game menu: Pause, also P and Pause (course.cpp), and Stop
+  // (game_end.cpp). The menus' own rules are in game/menu_state.h.
   void Pause1Click();
+  void Stop1Click();
+
+  // The game's part of closing the window (game_end.cpp).
+  void ShutDown();
 
   // --- The rules' own steps ---
 
@@ -84,8 +89,8 @@ class Game {
   void NumberIncScore(int player);
   bool TargetCellFree() const;
 
-  // The course of a game: level starts, finished levels, replays after a
-  // death and the end of a game (course.cpp).
+  // The course of a game: level starts, finished levels and replays after a
+  // death (course.cpp), and the end of a normal game (game_end.cpp).
   void PlaceSnakes();
   void StartLevel();
   void LevelFinished();
@@ -124,6 +129,14 @@ class Game {
   // Loads the next level of the game's file and starts it; a failed read
   // shows its message and abandons the action.
   void NextFileLevel(bool (LevelSources::*loadLevel)());
+  // Shows a page in the board's place.
+  void ShowScreen(void (ScreenView::*show)(), ScreenStateValue screen);
+  // Every player in play, in player order, offers the score to the table.
+  void OfferScoresInPlay();
+  // Ends the game in play: timer off, scores offered, every player out.
+  void RetirePlayers();
+  // A game from a level file gives its file back.
+  void CloseGameLevelFile();
 
   GameModel& model_;
   Host& host_;

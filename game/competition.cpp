@@ -25,9 +25,7 @@ bool Game::CompetitionEnded() {
 
 void Game::Comp_End() {
   host_.SetTimerEnabled(GameTimer::Game, false);
-  // As with the title: the view clears the board when the state changes.
-  view_.screens.ShowWinner();
-  model_.ScreenState = WinnerScreen;
+  ShowScreen(&ScreenView::ShowWinner, WinnerScreen);
 }
 
 void Game::Comp_ShowExtendedMessage() { host_.ShowMessage("Competition will be extend."); }

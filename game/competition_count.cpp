@@ -78,4 +78,13 @@ void CompetitionCount::EliminateTrailing() {
   }
 }
 
+int CompetitionWinner(const GameModel& model) {
+  const int playerCount = PlayersInGame(model.Settings);
+  int winner = 1;
+  for (int player = 2; player <= playerCount; ++player) {
+    if (model.Players[player].Wins >= model.Players[winner].Wins) winner = player;
+  }
+  return winner;
+}
+
 }  // namespace coilrun

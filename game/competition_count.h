@@ -32,4 +32,8 @@ class CompetitionCount {
   std::array<std::uint8_t, kMaxPlayers + 1> TrailingMarks{};
 };
 
+// The player the winner page names: the most Wins among players
+// 1..PlayerCount, living or not; a tie goes to the higher-numbered player.
+int CompetitionWinner(const GameModel& model);
+
 }  // namespace coilrun
