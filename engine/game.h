@@ -45,7 +45,9 @@ class Game {
 
   // The new game dialog (game_start.cpp).
   void On_Start_Click(int level, const NewGameChoice& choice);
-  // Returns true when the game is running, so the dialog may close.
+  // False when the level file could not be opened or read: the message has
+  // been shown and the dialog stays open. A game that ends at once, on a file
+  // with no levels, has started.
   bool StartButtonClick(const NewGameChoice& choice);
 
   // The Game menu: Pause, also P and Pause (course.cpp), and Stop
@@ -108,8 +110,9 @@ class Game {
   bool OpenLevelFile(const std::string& name);
   void CloseLevelFile();
   void NextBuiltInLevel();
-  void NextStreamLevel();
-  void NextGridLevel();
+  // False when the file could not be read; the message has been shown.
+  bool NextStreamLevel();
+  bool NextGridLevel();
 
   // Sound requests (sound_requests.cpp).
   void Mute_Players();
@@ -127,8 +130,8 @@ class Game {
   // Replays the last level, or ends the game, once the level list is exhausted.
   void OnLevelsExhausted();
   // Loads the next level of the game's file and starts it; a failed read
-  // shows its message and abandons the action.
-  void NextFileLevel(bool (LevelSources::*loadLevel)());
+  // shows its message, abandons the action and answers false.
+  bool NextFileLevel(bool (LevelSources::*loadLevel)());
   // Shows a page in the board's place.
   void ShowScreen(void (ScreenView::*show)(), ScreenStateValue screen);
   // Every player in play, in player order, offers the score to the table.

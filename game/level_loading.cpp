@@ -20,6 +20,9 @@ bool Game::OpenLevelFile(const std::string& name) {
     host_.ShowMessage(error.what());
     return false;
   }
+  // The game's levels come from this file from now on, also when it holds
+  // none: the end of the game and the next level read this flag.
+  model_.Settings.BuiltInLevels = false;
   return true;
 }
 
@@ -51,25 +54,26 @@ void Game::NextBuiltInLevel() {
   StartLevel();
 }
 
-void Game::NextFileLevel(bool (LevelSources::*loadLevel)()) {
+bool Game::NextFileLevel(bool (LevelSources::*loadLevel)()) {
   bool loaded = false;
   try {
     loaded = (sources_.*loadLevel)();
   } catch (const InOutError& error) {
     host_.ShowMessage(error.what());
-    return;
+    return false;
   }
   if (!loaded) {
     OnLevelsExhausted();
-    return;
+    return true;
   }
   PlaceSnakes();
   model_.Settings.BuiltInLevels = false;
   StartLevel();
+  return true;
 }
 
-void Game::NextStreamLevel() { NextFileLevel(&LevelSources::LoadStreamLevel); }
+bool Game::NextStreamLevel() { return NextFileLevel(&LevelSources::LoadStreamLevel); }
 
-void Game::NextGridLevel() { NextFileLevel(&LevelSources::LoadGridLevel); }
+bool Game::NextGridLevel() { return NextFileLevel(&LevelSources::LoadGridLevel); }
 
 }  // namespace coilrun

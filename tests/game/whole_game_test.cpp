@@ -63,7 +63,6 @@ TEST_F(WholeGameTest, TheLastLevelOfAFileSaysSoAndShowsTheTitlePage) {
 }
 
 TEST_F(WholeGameTest, AnEmptyLevelFileEndsANormalGameAtOnceAndACompetitionPlaysOn) {
-  model.Settings.BuiltInLevels = false;  // the last game was played from a file
   const std::string empty = WriteLevelFile("empty.lvl", 0);
   game.StartButtonClick({.PlayerCount = 2, .BuiltIn = false, .LevelFile = empty});
   EXPECT_EQ(host.messages, Texts{"You have finished all levels."});
