@@ -58,6 +58,12 @@ class Game {
   // The game's part of closing the window (game_end.cpp).
   void ShutDown();
 
+  // The options dialog's reset of the high score table
+  // (high_score_entry.cpp): deletes the table; the next user writes the
+  // default one. Redrawing the high score page, when it shows, is left to
+  // the caller: the page reads the table again.
+  void ResetHighScores();
+
   // --- The rules' own steps ---
 
   // One snake's part of the beat, also taken at once by a steering key
@@ -119,7 +125,8 @@ class Game {
   void Bump_Sound();
   void EffectSound(SoundEffect effect);
 
-  // High score table. Virtual so that a test can see who was offered.
+  // High score table (high_score_entry.cpp). Virtual so that a test can see
+  // who was offered.
   virtual void ReWriteHS(int player);
 
  private:

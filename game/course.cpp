@@ -27,8 +27,6 @@ constexpr int kFileLevelOffset = kFirstFileLevel - 1;
 
 }  // namespace
 
-void Game::ReWriteHS(int /*player*/) {}  // not yet: the high score table arrives later
-
 // All four are placed whatever PlayerCount is, so the first target keeps
 // clear of every start cell.
 void Game::PlaceSnakes() {
