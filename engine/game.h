@@ -124,6 +124,9 @@ class Game {
   void Mute_Players();
   void Bump_Sound();
   void EffectSound(SoundEffect effect);
+  // The music player's completion notification: a play that reached its end
+  // starts over while Music is on; a stopped one stays stopped.
+  void MusicPlayerNotify(bool reachedEnd);
 
   // High score table (high_score_entry.cpp). Virtual so that a test can see
   // who was offered.
