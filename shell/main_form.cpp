@@ -49,6 +49,9 @@ TMainForm::TMainForm(const QString& dataDirectory, const QString& levelFileName,
   connect(&Timer, &QTimer::timeout, this, [this] { game_->TimerTimer(); });
   connect(&ReportTimer, &QTimer::timeout, this, [this] { game_->ReportTimerTimer(); });
   FormCreate(levelFileName);
+  // The dialog takes its first choices from the settings that FormCreate loaded.
+  NewForm = new TNewForm(
+      *game_, [this](const QString& preset) { return OpenDialog.Execute(preset); }, this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -123,19 +126,10 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 void TMainForm::New1Click() {
   const bool gameOnBoard = model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen;
   if (gameOnBoard || model_.Settings.Paused) return;
-  game_->StartButtonClick(NewGameControls());  // not yet: the new game dialog; starts the last game's choices
+  NewForm->exec();
 }
 
-NewGameChoice TMainForm::NewGameControls() {
-  const GameSettings& settings = model_.Settings;
-  NewGameChoice choice;
-  choice.PlayerCount = settings.PlayerCount;
-  choice.Competition = settings.Competition;
-  choice.WinsTarget = settings.WinsTarget;
-  choice.BuiltIn = settings.BuiltInLevels || settings.LevelFileName.empty();
-  choice.LevelFile = settings.LevelFileName;
-  return choice;
-}
+NewGameChoice TMainForm::NewGameControls() { return NewForm->Choice(); }
 
 void TMainForm::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("coilrun"), FromLatin1(text), QMessageBox::Ok, this);

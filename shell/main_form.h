@@ -11,6 +11,8 @@
 #include "engine/host.h"
 #include "engine/model.h"
 #include "present/presentation.h"
+#include "shell/new_form.h"
+#include "shell/open_dialog.h"
 
 namespace coilrun {
 
@@ -69,6 +71,8 @@ class TMainForm : public QMainWindow, public Host {
   QWidget* PaintBox = nullptr;
   QWidget* ReportShape = nullptr;
   QWidget* ReportCanvas = nullptr;
+  LevelOpenDialog OpenDialog{this};
+  TNewForm* NewForm = nullptr;
 };
 
 }  // namespace coilrun
