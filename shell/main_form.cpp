@@ -65,8 +65,15 @@ void TMainForm::FormCreate(const QString& levelFileName) {
   presentation_ = std::make_unique<Presentation>(model_, *this);
   game_ = std::make_unique<Game>(model_, *this, presentation_->views());
   LayOut();
+  presentation_->report.InitMessages();
   game_->CopyBuiltInLevels();
-  model_.ScreenState = TitleScreen;
+  // Each picture page builds its see-through copy; the title page comes last
+  // and is what the window opens on.
+  InformationScreens& screens = presentation_->screens;
+  screens.ShowWinner();
+  screens.ShowCongratulations();
+  screens.ShowDisappointment();
+  screens.ShowTitle();
   if (!levelFileName.isEmpty()) game_->StartCommandLineGame(levelFileName.toStdString());
   ReportTimer.setInterval(model_.Settings.ReportInterval);
 }
