@@ -194,6 +194,14 @@ void ReportPanel::DrawReportLines(const QString& line1, const QString& line2) {
       break;
   }
   Surfaces::Painting painting(surfaces_, Surface::Report);
+  // A trailing blank is narrower than the larger steps, so the blanks alone
+  // would leave a column of the line's last glyph behind at each step left.
+  if (model_.Settings.ReportMode == ReportMoving) {
+    const int rowHeight = TextSize(font_, line1).height();
+    const QColor panel = ToQColor(model_.Settings.ReportColor);
+    for (const int top : {kTopRow, kBottomRow}) painting.painter().fillRect(0, top, kReportWidth, rowHeight, panel);
+    painting.changed(QRect(0, kTopRow, kReportWidth, kBottomRow + rowHeight - kTopRow));
+  }
   WriteText({std::abs(TopLineX), kTopRow}, line1, kLabelColor);
   WriteText({std::abs(BottomLineX), kBottomRow}, line2, kValueColor);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "present/text_painting.h"
 #include "tests/present/surface_checks.h"
 #include "tests/support/fake_host.h"
@@ -161,48 +163,64 @@ TEST_F(ReportPanelTest, LeftAndCenterModesPlaceThePairWithoutTheTimer) {
   EXPECT_FALSE(host.reportTimerOn);
 }
 
-TEST_F(ReportPanelTest, MovingLinesStartAt11AndBounceAt492And10) {
+// Ticks until both moving lines have run to the right edge and back to the
+// left one. Each line must leave no trail: its ink keeps its width all the way.
+void FollowMovingLines(ReportPanel& panel, const std::function<QRect(int top)>& rowInk, int step) {
+  struct Line {
+    int top;
+    int step;
+    std::int32_t (ReportPanel::*position)() const;
+    int inkWidth = 0;
+    bool turnedAtRight = false;
+    bool turnedAtLeft = false;
+  };
+  Line lines[] = {{2, step + 1, &ReportPanel::topLineX}, {18, step, &ReportPanel::bottomLineX}};
+  for (Line& line : lines) line.inkWidth = rowInk(line.top).width();
+  for (int tick = 0; tick < 1000 && !(lines[0].turnedAtLeft && lines[1].turnedAtLeft); ++tick) {
+    const std::int32_t before[] = {(panel.*lines[0].position)(), (panel.*lines[1].position)()};
+    panel.ReportTimerTimer();
+    for (int i = 0; i < 2; ++i) {
+      Line& line = lines[i];
+      const std::int32_t after = (panel.*line.position)();
+      const QRect ink = rowInk(line.top);
+      ASSERT_EQ(ink.width(), line.inkWidth) << "line at " << line.top << ", tick " << tick;
+      ASSERT_GE(ink.left(), std::abs(after)) << "line at " << line.top << ", tick " << tick;
+      if (before[i] > 0 && after < 0) {
+        line.turnedAtRight = true;
+        EXPECT_EQ(after, -(before[i] + line.step)) << "line at " << line.top;
+        EXPECT_GT(ink.right(), 492 - 30) << "line at " << line.top;
+      }
+      if (before[i] < 0 && after > 0) {
+        line.turnedAtLeft = true;
+        EXPECT_GT(before[i], -10 - line.step) << "line at " << line.top;
+        EXPECT_EQ(after, 10) << "line at " << line.top;
+      }
+    }
+  }
+  for (const Line& line : lines) {
+    EXPECT_TRUE(line.turnedAtRight) << "line at " << line.top;
+    EXPECT_TRUE(line.turnedAtLeft) << "line at " << line.top;
+  }
+}
+
+TEST_F(ReportPanelTest, MovingLinesStartAt11AndBounceAt492And10WithoutTrails) {
   model.Settings.ReportMode = ReportMoving;
   model.Settings.ReportStep = 5;
   model.Settings.ReportInterval = 45;
-  Enter(TitleScreen);
-  EXPECT_TRUE(host.reportTimerOn);
-  EXPECT_EQ(host.reportTimerInterval, 45);
-  EXPECT_EQ(panel.topLineX(), 11);
-  EXPECT_EQ(panel.bottomLineX(), 11);
-
-  panel.ReportTimerTimer();
-  EXPECT_EQ(panel.topLineX(), 17);
-  EXPECT_EQ(panel.bottomLineX(), 16);
-
-  // Follow the first line to both edges. The blanks around the lines must
-  // wipe every trail: the ink of each line keeps its width all the way.
-  const int topInkWidth = Ink({0, 2, kReportWidth, 14}).width();
-  const int bottomInkWidth = Ink({0, 18, kReportWidth, 14}).width();
-  bool turnedAtRight = false;
-  bool turnedAtLeft = false;
-  for (int tick = 0; tick < 400 && !turnedAtLeft; ++tick) {
-    const std::int32_t before = panel.topLineX();
-    panel.ReportTimerTimer();
-    const std::int32_t after = panel.topLineX();
-    const QRect top = Ink({0, 2, kReportWidth, 14});
-    const QRect bottom = Ink({0, 18, kReportWidth, 14});
-    ASSERT_EQ(top.width(), topInkWidth) << "tick " << tick;
-    ASSERT_EQ(bottom.width(), bottomInkWidth) << "tick " << tick;
-    ASSERT_GE(top.left(), std::abs(after)) << "tick " << tick;
-    ASSERT_GE(bottom.left(), std::abs(panel.bottomLineX())) << "tick " << tick;
-    if (before > 0 && after < 0) {
-      turnedAtRight = true;
-      EXPECT_EQ(after, -(before + 6));
-    }
-    if (before < 0 && after > 0) {
-      turnedAtLeft = true;
-      EXPECT_GT(before, -16);
-      EXPECT_EQ(after, 10);
-    }
+  for (int pair = 0; pair < 3; ++pair) {
+    Enter(KeysScreen);
+    Enter(TitleScreen);  // the title screen's next pair
+    EXPECT_TRUE(host.reportTimerOn);
+    EXPECT_EQ(host.reportTimerInterval, 45);
+    EXPECT_EQ(panel.topLineX(), 11);
+    EXPECT_EQ(panel.bottomLineX(), 11);
+    FollowMovingLines(
+        panel,
+        [this](int top) {
+          return Ink({0, top, kReportWidth, 14});
+        },
+        5);
   }
-  EXPECT_TRUE(turnedAtRight);
-  EXPECT_TRUE(turnedAtLeft);
 }
 
 TEST_F(ReportPanelTest, PairIsDrawnAgainOnRepaintAndAdvancesOnlyWhenEnteredAnew) {
