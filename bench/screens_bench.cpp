@@ -1,12 +1,12 @@
 // The information screens' full repaints and the moving report's tick.
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <filesystem>
-#include <fstream>
+#include <string>
 
 #include "bench/silent_game.h"
 #include "present/presentation.h"
+#include "shell/high_score_file.h"
 
 namespace coilrun {
 namespace {
@@ -15,63 +15,37 @@ void RepeatedMedian(benchmark::internal::Benchmark* bench) {
   bench->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 }
 
-// The title page's repaint rebuilds the logo's see-through copy every time.
-void BM_RepaintTitlePage(benchmark::State& state) {
+// The table of a real hscores.dat, read from the file on every draw.
+class FileTableHost : public IdleHost {
+ public:
+  FileTableHost() { store_.WriteDefaultsWhenMissing(); }
+  ~FileTableHost() override { std::filesystem::remove(file_); }
+  HighScoreStore& HighScores() override { return store_; }
+
+ private:
+  std::filesystem::path file_ = std::filesystem::temp_directory_path() / "coilrun-bench-hscores.dat";
+  FileHighScores store_{file_, [](const std::string&) {}};
+};
+
+template <typename PageHost>
+void RepaintPage(benchmark::State& state, void (InformationScreens::*enter)()) {
   GameModel model;
-  IdleHost host;
+  PageHost host;
   Presentation presentation(model, host);
   presentation.report.InitMessages();
-  presentation.screens.ShowTitle();
+  (presentation.screens.*enter)();
   for (auto _ : state) {
     presentation.screens.RepaintBoard();
     benchmark::DoNotOptimize(presentation.surfaces.field().constBits());
   }
 }
+
+// The title page's repaint rebuilds the logo's see-through copy every time.
+void BM_RepaintTitlePage(benchmark::State& state) { RepaintPage<IdleHost>(state, &InformationScreens::ShowTitle); }
 BENCHMARK(BM_RepaintTitlePage)->Apply(RepeatedMedian);
 
-// Reads the 200 bytes of a table file on every read, as a store on disk does.
-class FileReadingHighScores : public HighScoreStore {
- public:
-  explicit FileReadingHighScores(std::filesystem::path file) : file_(std::move(file)) {
-    std::ofstream(file_, std::ios::binary).write(std::array<char, 200>{}.data(), 200);
-  }
-  ~FileReadingHighScores() override { std::filesystem::remove(file_); }
-
-  HighScoreTable ReadHighScores() override {
-    std::array<char, 200> bytes{};
-    std::ifstream(file_, std::ios::binary).read(bytes.data(), bytes.size());
-    HighScoreTable table;
-    for (int row = 0; row < kHighScoreRows; ++row) {
-      table[row].Name = "Player" + std::to_string(row + 1);
-      table[row].Score = 10000 - 1000 * row + bytes[row];
-    }
-    return table;
-  }
-  void WriteHighScores(const HighScoreTable&) override {}
-  bool DeleteHighScores() override { return false; }
-
- private:
-  std::filesystem::path file_;
-};
-
-class FileTableHost : public IdleHost {
- public:
-  HighScoreStore& HighScores() override { return store_; }
-
- private:
-  FileReadingHighScores store_{std::filesystem::temp_directory_path() / "coilrun-bench-hscores.dat"};
-};
-
 void BM_RepaintHighScorePage(benchmark::State& state) {
-  GameModel model;
-  FileTableHost host;
-  Presentation presentation(model, host);
-  presentation.report.InitMessages();
-  presentation.screens.HighScores1Click();
-  for (auto _ : state) {
-    presentation.screens.RepaintBoard();
-    benchmark::DoNotOptimize(presentation.surfaces.field().constBits());
-  }
+  RepaintPage<FileTableHost>(state, &InformationScreens::HighScores1Click);
 }
 BENCHMARK(BM_RepaintHighScorePage)->Apply(RepeatedMedian);
 

@@ -63,14 +63,20 @@ constexpr int kAboutTop = 60;
 constexpr int kAboutPictureGap = 20;
 constexpr char kVersionLine[] = "Coilrun version 2.1";
 constexpr char kBuiltLine[] = "built Sep 13 1998";
-constexpr PlacedText kAboutTexts[] = {
-    {0, 85, "Made by the Coilrun team,"},
-    {0, 110, "with pictures and sounds of its own."},
-    {0, 145, "Free to copy and to give away,"},
-    {0, 170, "as long as nobody is asked to pay."},
-    {40, 205, "Questions and ideas for the game: see the README."},
-    {40, 230, "News of the game: see the README as well."},
-    {40, 265, "You can send me e-mail and I will send you Tessarak!"},
+struct AboutLine {
+  int y;
+  const char* text;
+};
+constexpr AboutLine kBesidePortrait[] = {
+    {85, "Made by the Coilrun team,"},
+    {110, "with pictures and sounds of its own."},
+    {145, "Free to copy and to give away,"},
+    {170, "as long as nobody is asked to pay."},
+};
+constexpr AboutLine kBelowPortrait[] = {
+    {205, "Questions and ideas for the game: see the README."},
+    {230, "News of the game: see the README as well."},
+    {265, "You can send me e-mail and I will send you Tessarak!"},
 };
 
 constexpr char kTitleCredit[] = "Brindlemoss";
@@ -197,7 +203,8 @@ void InformationScreens::ShowAbout() {
   painting.changed(QRect(QPoint(kAboutPictureX, kAboutTop), portrait.size()));
   const int textLeft = kAboutPictureX + portrait.width() + kAboutPictureGap;
   WriteBody(textLeft, kAboutTop, kVersionLine);
-  for (const PlacedText& placed : kAboutTexts) WriteBody(placed.x == 0 ? textLeft : placed.x, placed.y, placed.text);
+  for (const AboutLine& line : kBesidePortrait) WriteBody(textLeft, line.y, line.text);
+  for (const AboutLine& line : kBelowPortrait) WriteBody(kAboutPictureX, line.y, line.text);
   // The small print ends one pixel row above the version line's last row.
   const QSize version = TextSize(bodyFont_, QLatin1String(kVersionLine));
   const QSize built = TextSize(smallPrintFont_, QLatin1String(kBuiltLine));
