@@ -76,8 +76,15 @@ void TMainForm::FormCreate(const QString& levelFileName) {
   ExtractSounds();
   LayOut();
   if (model_.Settings.Music) MediaPlay(MediaPlayer::MusicPlayer);
+  presentation_->report.InitMessages();
   game_->CopyBuiltInLevels();
-  model_.ScreenState = TitleScreen;
+  // Each picture page builds its see-through copy; the title page comes last
+  // and is what the window opens on.
+  InformationScreens& screens = presentation_->screens;
+  screens.ShowWinner();
+  screens.ShowCongratulations();
+  screens.ShowDisappointment();
+  screens.ShowTitle();
   if (!levelFileName.isEmpty()) game_->StartCommandLineGame(levelFileName.toStdString());
   ReportTimer.setInterval(model_.Settings.ReportInterval);
 }
