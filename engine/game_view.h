@@ -51,7 +51,8 @@ class ScreenView {
   virtual void ShowDisappointment() = 0;
   virtual void DrawPauseBox() = 0;
   virtual void ErasePauseBox() = 0;
-  // Draws the field for the current ScreenState, as the window's repaint does.
+  // The whole field for the current ScreenState, from the bare field up, as
+  // the window's repaint draws it.
   virtual void RepaintBoard() = 0;
 };
 

@@ -161,6 +161,11 @@ struct GameSettings {
   friend bool operator==(const GameSettings&, const GameSettings&) = default;
 };
 
+// PlayerCount, never beyond the four player records.
+constexpr int PlayersInGame(const GameSettings& settings) {
+  return settings.PlayerCount < kMaxPlayers ? settings.PlayerCount : kMaxPlayers;
+}
+
 // The game interval for a speed of 1..10: 170 ms down to 17 ms.
 constexpr int GameTimerInterval(int speed) { return 187 - 17 * speed; }
 

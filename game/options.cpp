@@ -21,7 +21,6 @@ void Game::SetPlayerColor(int player, Color color) {
 // through, so the whole field is painted again, on the new colour.
 void Game::SetBackColor(Color color) {
   model_.Settings.BackColor = color;
-  view_.board.ClearBoard();
   view_.screens.RepaintBoard();
 }
 
@@ -33,7 +32,7 @@ void Game::SetReportColor(Color color) {
 void Game::SetSnakeFrame(bool on) {
   model_.Settings.SnakeFrame = on;
   if (model_.ScreenState == BoardScreen) {
-    for (int player = 1; player <= PlayersInGame(); ++player) {
+    for (int player = 1; player <= PlayersInGame(model_.Settings); ++player) {
       if (model_.Players[player].Lives > 0) view_.board.DrawWholeSnake(player);
     }
   }
@@ -75,7 +74,7 @@ void Game::SetWrap(bool on) {
 // laid while Long was on stay where they are.
 void Game::SetLong(bool on) {
   model_.Settings.Long = on;
-  const int playerCount = PlayersInGame();
+  const int playerCount = PlayersInGame(model_.Settings);
   if (on) {
     for (int player = 1; player <= playerCount; ++player) {
       const PlayerState& snake = model_.Players[player];

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <chrono>
 
+#include "game/menu_state.h"
 #include "shell/key_translation.h"
 #include "shell/settings_file.h"
 #include "shell/sound_setup.h"
@@ -80,8 +81,15 @@ void TMainForm::FormCreate(const QString& levelFileName) {
   ExtractSounds();
   LayOut();
   if (model_.Settings.Music) MediaPlay(MediaPlayer::MusicPlayer);
+  presentation_->report.InitMessages();
   game_->CopyBuiltInLevels();
-  model_.ScreenState = TitleScreen;
+  // Each picture page builds its see-through copy; the title page comes last
+  // and is what the window opens on.
+  InformationScreens& screens = presentation_->screens;
+  screens.ShowWinner();
+  screens.ShowCongratulations();
+  screens.ShowDisappointment();
+  screens.ShowTitle();
   if (!levelFileName.isEmpty()) game_->StartCommandLineGame(levelFileName.toStdString());
   ReportTimer.setInterval(model_.Settings.ReportInterval);
 }
@@ -124,13 +132,7 @@ void TMainForm::LayOut() {
 }
 
 void TMainForm::FormClose() {
-  if (model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen) {
-    Timer.stop();
-    for (int player = 1; player <= model_.Settings.PlayerCount; ++player) {
-      if (model_.Players[player].Lives > 0) game_->ReWriteHS(player);
-    }
-    if (model_.LevelNumber >= kFirstFileLevel) game_->CloseLevelFile();
-  }
+  game_->ShutDown();
   // A failed save is reported, but never keeps the player from closing the game.
   if (const auto error = SaveSettings(model_, SettingsFile))
     QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(*error));
@@ -152,10 +154,11 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 
 // F2 offers a new game only when none is in play or paused.
 void TMainForm::New1Click() {
-  const bool gameOnBoard = model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen;
-  if (gameOnBoard || model_.Settings.Paused) return;
+  if (GameInPlay(model_)) return;
   NewForm->exec();
 }
+
+void TMainForm::ShowNewMenuItem() {}  // not yet: the menu bar arrives with the window's menus
 
 NewGameChoice TMainForm::NewGameControls() { return NewForm->Choice(); }
 

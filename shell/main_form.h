@@ -40,6 +40,7 @@ class TMainForm : public QMainWindow, public Host {
   void MediaStop(MediaPlayer player) override;
   void MediaPlay(MediaPlayer player) override;
   void MediaPlayFromStart(MediaPlayer player) override;
+  void ShowNewMenuItem() override;
   NewGameChoice NewGameControls() override;
   HighScoreStore& HighScores() override;
   std::uint32_t ClockSeed() override;

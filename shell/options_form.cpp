@@ -503,7 +503,7 @@ void TOptionsForm::BrickBoxClick() {
 }
 
 void TOptionsForm::ReportRadioClick(std::uint8_t mode) {
-  model_.Settings.ReportMode = mode;  // not yet: the report panel moves the message pair when it lands
+  presentation_.report.ChangeReportMode(mode);
   Set_MovingEnables();
 }
 
@@ -520,7 +520,7 @@ void TOptionsForm::StepEditChange() { model_.Settings.ReportStep = static_cast<s
 
 void TOptionsForm::ResetButtonClick() {
   game_.ResetHighScores();
-  // not yet: the high score page is drawn again when the information screens land
+  if (model_.ScreenState == HighScoreScreen) presentation_.screens.RedrawHighScoresAfterReset();
 }
 
 void TOptionsForm::Wrap1Click() { game_.SetWrap(Wrap1->isChecked()); }

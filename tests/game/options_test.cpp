@@ -67,7 +67,7 @@ TEST_F(OptionsTest, ColoursAndLooksRedrawTheGameByWhatTheFieldShows) {
 
   game.SetBackColor(RgbColor(0, 0, 255));
   game.SetReportColor(RgbColor(0, 0, 128));
-  EXPECT_EQ(view.calls, (Texts{"ClearBoard", "RepaintBoard", "RepaintReport"}));
+  EXPECT_EQ(view.calls, (Texts{"RepaintBoard", "RepaintReport"}));
   EXPECT_EQ(model.Settings.BackColor, RgbColor(0, 0, 255));
   EXPECT_EQ(model.Settings.ReportColor, RgbColor(0, 0, 128));
 }

@@ -1,3 +1,5 @@
+#include "present/board_painter.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "present/cell_looks.h"
-#include "present/board_painter.h"
 #include "present/surfaces.h"
 
 namespace coilrun {
