@@ -62,6 +62,18 @@ class InformationScreensTest : public ::testing::Test {
   InformationScreens& screens = presentation.screens;
 };
 
+// Without the wipe a shorter row would keep the end of the longer one.
+TEST_F(InformationScreensTest, AfterAResetTheHighScorePageShowsOnlyTheNewRows) {
+  host.highScores.table[0] = {"Bartholomew XIV", 987654};
+  screens.HighScores1Click();
+  ASSERT_TRUE(Body(260, 70, "987654"));
+  host.highScores.DeleteHighScores();
+  screens.RedrawHighScoresAfterReset();
+  const QRect firstRow = InkBounds(Field(), QRect(100, 70, 299, 16), kGreen);
+  EXPECT_EQ(firstRow, QRect(QPoint(260, 70), TextSize(SansFace(12, false), QStringLiteral("0"))) & firstRow);
+  EXPECT_TRUE(Body(260, 70, "0"));
+}
+
 TEST_F(InformationScreensTest, AnotherScreenInBetweenAdvancesThePairWhileARepaintKeepsIt) {
   screens.keys1Click();
   const QImage keysPair = Report().copy();

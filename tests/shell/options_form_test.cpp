@@ -19,8 +19,10 @@
 #include <string>
 
 #include "present/cell_looks.h"
+#include "present/text_painting.h"
 #include "shell/main_form.h"
 #include "shell/settings_file.h"
+#include "tests/present/surface_checks.h"
 #include "tests/shell/modal_answer.h"
 
 namespace coilrun {
@@ -86,6 +88,10 @@ class OptionsFormTest : public ::testing::Test {
   }
 
   QColor FieldPixel(int x, int y) const { return form.surfaces().field().pixelColor(x, y); }
+  ::testing::AssertionResult ReportValue(const QPoint& topLeft, const QString& text) {
+    return testing::ShowsText(form.surfaces().report(), topLeft, text, SansFace(11, true), Qt::white,
+                              ToQColor(form.model().Settings.ReportColor));
+  }
   QTimer& Timer(const char* name) { return *form.findChild<QTimer*>(QLatin1String(name)); }
 
   QTemporaryDir dataDirectory;
@@ -139,7 +145,9 @@ TEST_F(OptionsFormTest, ANameFieldKeepsFifteenLatin1CharactersAndAClearedOneTheO
   EXPECT_TRUE(field.text().isEmpty());
 }
 
-TEST_F(OptionsFormTest, TheSpeedLabelsSetTheSliderAndTheGameTimer) {
+// The report panel of a game in play shows the values as they change.
+TEST_F(OptionsFormTest, TheSpeedLabelsAndWrapReachTheGameTimerAndTheReportPanel) {
+  PlaceSnake(1, 5);
   const struct {
     const char* label;
     int speed, interval;
@@ -149,7 +157,16 @@ TEST_F(OptionsFormTest, TheSpeedLabelsSetTheSliderAndTheGameTimer) {
     EXPECT_EQ(Control<QSlider>("TrackBar").value(), speed) << label;
     EXPECT_EQ(form.model().Settings.Speed, speed) << label;
     EXPECT_EQ(Timer("Timer").interval(), interval) << label;
+    EXPECT_TRUE(ReportValue({460, 18}, QString::number(speed) + QStringLiteral("  "))) << label;
   }
+  // The slider moved by the player does the same.
+  Control<QSlider>("TrackBar").triggerAction(QSlider::SliderSingleStepAdd);
+  EXPECT_EQ(Timer("Timer").interval(), 51);
+  EXPECT_TRUE(ReportValue({460, 18}, QStringLiteral("8  ")));
+
+  Click("Wrap1");
+  EXPECT_FALSE(form.model().Settings.Wrap);
+  EXPECT_TRUE(ReportValue({454, 2}, QStringLiteral("No  ")));
 }
 
 TEST_F(OptionsFormTest, TheSnakeSampleCyclesThroughThePlayers) {
@@ -181,6 +198,28 @@ TEST_F(OptionsFormTest, ABrickColourChosenWhileColoursAreMixedUnticksThemAndRedr
   EXPECT_EQ(FieldPixel(305, 205), kBlue);
   Click("SnakeFrame1");
   EXPECT_EQ(FieldPixel(200, 50), QColor(0xFF, 0xFF, 0xFF));  // player 1's head, now plain
+}
+
+// On the title page the message pair moves at once, and stands still again
+// at the left.
+TEST_F(OptionsFormTest, MovingStartsTheTitlePagesPairAndLeftStopsItAtTheLeft) {
+  ASSERT_EQ(form.model().ScreenState, TitleScreen);
+  Click("MovingRadio");
+  EXPECT_TRUE(Timer("ReportTimer").isActive());
+  const QImage started = form.surfaces().report().copy();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form.surfaces().report() != started; }, 2000));
+
+  Click("LeftRadio");
+  EXPECT_FALSE(Timer("ReportTimer").isActive());
+  const QImage still = form.surfaces().report().copy();
+  QTest::qWait(100);
+  EXPECT_EQ(form.surfaces().report(), still);
+  const QColor red(0xFF, 0x00, 0x00);
+  // Both lines start at x = 14; a letter's ink may begin a pixel or two
+  // inside its cell.
+  const int inkLeft = testing::InkBounds(still, still.rect(), red).left();
+  EXPECT_GE(inkLeft, 14);
+  EXPECT_LE(inkLeft, 16);
 }
 
 TEST_F(OptionsFormTest, IntervalAndStepAreGreyedUnlessMovingIsChosen) {
