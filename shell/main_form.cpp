@@ -6,8 +6,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <array>
 #include <chrono>
+#include <exception>
 
+#include "present/game_icon.h"
 #include "shell/key_translation.h"
 #include "shell/settings_file.h"
 #include "shell/window_parts.h"
@@ -31,42 +34,85 @@ constexpr int kClientHeight = kReportShapeTop + kReportShapeHeight + kMargin;
 
 QString FromLatin1(const std::string& text) { return QString::fromLatin1(text.data(), std::ssize(text)); }
 
+// Messages carry player names, typed text and file names; markup in them is
+// shown, not obeyed.
+void ShowPlainBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  QMessageBox box(icon, QStringLiteral("coilrun"), text, QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+// A failure of the system (a file, the memory) rather than of the game.
+void ReportFailure(QWidget* parent, const std::string& message) {
+  ShowPlainBox(parent, QMessageBox::Critical, QString::fromStdString(message));
+}
+
+// Runs every step even when one fails: the player reads the step's message
+// and goes on with a window that lacks only what that step would have made.
+template <std::size_t N>
+void RunEachStep(TMainForm& form, const std::array<void (TMainForm::*)(), N>& steps) {
+  for (const auto step : steps) {
+    try {
+      (form.*step)();
+    } catch (const std::exception& failure) {
+      ReportFailure(&form, failure.what());
+    }
+  }
+}
+
 }  // namespace
 
 TMainForm::TMainForm(const QString& dataDirectory, const QString& levelFileName, QWidget* parent)
-    : QMainWindow(parent), dataDirectory_(dataDirectory.toStdString()) {
+    : QMainWindow(parent),
+      dataDirectory_(dataDirectory.toStdString()),
+      commandLineLevelFile_(levelFileName),
+      MainMenu1(*this) {
   setWindowTitle(QStringLiteral("coilrun"));
+  setWindowIcon(GameIcon());
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFocusPolicy(Qt::StrongFocus);
-  for (QTimer* timer : {&Timer, &ReportTimer}) {
-    timer->setParent(this);
-    timer->setTimerType(Qt::PreciseTimer);
-  }
+  Timer.setParent(this);
   Timer.setObjectName(QStringLiteral("Timer"));
   Timer.setInterval(kDesignTimerInterval);
+  ReportTimer.setParent(this);
   ReportTimer.setObjectName(QStringLiteral("ReportTimer"));
-  connect(&Timer, &QTimer::timeout, this, [this] { game_->TimerTimer(); });
+  ReportTimer.setTimerType(Qt::PreciseTimer);
+  connect(&Timer, &BeatTimer::timeout, this, [this] { game_->TimerTimer(); });
   connect(&ReportTimer, &QTimer::timeout, this, [this] { game_->ReportTimerTimer(); });
-  FormCreate(levelFileName);
+  ConnectMenu();
+  presentation_ = std::make_unique<Presentation>(model_, *this);
+  game_ = std::make_unique<Game>(model_, *this, presentation_->views());
+  FormCreate();
+  CreateDialogs();
 }
 
 TMainForm::~TMainForm() = default;
 
-// The surfaces take their first colours from the settings, so the view is
-// made once they are loaded.
-void TMainForm::FormCreate(const QString& levelFileName) {
-  SettingsFile = dataDirectory_ / "settings.dat";
-  const SettingsLoadResult loaded = LoadSettings(model_, SettingsFile);
-  if (loaded.error) QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(*loaded.error));
-  presentation_ = std::make_unique<Presentation>(model_, *this);
-  game_ = std::make_unique<Game>(model_, *this, presentation_->views());
-  LayOut();
-  game_->CopyBuiltInLevels();
-  model_.ScreenState = TitleScreen;
-  if (!levelFileName.isEmpty()) game_->StartCommandLineGame(levelFileName.toStdString());
-  ReportTimer.setInterval(model_.Settings.ReportInterval);
+// The order matters: the settings come before everything that reads them,
+// and the screens are prepared before a command-line game covers them.
+void TMainForm::FormCreate() {
+  RunEachStep<11>(*this, {&TMainForm::FormFilePaths, &TMainForm::CreateHighScoreFile, &TMainForm::LoadSettingsFile,
+                          &TMainForm::ExtractSounds, &TMainForm::PreparePictures, &TMainForm::LayOut,
+                          &TMainForm::StartMusic, &TMainForm::FillTablesAndLevels, &TMainForm::PreparePictureScreens,
+                          &TMainForm::StartCommandLineGame, &TMainForm::SetReportInterval});
 }
+
+void TMainForm::FormFilePaths() {
+  HighScoreFile = dataDirectory_ / "hscores.dat";
+  SettingsFile = dataDirectory_ / "settings.dat";
+}
+
+void TMainForm::CreateHighScoreFile() {}  // not yet: the default hscores.dat arrives with the high score table
+
+void TMainForm::LoadSettingsFile() {
+  const SettingsLoadResult loaded = LoadSettings(model_, SettingsFile);
+  if (loaded.error) ReportFailure(this, *loaded.error);
+}
+
+void TMainForm::ExtractSounds() {}  // not yet: audio.dat and the media players arrive with the sound
+
+void TMainForm::PreparePictures() {}  // not yet: the five pictures arrive with the information screens
 
 void TMainForm::LayOut() {
   auto* client = new QWidget(this);
@@ -93,37 +139,148 @@ void TMainForm::LayOut() {
   });
 }
 
-void TMainForm::FormClose() {
-  if (model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen) {
-    Timer.stop();
-    for (int player = 1; player <= model_.Settings.PlayerCount; ++player) {
-      if (model_.Players[player].Lives > 0) game_->ReWriteHS(player);
-    }
-    if (model_.LevelNumber >= kFirstFileLevel) game_->CloseLevelFile();
-  }
-  // A failed save is reported, but never keeps the player from closing the game.
-  if (const auto error = SaveSettings(model_, SettingsFile))
-    QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(*error));
+void TMainForm::StartMusic() {
+  if (model_.Settings.Music) MediaPlay(MediaPlayer::MusicPlayer);
 }
+
+void TMainForm::FillTablesAndLevels() {
+  // not yet: InitMessages, the message table, arrives with the information screens
+  game_->CopyBuiltInLevels();
+}
+
+// Each screen sets ScreenState, so the title page, drawn last, is the one
+// the window opens on.
+void TMainForm::PreparePictureScreens() {
+  ScreenView& screens = presentation_->screens;
+  screens.ShowWinner();
+  screens.ShowCongratulations();
+  screens.ShowDisappointment();
+  screens.ShowTitle();
+  model_.ScreenState = TitleScreen;  // not yet: ShowTitle sets it once the screens are drawn
+}
+
+void TMainForm::StartCommandLineGame() {
+  if (!commandLineLevelFile_.isEmpty()) game_->StartCommandLineGame(commandLineLevelFile_.toStdString());
+}
+
+void TMainForm::SetReportInterval() { ReportTimer.setInterval(model_.Settings.ReportInterval); }
+
+// The dialogs take their first state from the settings, so they follow
+// FormCreate.
+void TMainForm::CreateDialogs() {}  // not yet: the options dialog, then the new game dialog
+
+void TMainForm::FormClose() {
+  RunEachStep<3>(*this, {&TMainForm::EndGameOnBoard, &TMainForm::SaveSettingsFile, &TMainForm::DeleteSoundFiles});
+}
+
+void TMainForm::EndGameOnBoard() {
+  if (model_.ScreenState != BoardScreen && model_.ScreenState != PauseScreen) return;
+  Timer.stop();
+  OfferScoresOfPlayersInPlay();
+  if (model_.LevelNumber >= kFirstFileLevel) game_->CloseLevelFile();
+}
+
+void TMainForm::OfferScoresOfPlayersInPlay() {
+  for (int player = 1; player <= model_.Settings.PlayerCount; ++player) {
+    if (model_.Players[player].Lives > 0) game_->ReWriteHS(player);
+  }
+}
+
+// A failed save is reported, but never keeps the player from closing the game.
+void TMainForm::SaveSettingsFile() {
+  if (const auto error = SaveSettings(model_, SettingsFile)) ReportFailure(this, *error);
+}
+
+void TMainForm::DeleteSoundFiles() {}  // not yet: the media players and sound files arrive with the sound
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   FormClose();
   event->accept();
 }
 
+void TMainForm::ConnectMenu() {
+  const MainMenu& menu = MainMenu1;
+  connect(menu.Game1, &QMenu::aboutToShow, this, &TMainForm::Game1Click);
+  connect(menu.Help1, &QMenu::aboutToShow, this, &TMainForm::Help1Click);
+  const std::array<std::pair<QAction*, void (TMainForm::*)()>, 13> handlers = {{
+      {menu.New1, &TMainForm::New1Click},
+      {menu.Pause1, &TMainForm::Pause1Click},
+      {menu.Stop1, &TMainForm::Stop1Click},
+      {menu.Exit1, &TMainForm::Exit1Click},
+      {menu.Names1, &TMainForm::Names1Click},
+      {menu.Options2, &TMainForm::Options2Click},
+      {menu.View1, &TMainForm::View1Click},
+      {menu.Report1, &TMainForm::Report1Click},
+      {menu.Other1, &TMainForm::Other1Click},
+      {menu.BrickTypes1, &TMainForm::BrickTypes1Click},
+      {menu.keys1, &TMainForm::keys1Click},
+      {menu.HighScores1, &TMainForm::HighScores1Click},
+      {menu.About1, &TMainForm::About1Click},
+  }};
+  for (const auto& [item, handler] : handlers) connect(item, &QAction::triggered, this, handler);
+}
+
+void TMainForm::Game1Click() {
+  const GameMenuItems items = GameMenuFor(model_.ScreenState, model_.Settings.Paused);
+  MainMenu1.New1->setVisible(items.newShown);
+  MainMenu1.Pause1->setVisible(items.pauseShown);
+  MainMenu1.Pause1->setChecked(items.pauseChecked);
+  MainMenu1.Stop1->setVisible(items.stopShown);
+}
+
+void TMainForm::Help1Click() {
+  const bool enabled = HelpItemsEnabled(model_.ScreenState);
+  for (QAction* item : {MainMenu1.BrickTypes1, MainMenu1.keys1, MainMenu1.HighScores1, MainMenu1.About1})
+    item->setEnabled(enabled);
+}
+
+// Makes its own test, so F2 does nothing while a game is in play or paused,
+// whatever the menu last showed.
+void TMainForm::New1Click() {
+  const bool gameOnBoard = model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen;
+  if (gameOnBoard || model_.Settings.Paused) return;
+  game_->StartButtonClick(NewGameControls());  // not yet: the new game dialog; starts the last game's choices
+}
+
+// The item checks itself when chosen; the game's state decides instead.
+void TMainForm::Pause1Click() {
+  game_->Pause1Click();
+  MainMenu1.Pause1->setChecked(model_.Settings.Paused);
+}
+
+void TMainForm::Stop1Click() {
+  if (model_.Settings.Paused) Pause1Click();
+  Timer.stop();
+  OfferScoresOfPlayersInPlay();
+  for (int player = 1; player <= model_.Settings.PlayerCount; ++player) model_.Players[player].Lives = 0;
+  presentation_->screens.ShowTitle();
+  model_.ScreenState = TitleScreen;  // not yet: ShowTitle sets it once the screens are drawn
+  if (model_.LevelNumber >= kFirstFileLevel) game_->CloseLevelFile();
+}
+
+// Closing runs FormClose, whichever way the window is closed.
+void TMainForm::Exit1Click() { close(); }
+
+void TMainForm::Names1Click() {}    // not yet: the options dialog, on its "Names" page
+void TMainForm::Options2Click() {}  // not yet: the options dialog, on its "Colors" page
+void TMainForm::View1Click() {}     // not yet: the options dialog, on its "View" page
+void TMainForm::Report1Click() {}   // not yet: the options dialog, on its "Report" page
+void TMainForm::Other1Click() {}    // not yet: the options dialog, on its "Other" page
+
+void TMainForm::BrickTypes1Click() {}  // not yet: the brick types screen arrives with the information screens
+void TMainForm::keys1Click() {}        // not yet: the keys screen arrives with the information screens
+void TMainForm::HighScores1Click() {}  // not yet: the high score screen arrives with the information screens
+void TMainForm::About1Click() {}       // not yet: the about screen arrives with the information screens
+
 void TMainForm::keyPressEvent(QKeyEvent* event) {
+  // F2 is New's shortcut; the window takes it, rather than the item, so that
+  // it works while the item is hidden (as it stays after a game until the
+  // Game menu opens again).
   constexpr Qt::KeyboardModifiers kShiftKeys =
       Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
   if (event->key() == Qt::Key_F2 && !(event->modifiers() & kShiftKeys) && !event->isAutoRepeat()) New1Click();
   if (const std::optional<KeyDown> keyDown = TranslateKeyEvent(*event))
     game_->FormKeyDown(keyDown->key, keyDown->shift);
-}
-
-// F2 offers a new game only when none is in play or paused.
-void TMainForm::New1Click() {
-  const bool gameOnBoard = model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen;
-  if (gameOnBoard || model_.Settings.Paused) return;
-  game_->StartButtonClick(NewGameControls());  // not yet: the new game dialog; starts the last game's choices
 }
 
 NewGameChoice TMainForm::NewGameControls() {
@@ -137,12 +294,7 @@ NewGameChoice TMainForm::NewGameControls() {
   return choice;
 }
 
-void TMainForm::ShowMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("coilrun"), FromLatin1(text), QMessageBox::Ok, this);
-  // Messages carry player names and typed text; markup in them is shown, not obeyed.
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
-}
+void TMainForm::ShowMessage(const std::string& text) { ShowPlainBox(this, QMessageBox::NoIcon, FromLatin1(text)); }
 
 std::optional<std::string> TMainForm::InputBox(const std::string& caption, const std::string& prompt,
                                                const std::string& initialText) {
@@ -156,23 +308,25 @@ std::optional<std::string> TMainForm::InputBox(const std::string& caption, const
   return box.textValue().toLatin1().toStdString();
 }
 
-QTimer& TMainForm::TimerOf(GameTimer timer) { return timer == GameTimer::Game ? Timer : ReportTimer; }
-
-// Switching on a running timer leaves its beat where it is; QTimer::start
-// would begin the period afresh.
+// Switching on a running timer leaves its beat where it is; start() would
+// begin the period afresh.
 void TMainForm::SetTimerEnabled(GameTimer timer, bool enabled) {
-  QTimer& qtimer = TimerOf(timer);
-  if (!enabled)
-    qtimer.stop();
-  else if (!qtimer.isActive())
-    qtimer.start();
+  const bool running = TimerEnabled(timer);
+  if (enabled == running) return;
+  if (timer == GameTimer::Game) {
+    enabled ? Timer.start() : Timer.stop();
+  } else {
+    enabled ? ReportTimer.start() : ReportTimer.stop();
+  }
 }
 
 bool TMainForm::TimerEnabled(GameTimer timer) const {
-  return (timer == GameTimer::Game ? Timer : ReportTimer).isActive();
+  return timer == GameTimer::Game ? Timer.isActive() : ReportTimer.isActive();
 }
 
-void TMainForm::SetTimerInterval(GameTimer timer, int milliseconds) { TimerOf(timer).setInterval(milliseconds); }
+void TMainForm::SetTimerInterval(GameTimer timer, int milliseconds) {
+  timer == GameTimer::Game ? Timer.setInterval(milliseconds) : ReportTimer.setInterval(milliseconds);
+}
 
 void TMainForm::MediaStop(MediaPlayer /*player*/) {}           // not yet: sound arrives later
 void TMainForm::MediaPlay(MediaPlayer /*player*/) {}           // not yet: sound arrives later

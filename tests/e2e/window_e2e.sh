@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program on a private X server: the window's frame and colours on
-# the screen, and a real key press that turns the snake.
+# the screen, a real key press that turns the snake, the Game menu following
+# the game through pause and stop, and an orderly exit.
 #   window_e2e.sh PATH_TO_COILRUN
 set -euo pipefail
 
@@ -55,7 +56,10 @@ for _ in $(seq 100); do
 done
 [[ -n "$window" ]] || fail "no coilrun window: $(cat "$work/game.log")"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-[[ "$WIDTH" == 512 && "$HEIGHT" == 356 ]] || fail "client area ${WIDTH}x${HEIGHT}"
+# The menu bar takes the top of the window; the client area lies below it.
+menu_bar=$((HEIGHT - 356))
+[[ "$WIDTH" == 512 && "$menu_bar" -ge 10 && "$menu_bar" -le 60 ]] || fail "window ${WIDTH}x${HEIGHT}"
+Y=$((Y + menu_bar))
 xdotool windowfocus --sync "$window"
 
 # The field's pixels of cell rows first..last, screen coordinates.
@@ -97,4 +101,46 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 has_more_white "$(white_pixels "$(field_rows 3 29)")" 200 || fail "the Down key did not turn the snake"
+
+# The Game menu is a window of its own while it is open; its height tells
+# which items it shows: Pause and Stop during a game, New alone between games.
+open_game_menu() {
+  xdotool key alt+g
+  for _ in $(seq 50); do
+    menu=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$window" | head -n1 || true)
+    [[ -n "$menu" ]] && break
+    sleep 0.1
+  done
+  [[ -n "$menu" ]] || fail "Alt+G opened no menu"
+  eval "$(xdotool getwindowgeometry --shell "$menu" | sed 's/^/MENU_/')"
+}
+open_game_menu
+menu_in_game=$MENU_HEIGHT
+xdotool key Escape Escape
+
+# P pauses: the snake stands still.
+xdotool key p
+sleep 0.3
+shoot
+cp "$work/shot.png" "$work/paused.png"
+sleep 0.5
+shoot
+[[ "$(compare -metric AE "$work/paused.png" "$work/shot.png" null: 2>&1)" == 0 ]] || fail "the snake moves after P"
+
+# Game > Stop ends the game; the menu then offers New instead of Pause and Stop.
+open_game_menu
+xdotool key s
+open_game_menu
+(( MENU_HEIGHT < menu_in_game )) || fail "Game menu after Stop is ${MENU_HEIGHT} high, during the game ${menu_in_game}"
+
+# Game > Exit closes the window and ends the program, saving the settings.
+xdotool key e
+for _ in $(seq 50); do
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$game_pid" 2>/dev/null && fail "the program still runs after Game > Exit"
+wait "$game_pid" || fail "the program ended with status $?"
+game_pid=""
+[[ -s "$work/data/settings.dat" ]] || fail "no settings.dat after Exit"
 echo "PASS"
