@@ -16,7 +16,7 @@ constexpr double kCells = 8;
 // field and inwards.
 constexpr std::array<QPointF, 7> kCoil = {
     {{1.5, 1.5}, {6.5, 1.5}, {6.5, 6.5}, {1.5, 6.5}, {1.5, 3.5}, {4.5, 3.5}, {4.5, 4.5}}};
-constexpr QPointF kTarget{2.5, 4.9};
+constexpr QPointF kTarget{4.5, 5.55};
 
 }  // namespace
 
@@ -37,23 +37,23 @@ QImage GameIconImage(int size) {
   QPainterPath coil(kCoil.front());
   for (std::size_t i = 1; i < kCoil.size(); ++i) coil.lineTo(kCoil[i]);
   painter.setBrush(Qt::NoBrush);
-  painter.strokePath(coil, QPen(QColor(0x10, 0x30, 0x14), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.strokePath(coil, QPen(Qt::white, 0.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.strokePath(coil, QPen(QColor(0x10, 0x30, 0x14), 0.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.strokePath(coil, QPen(Qt::white, 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
   // The head, looking down at the target.
-  const QPointF head = kCoil.back() + QPointF(0, 0.2);
+  const QPointF head = kCoil.back();
   painter.setPen(QPen(QColor(0x10, 0x30, 0x14), 0.12));
   painter.setBrush(QColor(0xFF, 0xD0, 0x20));
-  painter.drawEllipse(head, 0.62, 0.62);
+  painter.drawEllipse(head, 0.55, 0.55);
   painter.setPen(Qt::NoPen);
   painter.setBrush(Qt::black);
-  painter.drawEllipse(head + QPointF(-0.25, 0.2), 0.13, 0.13);
-  painter.drawEllipse(head + QPointF(0.25, 0.2), 0.13, 0.13);
+  painter.drawEllipse(head + QPointF(-0.22, 0.18), 0.12, 0.12);
+  painter.drawEllipse(head + QPointF(0.22, 0.18), 0.12, 0.12);
 
   // The target: a red cell.
   painter.setPen(QPen(Qt::black, 0.1));
   painter.setBrush(QColor(0xE0, 0x20, 0x20));
-  painter.drawRect(QRectF(kTarget - QPointF(0.45, 0.45), QSizeF(0.9, 0.9)));
+  painter.drawRect(QRectF(kTarget - QPointF(0.4, 0.4), QSizeF(0.8, 0.8)));
   return image;
 }
 
