@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -195,6 +197,88 @@ TEST(MainFormStartTest, ALevelFileOnTheCommandLineStartsAPausedGame) {
   EXPECT_EQ(form.model().LevelNumber, 101);
   EXPECT_EQ(form.model().LevelGrid.at(20, 10).Occupied, 1);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
+}
+
+// Reads and closes every modal box that opens while it lives.
+class ModalBoxReader {
+ public:
+  ModalBoxReader() {
+    poll_.setInterval(1);
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      texts << box->text();
+      box->close();
+    });
+    poll_.start();
+  }
+
+  QStringList texts;
+
+ private:
+  QTimer poll_;
+};
+
+// Every step of start-up runs, whichever fails: the player reads the
+// failure and gets a window that works without what the step would have made.
+TEST(MainFormStartTest, AFailingStepIsReportedAndTheRestOfStartUpRuns) {
+  QTemporaryDir dataDirectory;
+  ASSERT_TRUE(QDir(dataDirectory.path()).mkdir(QStringLiteral("settings.dat")));  // unreadable as a record
+  const QString missingLevelFile = dataDirectory.filePath(QStringLiteral("gone.lvl"));
+
+  ModalBoxReader boxes;
+  TMainForm form(dataDirectory.path(), missingLevelFile);
+  ASSERT_EQ(boxes.texts.size(), 2) << boxes.texts.join(QLatin1Char('|')).toStdString();
+  EXPECT_FALSE(boxes.texts[0].isEmpty());
+  EXPECT_FALSE(boxes.texts[1].isEmpty());
+
+  EXPECT_EQ(form.model().ScreenState, TitleScreen);
+  EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
+  EXPECT_EQ(form.findChild<QTimer*>(QStringLiteral("ReportTimer"))->interval(), form.model().Settings.ReportInterval);
+  EXPECT_EQ(form.centralWidget()->size(), QSize(512, 356));
+  // The defaults stand in for the damaged settings, and a new game starts.
+  EXPECT_EQ(form.model().Settings.Speed, GameSettings{}.Speed);
+  QTest::keyClick(&form, Qt::Key_F2);
+  EXPECT_EQ(form.model().ScreenState, BoardScreen);
+}
+
+// Closing saves the settings in every state and ends a game on the board,
+// whether in play, paused, or paused under a help screen.
+TEST(MainFormCloseTest, SavesTheSettingsAndStopsTheGameInEveryState) {
+  struct Case {
+    const char* name;
+    std::uint8_t screen;
+    bool paused;
+  };
+  for (const Case& state : {Case{"in play", BoardScreen, false}, Case{"paused", PauseScreen, true},
+                            Case{"paused under help", KeysScreen, true}, Case{"title", TitleScreen, false}}) {
+    QTemporaryDir dataDirectory;
+    TMainForm form(dataDirectory.path(), QString());
+    form.show();
+    if (state.screen != TitleScreen) {
+      QTest::keyClick(&form, Qt::Key_F2);
+      if (state.paused) QTest::keyClick(&form, Qt::Key_P);
+      form.model().ScreenState = state.screen;
+    }
+    form.model().Settings.Speed = 4;
+    form.close();
+    EXPECT_FALSE(form.TimerEnabled(GameTimer::Game)) << state.name;
+    GameModel saved;
+    ASSERT_FALSE(LoadSettings(saved, (dataDirectory.path() + "/settings.dat").toStdString()).error) << state.name;
+    EXPECT_EQ(saved.Settings.Speed, 4) << state.name;
+  }
+}
+
+TEST(CommandLineTest, AsksForHelpOrTheVersionBeforeAnythingElse) {
+  using Request = CommandLine::Request;
+  EXPECT_EQ(ParseCommandLine({"coilrun", "a.lvl"}).request, Request::Play);
+  EXPECT_EQ(ParseCommandLine({"coilrun", "--version", "a.lvl"}).request, Request::Version);
+  EXPECT_EQ(ParseCommandLine({"coilrun", "--help", "--version"}).request, Request::Help);
+  EXPECT_EQ(ParseCommandLine({"coilrun", "--version", "--help"}).request, Request::Help);
+  // The directory's name is never taken for an option.
+  EXPECT_EQ(ParseCommandLine({"coilrun", "--data-dir", "--help"}).request, Request::Play);
+  EXPECT_TRUE(UsageText().startsWith(QStringLiteral("Usage: coilrun")));
+  EXPECT_TRUE(VersionText().startsWith(QStringLiteral("coilrun ")));
 }
 
 TEST(CommandLineTest, TakesTheFirstPlainArgumentAsTheLevelFile) {
