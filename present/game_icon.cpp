@@ -57,9 +57,12 @@ QImage GameIconImage(int size) {
   return image;
 }
 
+// The sizes a title bar and a task bar show; the launchers take the large
+// installed pictures, which would cost the start-up more time than the
+// window's whole layout.
 QIcon GameIcon() {
   QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(GameIconImage(size)));
+  for (const int size : {16, 24, 32, 48, 64}) icon.addPixmap(QPixmap::fromImage(GameIconImage(size)));
   return icon;
 }
 

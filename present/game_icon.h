@@ -10,7 +10,7 @@ namespace coilrun {
 
 // A square picture of `size` pixels with a transparent surround.
 QImage GameIconImage(int size);
-// The icon at the sizes a desktop asks for.
+// The window's icon, at the sizes a desktop shows on a window.
 QIcon GameIcon();
 
 }  // namespace coilrun
