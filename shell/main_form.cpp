@@ -167,7 +167,11 @@ void TMainForm::SetReportInterval() { ReportTimer.setInterval(model_.Settings.Re
 
 // The dialogs take their first state from the settings, so they follow
 // FormCreate.
-void TMainForm::CreateDialogs() {}  // not yet: the options dialog, then the new game dialog
+void TMainForm::CreateDialogs() {
+  // not yet: the options dialog, created before the new game dialog
+  NewForm = new TNewForm(
+      *game_, [this](const QString& preset) { return OpenDialog.Execute(preset); }, this);
+}
 
 void TMainForm::FormClose() {
   RunEachStep<3>(*this, {&TMainForm::EndGameOnBoard, &TMainForm::SaveSettingsFile, &TMainForm::DeleteSoundFiles});
@@ -239,7 +243,7 @@ void TMainForm::Help1Click() {
 void TMainForm::New1Click() {
   const bool gameOnBoard = model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen;
   if (gameOnBoard || model_.Settings.Paused) return;
-  game_->StartButtonClick(NewGameControls());  // not yet: the new game dialog; starts the last game's choices
+  NewForm->exec();
 }
 
 // The item checks itself when chosen; the game's state decides instead.
@@ -283,16 +287,7 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
     game_->FormKeyDown(keyDown->key, keyDown->shift);
 }
 
-NewGameChoice TMainForm::NewGameControls() {
-  const GameSettings& settings = model_.Settings;
-  NewGameChoice choice;
-  choice.PlayerCount = settings.PlayerCount;
-  choice.Competition = settings.Competition;
-  choice.WinsTarget = settings.WinsTarget;
-  choice.BuiltIn = settings.BuiltInLevels || settings.LevelFileName.empty();
-  choice.LevelFile = settings.LevelFileName;
-  return choice;
-}
+NewGameChoice TMainForm::NewGameControls() { return NewForm->Choice(); }
 
 void TMainForm::ShowMessage(const std::string& text) { ShowPlainBox(this, QMessageBox::NoIcon, FromLatin1(text)); }
 

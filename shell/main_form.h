@@ -14,6 +14,8 @@
 #include "present/presentation.h"
 #include "shell/beat_timer.h"
 #include "shell/main_menu.h"
+#include "shell/new_form.h"
+#include "shell/open_dialog.h"
 
 namespace coilrun {
 
@@ -109,6 +111,8 @@ class TMainForm : public QMainWindow, public Host {
   QWidget* PaintBox = nullptr;
   QWidget* ReportShape = nullptr;
   QWidget* ReportCanvas = nullptr;
+  LevelOpenDialog OpenDialog{this};
+  TNewForm* NewForm = nullptr;
 };
 
 }  // namespace coilrun

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -14,9 +15,13 @@
 
 #include "shell/command_line.h"
 #include "shell/settings_file.h"
+#include "tests/shell/modal_answer.h"
+#include "tests/shell/start_game.h"
 
 namespace coilrun {
 namespace {
+
+using testing::ModalAnswer;
 
 class MainFormTest : public ::testing::Test {
  protected:
@@ -119,23 +124,38 @@ TEST_F(MainFormTest, KeyPressesReachTheGameAsVirtualKeys) {
   EXPECT_EQ(fourth.Direction, Direction::Up);
 }
 
-TEST_F(MainFormTest, F2StartsTheBuiltInLevelsOnlyWhenNoGameIsOn) {
+TEST_F(MainFormTest, F2OffersTheNewGameDialogOnlyWhenNoGameIsOn) {
   ASSERT_EQ(form.model().ScreenState, TitleScreen);
-  // The shortcut is F2 alone.
-  for (const Qt::KeyboardModifier shiftKey : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
-    QTest::keyClick(&form, Qt::Key_F2, shiftKey);
-    EXPECT_EQ(form.model().ScreenState, TitleScreen) << shiftKey;
+  {
+    // The shortcut is F2 alone.
+    const ModalAnswer noDialogExpected;
+    for (const Qt::KeyboardModifier shiftKey : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
+      QTest::keyClick(&form, Qt::Key_F2, shiftKey);
+    EXPECT_EQ(noDialogExpected.dialogsSeen(), 0);
   }
-  QTest::keyClick(&form, Qt::Key_F2);
+  {
+    const ModalAnswer startTwoPlayers([](QWidget& dialog) {
+      EXPECT_EQ(dialog.objectName(), QStringLiteral("NewForm"));
+      if (auto* two = dialog.findChild<QAbstractButton*>(QStringLiteral("TwoPlayers1"))) two->click();
+      if (auto* start = dialog.findChild<QAbstractButton*>(QStringLiteral("StartButton"))) start->click();
+    });
+    QTest::keyClick(&form, Qt::Key_F2);
+    EXPECT_EQ(startTwoPlayers.dialogsSeen(), 1);
+  }
   EXPECT_EQ(form.model().ScreenState, BoardScreen);
   EXPECT_EQ(form.model().LevelNumber, 1);
+  EXPECT_EQ(form.model().Settings.PlayerCount, 2);
   EXPECT_TRUE(form.TimerEnabled(GameTimer::Game));
-  EXPECT_EQ(form.model().Players[1].Lives, 5);
+  // Skipping to a level reads the same controls.
+  EXPECT_EQ(form.NewGameControls().PlayerCount, 2);
 
-  // During a game F2 changes nothing.
-  form.model().Players[1].Score = 77;
+  // During a game, paused or not, F2 offers nothing.
+  const ModalAnswer noDialogExpected;
   QTest::keyClick(&form, Qt::Key_F2);
-  EXPECT_EQ(form.model().Players[1].Score, 77);
+  form.model().ScreenState = TitleScreen;  // a help screen over a paused game
+  form.model().Settings.Paused = true;
+  QTest::keyClick(&form, Qt::Key_F2);
+  EXPECT_EQ(noDialogExpected.dialogsSeen(), 0);
 }
 
 TEST_F(MainFormTest, ClosingTheWindowSavesTheSettings) {
@@ -199,26 +219,6 @@ TEST(MainFormStartTest, ALevelFileOnTheCommandLineStartsAPausedGame) {
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
 }
 
-// Reads and closes every modal box that opens while it lives.
-class ModalBoxReader {
- public:
-  ModalBoxReader() {
-    poll_.setInterval(1);
-    QObject::connect(&poll_, &QTimer::timeout, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      texts << box->text();
-      box->close();
-    });
-    poll_.start();
-  }
-
-  QStringList texts;
-
- private:
-  QTimer poll_;
-};
-
 // Every step of start-up runs, whichever fails: the player reads the
 // failure and gets a window that works without what the step would have made.
 TEST(MainFormStartTest, AFailingStepIsReportedAndTheRestOfStartUpRuns) {
@@ -226,11 +226,13 @@ TEST(MainFormStartTest, AFailingStepIsReportedAndTheRestOfStartUpRuns) {
   ASSERT_TRUE(QDir(dataDirectory.path()).mkdir(QStringLiteral("settings.dat")));  // unreadable as a record
   const QString missingLevelFile = dataDirectory.filePath(QStringLiteral("gone.lvl"));
 
-  ModalBoxReader boxes;
+  QString settingsMessage;
+  auto readFirstMessage =
+      std::make_unique<ModalAnswer>([&](QWidget& box) { settingsMessage = static_cast<QMessageBox&>(box).text(); });
   TMainForm form(dataDirectory.path(), missingLevelFile);
-  ASSERT_EQ(boxes.texts.size(), 2) << boxes.texts.join(QLatin1Char('|')).toStdString();
-  EXPECT_FALSE(boxes.texts[0].isEmpty());
-  EXPECT_FALSE(boxes.texts[1].isEmpty());
+  EXPECT_EQ(readFirstMessage->dialogsSeen(), 2);  // the settings, then the level file
+  EXPECT_FALSE(settingsMessage.isEmpty());
+  readFirstMessage.reset();
 
   EXPECT_EQ(form.model().ScreenState, TitleScreen);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
@@ -238,7 +240,7 @@ TEST(MainFormStartTest, AFailingStepIsReportedAndTheRestOfStartUpRuns) {
   EXPECT_EQ(form.centralWidget()->size(), QSize(512, 356));
   // The defaults stand in for the damaged settings, and a new game starts.
   EXPECT_EQ(form.model().Settings.Speed, GameSettings{}.Speed);
-  QTest::keyClick(&form, Qt::Key_F2);
+  testing::StartGameFromTheDialog(form);
   EXPECT_EQ(form.model().ScreenState, BoardScreen);
 }
 
@@ -256,7 +258,8 @@ TEST(MainFormCloseTest, SavesTheSettingsAndStopsTheGameInEveryState) {
     TMainForm form(dataDirectory.path(), QString());
     form.show();
     if (state.screen != TitleScreen) {
-      QTest::keyClick(&form, Qt::Key_F2);
+      testing::StartGameFromTheDialog(form);
+      ASSERT_TRUE(form.TimerEnabled(GameTimer::Game)) << state.name;
       if (state.paused) QTest::keyClick(&form, Qt::Key_P);
       form.model().ScreenState = state.screen;
     }

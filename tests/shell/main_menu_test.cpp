@@ -9,6 +9,7 @@
 
 #include "shell/main_form.h"
 #include "shell/settings_file.h"
+#include "tests/shell/start_game.h"
 
 namespace coilrun {
 namespace {
@@ -43,8 +44,8 @@ class MainMenuTest : public ::testing::Test {
     return shown.join(QLatin1Char(' '));
   }
 
-  void StartGame() {
-    QTest::keyClick(&form, Qt::Key_F2);
+  void StartGame(int players = 1) {
+    testing::StartGameFromTheDialog(form, players);
     ASSERT_EQ(form.model().ScreenState, BoardScreen);
   }
 
@@ -91,12 +92,9 @@ TEST_F(MainMenuTest, GameAndHelpMenusFollowTheGame) {
   EXPECT_EQ(Offered("Help1"), QStringLiteral("Bricks Keys High score About"));
 
   // A help screen over the paused game: the game can still be resumed or
-  // stopped, and F2 offers no new game.
+  // stopped.
   model.ScreenState = KeysScreen;
   EXPECT_EQ(Offered("Game1"), QStringLiteral("Pause[x] Stop Exit"));
-  QTest::keyClick(&form, Qt::Key_F2);
-  EXPECT_EQ(model.ScreenState, KeysScreen);
-  EXPECT_TRUE(model.Settings.Paused);
 
   Item("Pause1").trigger();
   EXPECT_EQ(model.ScreenState, BoardScreen);
@@ -113,8 +111,8 @@ TEST_F(MainMenuTest, GameAndHelpMenusFollowTheGame) {
 
 TEST_F(MainMenuTest, StopWhilePausedEndsTheGameForEveryPlayer) {
   GameModel& model = form.model();
-  model.Settings.PlayerCount = 3;
-  StartGame();
+  StartGame(3);
+  ASSERT_EQ(model.Settings.PlayerCount, 3);
   QTest::keyClick(&form, Qt::Key_P);
   ASSERT_TRUE(model.Settings.Paused);
 
@@ -125,7 +123,7 @@ TEST_F(MainMenuTest, StopWhilePausedEndsTheGameForEveryPlayer) {
   for (int player = 1; player <= 3; ++player) EXPECT_EQ(model.Players[player].Lives, 0) << player;
 
   // The window takes F2 even though New was hidden when the menu last opened.
-  QTest::keyClick(&form, Qt::Key_F2);
+  testing::StartGameFromTheDialog(form);
   EXPECT_EQ(model.ScreenState, BoardScreen);
 }
 
