@@ -13,6 +13,7 @@
 #include "engine/model.h"
 #include "present/presentation.h"
 #include "shell/beat_timer.h"
+#include "shell/high_score_file.h"
 #include "shell/main_menu.h"
 #include "shell/new_form.h"
 #include "shell/open_dialog.h"
@@ -95,13 +96,7 @@ class TMainForm : public QMainWindow, public Host {
   GameModel model_;
   std::unique_ptr<Presentation> presentation_;
   std::unique_ptr<Game> game_;
-  // not yet: hscores.dat arrives with the high score table; until then nothing is kept
-  class UnkeptHighScores : public HighScoreStore {
-   public:
-    HighScoreTable ReadHighScores() override { return {}; }
-    void WriteHighScores(const HighScoreTable&) override {}
-    bool DeleteHighScores() override { return false; }
-  } highScores_;
+  std::unique_ptr<FileHighScores> highScores_;
   // Children of the window, like its other components, so that they can be
   // found by name.
   BeatTimer Timer;

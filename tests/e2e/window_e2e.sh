@@ -61,6 +61,9 @@ visible_window() {
 
 window=$(visible_window '^coilrun$')
 [[ -n "$window" ]] || fail "no coilrun window: $(cat "$work/game.log")"
+# The first start writes both files before anything reads them.
+[[ -s "$work/data/settings.dat" && -s "$work/data/hscores.dat" ]] || fail "no settings.dat or hscores.dat at start"
+cp "$work/data/hscores.dat" "$work/first-hscores.dat"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The menu bar takes the top of the window; the client area lies below it.
 menu_bar=$((HEIGHT - 356))
@@ -140,9 +143,30 @@ sleep 0.5
 shoot
 [[ "$(compare -metric AE "$work/paused.png" "$work/shot.png" null: 2>&1)" == 0 ]] || fail "the snake moves after P"
 
-# Game > Stop ends the game; the menu then offers New instead of Pause and Stop.
+# Game > Stop ends the game and offers the score to the high score table: a
+# score that ranks asks for the name (the snake may have eaten a target on
+# its way), any other leaves the default table of the first start as it was.
 open_game_menu
 xdotool key s
+name_box=""
+for _ in $(seq 10); do
+  name_box=$(xdotool search --onlyvisible --name '^High scores$' 2>/dev/null | head -n1 || true)
+  [[ -n "$name_box" ]] && break
+  sleep 0.1
+done
+if [[ -n "$name_box" ]]; then
+  xdotool windowfocus --sync "$name_box"
+  xdotool type E2E
+  xdotool key Return
+  xdotool windowfocus --sync "$window"
+  sleep 0.3
+  grep -q E2E "$work/data/hscores.dat" || fail "the name given after Stop is not in hscores.dat"
+else
+  cmp -s "$work/first-hscores.dat" "$work/data/hscores.dat" || fail "hscores.dat changed without a score that ranks"
+fi
+[[ "$(stat -c %s "$work/data/hscores.dat")" == 200 ]] || fail "hscores.dat is not ten rows of 20 bytes"
+
+# The menu then offers New instead of Pause and Stop.
 open_game_menu
 (( MENU_HEIGHT < menu_in_game )) || fail "Game menu after Stop is ${MENU_HEIGHT} high, during the game ${menu_in_game}"
 

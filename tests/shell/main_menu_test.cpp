@@ -115,12 +115,23 @@ TEST_F(MainMenuTest, StopWhilePausedEndsTheGameForEveryPlayer) {
   ASSERT_EQ(model.Settings.PlayerCount, 3);
   QTest::keyClick(&form, Qt::Key_P);
   ASSERT_TRUE(model.Settings.Paused);
+  model.Settings.ReEnterName = false;
+  for (int player = 1; player <= 3; ++player) {
+    model.Players[player].Score = 9100;
+    model.Players[player].Name = std::string(1, static_cast<char>('A' + player - 1));
+  }
+  model.Players[2].Lives = 0;
 
   Item("Stop1").trigger();
   EXPECT_FALSE(model.Settings.Paused);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
   EXPECT_EQ(model.ScreenState, TitleScreen);
   for (int player = 1; player <= 3; ++player) EXPECT_EQ(model.Players[player].Lives, 0) << player;
+  // The players still in play are offered to the table, in player order.
+  const HighScoreTable table = form.HighScores().ReadHighScores();
+  EXPECT_EQ(table[0], (HighScoreEntry{"A", 9100}));
+  EXPECT_EQ(table[1], (HighScoreEntry{"C", 9100}));
+  EXPECT_NE(table[2].Name, "B");
 
   // The window takes F2 even though New was hidden when the menu last opened.
   testing::StartGameFromTheDialog(form);
