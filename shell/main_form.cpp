@@ -84,8 +84,6 @@ TMainForm::TMainForm(const QString& dataDirectory, const QString& levelFileName,
   connect(&Timer, &BeatTimer::timeout, this, [this] { game_->TimerTimer(); });
   connect(&ReportTimer, &QTimer::timeout, this, [this] { game_->ReportTimerTimer(); });
   ConnectMenu();
-  presentation_ = std::make_unique<Presentation>(model_, *this);
-  game_ = std::make_unique<Game>(model_, *this, presentation_->views());
   FormCreate();
   CreateDialogs();
 }
@@ -95,10 +93,11 @@ TMainForm::~TMainForm() = default;
 // The order matters: the settings come before everything that reads them,
 // and the screens are prepared before a command-line game covers them.
 void TMainForm::FormCreate() {
-  RunEachStep<11>(*this, {&TMainForm::FormFilePaths, &TMainForm::CreateHighScoreFile, &TMainForm::LoadSettingsFile,
-                          &TMainForm::ExtractSounds, &TMainForm::PreparePictures, &TMainForm::LayOut,
-                          &TMainForm::StartMusic, &TMainForm::FillTablesAndLevels, &TMainForm::PreparePictureScreens,
-                          &TMainForm::StartCommandLineGame, &TMainForm::SetReportInterval});
+  RunEachStep<12>(
+      *this, {&TMainForm::FormFilePaths, &TMainForm::CreateHighScoreFile, &TMainForm::LoadSettingsFile,
+              &TMainForm::CreateViewAndGame, &TMainForm::ExtractSounds, &TMainForm::PreparePictures, &TMainForm::LayOut,
+              &TMainForm::StartMusic, &TMainForm::FillTablesAndLevels, &TMainForm::PreparePictureScreens,
+              &TMainForm::StartCommandLineGame, &TMainForm::SetReportInterval});
 }
 
 void TMainForm::FormFilePaths() {
@@ -113,6 +112,12 @@ void TMainForm::CreateHighScoreFile() { highScores_->WriteDefaultsWhenMissing();
 void TMainForm::LoadSettingsFile() {
   const SettingsLoadResult loaded = LoadSettings(model_, SettingsFile);
   if (loaded.error) ReportFailure(this, *loaded.error);
+}
+
+// The surfaces take their first colours from the settings.
+void TMainForm::CreateViewAndGame() {
+  presentation_ = std::make_unique<Presentation>(model_, *this);
+  game_ = std::make_unique<Game>(model_, *this, presentation_->views());
 }
 
 void TMainForm::ExtractSounds() {}  // not yet: audio.dat and the media players arrive with the sound

@@ -54,6 +54,7 @@ class TMainForm : public QMainWindow, public Host {
   void FormFilePaths();
   void CreateHighScoreFile();
   void LoadSettingsFile();
+  void CreateViewAndGame();
   void ExtractSounds();
   void PreparePictures();
   void LayOut();
