@@ -32,6 +32,8 @@ fuzz: deps
 	$(FUZZ_DIR)/coilrun_fuzz_level_decoders -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus data/samples
 	$(FUZZ_DIR)/coilrun_fuzz_high_scores -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus-high-scores fuzz/corpus/high_scores
 	$(FUZZ_DIR)/coilrun_fuzz_settings -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus-settings fuzz/corpus/settings
+	mkdir -p $(FUZZ_DIR)/audio-corpus
+	$(FUZZ_DIR)/coilrun_fuzz_audio_archive -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/audio-corpus fuzz/audio_corpus
 
 # The pictures in data/pictures/ are committed; this paints them again.
 pictures: deps

@@ -56,6 +56,9 @@ class Game {
   void Mute_Players();
   void Bump_Sound();
   void EffectSound(SoundEffect effect);
+  // The music player's completion notification: a play that reached its end
+  // starts over while Music is on; a stopped one stays stopped.
+  void MusicPlayerNotify(bool reachedEnd);
 
   // Numbered targets (targets.cpp).
   void NewNumber(int player);

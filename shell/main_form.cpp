@@ -1,6 +1,7 @@
 #include "shell/main_form.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "present/game_icon.h"
 #include "shell/key_translation.h"
 #include "shell/settings_file.h"
+#include "shell/sound_setup.h"
 #include "shell/window_parts.h"
 
 namespace coilrun {
@@ -120,7 +122,17 @@ void TMainForm::CreateViewAndGame() {
   game_ = std::make_unique<Game>(model_, *this, presentation_->views());
 }
 
-void TMainForm::ExtractSounds() {}  // not yet: audio.dat and the media players arrive with the sound
+void TMainForm::ExtractSounds() {
+  players_ = std::make_unique<MediaPlayers>();
+  connect(players_.get(), &MediaPlayers::PlayFinished, this, [this](MediaPlayer player, bool reachedEnd) {
+    if (player == MediaPlayer::MusicPlayer) game_->MusicPlayerNotify(reachedEnd);
+  });
+  connect(players_.get(), &MediaPlayers::OpenFailed, this,
+          [this](const QString& message) { ReportFailure(this, message.toStdString()); });
+  const auto archive = FindAudioArchive(QCoreApplication::applicationDirPath().toStdString());
+  if (const auto message = coilrun::ExtractSounds(model_.Settings, *players_, archive, dataDirectory_))
+    ReportFailure(this, *message);
+}
 
 void TMainForm::PreparePictures() {}  // not yet: the five pictures arrive with the information screens
 
@@ -205,7 +217,7 @@ void TMainForm::SaveSettingsFile() {
   if (const auto error = SaveSettings(model_, SettingsFile)) ReportFailure(this, *error);
 }
 
-void TMainForm::DeleteSoundFiles() {}  // not yet: the media players and sound files arrive with the sound
+void TMainForm::DeleteSoundFiles() { coilrun::DeleteSoundFiles(model_.Settings, *players_, dataDirectory_); }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   FormClose();
@@ -334,9 +346,9 @@ void TMainForm::SetTimerInterval(GameTimer timer, int milliseconds) {
   timer == GameTimer::Game ? Timer.setInterval(milliseconds) : ReportTimer.setInterval(milliseconds);
 }
 
-void TMainForm::MediaStop(MediaPlayer /*player*/) {}           // not yet: sound arrives later
-void TMainForm::MediaPlay(MediaPlayer /*player*/) {}           // not yet: sound arrives later
-void TMainForm::MediaPlayFromStart(MediaPlayer /*player*/) {}  // not yet: sound arrives later
+void TMainForm::MediaStop(MediaPlayer player) { players_->Stop(player); }
+void TMainForm::MediaPlay(MediaPlayer player) { players_->Play(player); }
+void TMainForm::MediaPlayFromStart(MediaPlayer player) { players_->PlayFromStart(player); }
 
 HighScoreStore& TMainForm::HighScores() { return *highScores_; }
 

@@ -15,6 +15,7 @@
 #include "shell/beat_timer.h"
 #include "shell/high_score_file.h"
 #include "shell/main_menu.h"
+#include "shell/media_players.h"
 #include "shell/new_form.h"
 #include "shell/open_dialog.h"
 
@@ -30,6 +31,7 @@ class TMainForm : public QMainWindow, public Host {
 
   GameModel& model() { return model_; }
   const Surfaces& surfaces() const { return presentation_->surfaces; }
+  const MediaPlayers& players() const { return *players_; }
 
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
@@ -98,6 +100,8 @@ class TMainForm : public QMainWindow, public Host {
   std::unique_ptr<Presentation> presentation_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<FileHighScores> highScores_;
+  // Closed before the game goes, so that no notification reaches it after.
+  std::unique_ptr<MediaPlayers> players_;
   // Children of the window, like its other components, so that they can be
   // found by name.
   BeatTimer Timer;

@@ -2,7 +2,7 @@
 # The real program on a private X server: the window's frame and colours on
 # the screen, a two-player game from the new game dialog, a real key press
 # that turns a snake, pause, the Game menu following the game, Stop with the
-# high score table, and an orderly exit.
+# high score table, and an orderly exit that removes the sound files.
 #   window_e2e.sh PATH_TO_COILRUN
 set -euo pipefail
 
@@ -44,6 +44,8 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 # change its size.
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+# The game with its sounds, played on SDL's silent driver: no sound card needed.
+export SDL_AUDIODRIVER=dummy
 
 mkdir "$work/data"
 "$program" --data-dir "$work/data" >"$work/game.log" 2>&1 &
@@ -62,8 +64,13 @@ visible_window() {
 
 window=$(visible_window '^coilrun$')
 [[ -n "$window" ]] || fail "no coilrun window: $(cat "$work/game.log")"
-# The first start writes both files before anything reads them.
+# The first start writes both files before anything reads them, and unpacks
+# the sounds.
 [[ -s "$work/data/settings.dat" && -s "$work/data/hscores.dat" ]] || fail "no settings.dat or hscores.dat at start"
+sound_files=(001.wav 002.wav 003.wav 004.wav 005.wav 006.wav 999.mid)
+for name in "${sound_files[@]}"; do
+  [[ -s "$work/data/$name" ]] || fail "$name not unpacked at start: $(cat "$work/game.log")"
+done
 cp "$work/data/hscores.dat" "$work/first-hscores.dat"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The menu bar takes the top of the window; the client area lies below it.
@@ -193,4 +200,7 @@ kill -0 "$game_pid" 2>/dev/null && fail "the program still runs after Game > Exi
 wait "$game_pid" || fail "the program ended with status $?"
 game_pid=""
 [[ -s "$work/data/settings.dat" ]] || fail "no settings.dat after Exit"
+for name in "${sound_files[@]}"; do
+  [[ -e "$work/data/$name" ]] && fail "$name left behind after Exit"
+done
 echo "PASS"

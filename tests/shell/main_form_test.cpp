@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "shell/audio_archive.h"
 #include "shell/command_line.h"
 #include "shell/high_score_file.h"
 #include "shell/settings_file.h"
@@ -281,8 +282,9 @@ TEST(MainFormStartTest, AFailingStepIsReportedAndTheRestOfStartUpRuns) {
   EXPECT_EQ(form.model().ScreenState, BoardScreen);
 }
 
-// Closing saves the settings in every state and ends a game on the board,
-// whether in play, paused, or paused under a help screen.
+// Closing saves the settings and removes the sound files in every state, and
+// ends a game on the board, whether in play, paused, or paused under a help
+// screen.
 TEST(MainFormCloseTest, SavesTheSettingsAndStopsTheGameInEveryState) {
   struct Case {
     const char* name;
@@ -301,11 +303,14 @@ TEST(MainFormCloseTest, SavesTheSettingsAndStopsTheGameInEveryState) {
       form.model().ScreenState = state.screen;
     }
     form.model().Settings.Speed = 4;
+    ASSERT_TRUE(QFile::exists(dataDirectory.filePath(kAudioEntryNames[0]))) << state.name;
     form.close();
     EXPECT_FALSE(form.TimerEnabled(GameTimer::Game)) << state.name;
     GameModel saved;
     ASSERT_FALSE(LoadSettings(saved, (dataDirectory.path() + "/settings.dat").toStdString()).error) << state.name;
     EXPECT_EQ(saved.Settings.Speed, 4) << state.name;
+    for (const char* name : kAudioEntryNames)
+      EXPECT_FALSE(QFile::exists(dataDirectory.filePath(name))) << state.name << " " << name;
   }
 }
 
@@ -319,6 +324,21 @@ TEST(CommandLineTest, AsksForHelpOrTheVersionBeforeAnythingElse) {
   EXPECT_EQ(ParseCommandLine({"coilrun", "--data-dir", "--help"}).request, Request::Play);
   EXPECT_TRUE(UsageText().startsWith(QStringLiteral("Usage: coilrun")));
   EXPECT_TRUE(VersionText().startsWith(QStringLiteral("coilrun ")));
+}
+
+TEST(MainFormSoundTest, PlaysTheMusicWhenItIsOnAndRemovesTheSoundFilesAtExit) {
+  QTemporaryDir dataDirectory;
+  GameModel stored;
+  stored.Settings.Music = true;
+  ASSERT_FALSE(SaveSettings(stored, (dataDirectory.path() + "/settings.dat").toStdString()));
+
+  TMainForm form(dataDirectory.path(), QString());
+  EXPECT_FALSE(form.model().Settings.NoSoundFiles);
+  EXPECT_TRUE(form.players().Sounding(MediaPlayer::MusicPlayer));
+  for (const char* name : kAudioEntryNames) EXPECT_TRUE(QFile::exists(dataDirectory.filePath(name))) << name;
+  form.close();
+  EXPECT_FALSE(form.players().deviceOpen());
+  for (const char* name : kAudioEntryNames) EXPECT_FALSE(QFile::exists(dataDirectory.filePath(name))) << name;
 }
 
 TEST(CommandLineTest, TakesTheFirstPlainArgumentAsTheLevelFile) {
