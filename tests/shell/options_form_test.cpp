@@ -20,6 +20,7 @@
 
 #include "present/cell_looks.h"
 #include "present/text_painting.h"
+#include "shell/beat_timer.h"
 #include "shell/main_form.h"
 #include "shell/settings_file.h"
 #include "tests/present/surface_checks.h"
@@ -92,7 +93,8 @@ class OptionsFormTest : public ::testing::Test {
     return testing::ShowsText(form.surfaces().report(), topLeft, text, SansFace(11, true), Qt::white,
                               ToQColor(form.model().Settings.ReportColor));
   }
-  QTimer& Timer(const char* name) { return *form.findChild<QTimer*>(QLatin1String(name)); }
+  BeatTimer& GameBeat() { return *form.findChild<BeatTimer*>(QStringLiteral("Timer")); }
+  QTimer& ReportTimer() { return *form.findChild<QTimer*>(QStringLiteral("ReportTimer")); }
 
   QTemporaryDir dataDirectory;
   TMainForm form{dataDirectory.path(), QString()};
@@ -115,7 +117,7 @@ TEST_F(OptionsFormTest, ANewColourForPlayerTwoRepaintsTheSnakeWhileTheGameRunsOn
   PlaceSnake(2, 9);
   ChooseColor("ColorBox2", kBlue);
 
-  EXPECT_TRUE(Timer("Timer").isActive());
+  EXPECT_TRUE(GameBeat().isActive());
   EXPECT_EQ(form.model().Players[2].Color, FromQColor(kBlue));
   for (int k = 1; k < kStartLength; ++k) EXPECT_EQ(FieldPixel(10 * (21 - k) + 5, 95), kBlue) << k;
   EXPECT_NE(FieldPixel(205, 55), kBlue);
@@ -156,12 +158,12 @@ TEST_F(OptionsFormTest, TheSpeedLabelsAndWrapReachTheGameTimerAndTheReportPanel)
     Click(label);
     EXPECT_EQ(Control<QSlider>("TrackBar").value(), speed) << label;
     EXPECT_EQ(form.model().Settings.Speed, speed) << label;
-    EXPECT_EQ(Timer("Timer").interval(), interval) << label;
+    EXPECT_EQ(GameBeat().interval(), interval) << label;
     EXPECT_TRUE(ReportValue({460, 18}, QString::number(speed) + QStringLiteral("  "))) << label;
   }
   // The slider moved by the player does the same.
   Control<QSlider>("TrackBar").triggerAction(QSlider::SliderSingleStepAdd);
-  EXPECT_EQ(Timer("Timer").interval(), 51);
+  EXPECT_EQ(GameBeat().interval(), 51);
   EXPECT_TRUE(ReportValue({460, 18}, QStringLiteral("8  ")));
 
   Click("Wrap1");
@@ -205,12 +207,12 @@ TEST_F(OptionsFormTest, ABrickColourChosenWhileColoursAreMixedUnticksThemAndRedr
 TEST_F(OptionsFormTest, MovingStartsTheTitlePagesPairAndLeftStopsItAtTheLeft) {
   ASSERT_EQ(form.model().ScreenState, TitleScreen);
   Click("MovingRadio");
-  EXPECT_TRUE(Timer("ReportTimer").isActive());
+  EXPECT_TRUE(ReportTimer().isActive());
   const QImage started = form.surfaces().report().copy();
   EXPECT_TRUE(QTest::qWaitFor([&] { return form.surfaces().report() != started; }, 2000));
 
   Click("LeftRadio");
-  EXPECT_FALSE(Timer("ReportTimer").isActive());
+  EXPECT_FALSE(ReportTimer().isActive());
   const QImage still = form.surfaces().report().copy();
   QTest::qWait(100);
   EXPECT_EQ(form.surfaces().report(), still);
@@ -234,7 +236,7 @@ TEST_F(OptionsFormTest, IntervalAndStepAreGreyedUnlessMovingIsChosen) {
   auto& interval = Control<QSpinBox>("IntervalEdit");
   interval.stepBy(1);
   EXPECT_EQ(form.model().Settings.ReportInterval, 35);
-  EXPECT_EQ(Timer("ReportTimer").interval(), 35);
+  EXPECT_EQ(ReportTimer().interval(), 35);
   Control<QSpinBox>("StepEdit").stepBy(-1);
   EXPECT_EQ(form.model().Settings.ReportStep, 1);
 }
