@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The options dialog over a game in play, on a private X server: Options >
+# Other by its access keys, Wrap and the speed changed while the game runs
+# on, the report panel showing both at once, and settings.dat holding them
+# after an orderly exit, not before.
+#   options_e2e.sh PATH_TO_COILRUN
+source "$(dirname "$0")/x_session.sh" "$1"
+
+cp "$work/data/settings.dat" "$work/first-settings.dat"
+
+# Options > Other by its access keys, waiting for the dialog and focusing it.
+open_other_page() {
+  xdotool key alt+o
+  sleep 0.3
+  xdotool key o
+  options=$(visible_window '^Options$')
+  [[ -n "$options" ]] || fail "Options > Other showed no options dialog"
+  xdotool windowfocus --sync "$options"
+}
+close_options() {
+  xdotool key alt+c
+  for _ in $(seq 20); do
+    [[ -z "$(xdotool search --onlyvisible --name '^Options$' 2>/dev/null || true)" ]] && break
+    sleep 0.1
+  done
+  [[ -z "$(xdotool search --onlyvisible --name '^Options$' 2>/dev/null || true)" ]] || fail "Close left the dialog open"
+  xdotool windowfocus --sync "$window"
+}
+
+# Between games the field stops wrapping; the game below turns it on again
+# while its snake runs for the field's right edge.
+open_other_page
+xdotool key alt+w
+sleep 0.3
+close_options
+
+# One player on built-in level 1, running right along row 1.
+start_game
+shoot
+cp "$work/shot.png" "$work/before.png"
+
+open_other_page
+# Wrap by its access key leaves the focus on it; the slider comes after
+# Long, Sounds and Music, and Home takes it to "Slow".
+xdotool key alt+w
+sleep 0.3
+xdotool key Tab Tab Tab Tab Home
+sleep 0.3
+shoot
+cp "$work/shot.png" "$work/behind-dialog.png"
+
+close_options
+shoot
+cp "$work/shot.png" "$work/after-close.png"
+sleep 0.3
+shoot
+cp "$work/shot.png" "$work/later.png"
+xdotool key p
+
+# The report panel's wrap and speed values, screen coordinates.
+wrap_value="44x14+$((X + 5 + 454))+$((Y + 313 + 2))"
+speed_value="40x14+$((X + 5 + 460))+$((Y + 313 + 18))"
+differ() {
+  [[ "$(compare -metric AE "$work/$1" "$work/$2" null: 2>&1)" != 0 ]]
+}
+crop() { convert "$work/$1.png" -crop "$2" +repage "$work/$1-$3.png"; }
+for shot in before behind-dialog after-close; do
+  crop "$shot" "$wrap_value" wrap
+  crop "$shot" "$speed_value" speed
+done
+differ before-wrap.png behind-dialog-wrap.png || fail "the report panel shows the old wrap behind the dialog"
+differ before-speed.png behind-dialog-speed.png || fail "the report panel shows the old speed behind the dialog"
+differ behind-dialog-wrap.png after-close-wrap.png && fail "the wrap value changed after the dialog closed"
+differ behind-dialog-speed.png after-close-speed.png && fail "the speed value changed after the dialog closed"
+# The game went on behind the dialog and goes on after it.
+differ after-close.png later.png || fail "the game does not run after the dialog closed"
+cmp -s "$work/first-settings.dat" "$work/data/settings.dat" || fail "settings.dat written before the exit"
+
+xdotool key alt+g
+sleep 0.3
+xdotool key e
+wait_for_exit
+wrap=$(od -An -tu1 -j4 -N1 "$work/data/settings.dat" | tr -d ' ')
+speed=$(od -An -tu1 -j16 -N1 "$work/data/settings.dat" | tr -d ' ')
+[[ "$wrap" == 1 && "$speed" == 1 ]] || fail "settings.dat holds Wrap $wrap and Speed $speed"
+echo "PASS"
