@@ -145,6 +145,9 @@ void TOptionsForm::LayOut() {
   PageControl->addTab(OtherPageLayOut(), QStringLiteral("Other"));
 
   Button1 = Named<QPushButton>("Button1", QStringLiteral("&Close"));
+  // Return closes the dialog. Left to itself, the dialog would give Return
+  // to the first button after the focus, which can be the reset.
+  Button1->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(Button1);
@@ -284,6 +287,7 @@ QWidget* TOptionsForm::ReportPageLayOut() {
 
   auto* highScore = Named<QGroupBox>("GroupBox8", QStringLiteral(" High score "));
   ResetButton = Named<QPushButton>("ResetButton", QStringLiteral("&Reset highscore table"));
+  ResetButton->setAutoDefault(false);
   (new QVBoxLayout(highScore))->addWidget(ResetButton, 0, Qt::AlignLeft);
 
   auto* page = Named<QWidget>("ReportSheet");

@@ -259,6 +259,18 @@ TEST_F(OptionsFormTest, TheResetRemovesTheTableAndReportsWhenThereIsNone) {
   EXPECT_EQ(message, QStringLiteral("Unable to find the file \"hscores.dat\"."));
 }
 
+// Return goes to the Close button, never to the reset beside the radio buttons.
+TEST_F(OptionsFormTest, ReturnOnTheReportPageKeepsTheTable) {
+  dialog.hide();
+  const ModalAnswer pressReturn([](QWidget& shown) {
+    auto* left = shown.findChild<QRadioButton*>(QStringLiteral("LeftRadio"));
+    left->setFocus();
+    QTest::keyClick(left, Qt::Key_Return);
+  });
+  dialog.ShowOnPage(TOptionsForm::ReportPage);
+  EXPECT_TRUE(QFile::exists(dataDirectory.filePath(QStringLiteral("hscores.dat"))));
+}
+
 TEST_F(OptionsFormTest, WithoutSoundFilesSoundsAndMusicAreUntickedAndDisabled) {
   dialog.hide();
   form.model().Settings.NoSoundFiles = true;
