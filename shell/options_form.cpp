@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 
 #include "engine/game.h"
@@ -117,6 +118,23 @@ QVBoxLayout* Captioned(QWidget* control, QLabel* caption) {
   return column;
 }
 
+// A group of controls one above the other, each at its natural width.
+QGroupBox* ColumnGroup(const char* name, const QString& caption, std::initializer_list<QWidget*> controls) {
+  auto* group = Named<QGroupBox>(name, caption);
+  auto* column = new QVBoxLayout(group);
+  for (QWidget* control : controls) column->addWidget(control, 0, Qt::AlignLeft);
+  return group;
+}
+
+// A page of groups one above the other, the room left over below them.
+QWidget* StackedPage(const char* name, std::initializer_list<QWidget*> groups) {
+  auto* page = Named<QWidget>(name);
+  auto* column = new QVBoxLayout(page);
+  for (QWidget* group : groups) column->addWidget(group);
+  column->addStretch();
+  return page;
+}
+
 void OnToggled(QCheckBox* box, QObject* receiver, std::function<void()> handler) {
   QObject::connect(box, &QCheckBox::toggled, receiver, [handler = std::move(handler)] { handler(); });
 }
@@ -176,16 +194,9 @@ QWidget* TOptionsForm::NamesPageLayOut() {
                     (player - 1) / 2);
   }
 
-  auto* highScore = Named<QGroupBox>("GroupBox2", QStringLiteral(" High score dialog "));
   ReEnterNameBox1 = Named<QCheckBox>("ReEnterNameBox1", QStringLiteral("&Reenter name for highscore table"));
-  (new QVBoxLayout(highScore))->addWidget(ReEnterNameBox1);
-
-  auto* page = Named<QWidget>("NamesSheet");
-  auto* column = new QVBoxLayout(page);
-  column->addWidget(names);
-  column->addWidget(highScore);
-  column->addStretch();
-  return page;
+  return StackedPage("NamesSheet",
+                     {names, ColumnGroup("GroupBox2", QStringLiteral(" High score dialog "), {ReEnterNameBox1})});
 }
 
 QWidget* TOptionsForm::ColorsPageLayOut() {
@@ -218,12 +229,7 @@ QWidget* TOptionsForm::ColorsPageLayOut() {
   row->addLayout(swatchWithLabel(kBackColorBox, "ColorBox5", QStringLiteral("Background")));
   row->addLayout(swatchWithLabel(kReportColorBox, "ColorBox6", QStringLiteral("Report panel")));
 
-  auto* page = Named<QWidget>("ColorsSheet");
-  auto* column = new QVBoxLayout(page);
-  column->addWidget(players);
-  column->addWidget(others);
-  column->addStretch();
-  return page;
+  return StackedPage("ColorsSheet", {players, others});
 }
 
 QWidget* TOptionsForm::ViewPageLayOut() {
@@ -251,19 +257,10 @@ QWidget* TOptionsForm::ViewPageLayOut() {
   auto* looks = Named<QGroupBox>("GroupBox5", QStringLiteral(" Snakes && bricks "));
   (new QVBoxLayout(looks))->addWidget(samples, 0, Qt::AlignHCenter);
 
-  auto* colors = Named<QGroupBox>("GroupBox6", QStringLiteral(" Colors && messages "));
   MixBricksColors1 = Named<QCheckBox>("MixBricksColors1", QStringLiteral("&Different bricks colors"));
   ShowMessages1 = Named<QCheckBox>("ShowMessages1", QStringLiteral("Show &message on finished level"));
-  auto* colorsColumn = new QVBoxLayout(colors);
-  colorsColumn->addWidget(MixBricksColors1);
-  colorsColumn->addWidget(ShowMessages1);
-
-  auto* page = Named<QWidget>("ViewSheet");
-  auto* column = new QVBoxLayout(page);
-  column->addWidget(looks);
-  column->addWidget(colors);
-  column->addStretch();
-  return page;
+  return StackedPage("ViewSheet", {looks, ColumnGroup("GroupBox6", QStringLiteral(" Colors && messages "),
+                                                      {MixBricksColors1, ShowMessages1})});
 }
 
 QWidget* TOptionsForm::ReportPageLayOut() {
@@ -285,33 +282,18 @@ QWidget* TOptionsForm::ReportPageLayOut() {
   grid->addWidget(StepEdit, 1, 2);
   grid->setColumnStretch(0, 1);
 
-  auto* highScore = Named<QGroupBox>("GroupBox8", QStringLiteral(" High score "));
   ResetButton = Named<QPushButton>("ResetButton", QStringLiteral("&Reset highscore table"));
   ResetButton->setAutoDefault(false);
-  (new QVBoxLayout(highScore))->addWidget(ResetButton, 0, Qt::AlignLeft);
-
-  auto* page = Named<QWidget>("ReportSheet");
-  auto* column = new QVBoxLayout(page);
-  column->addWidget(text);
-  column->addWidget(highScore);
-  column->addStretch();
-  return page;
+  return StackedPage("ReportSheet", {text, ColumnGroup("GroupBox8", QStringLiteral(" High score "), {ResetButton})});
 }
 
 QWidget* TOptionsForm::OtherPageLayOut() {
-  auto* moving = Named<QGroupBox>("GroupBox9", QStringLiteral(" Moving "));
   Wrap1 = Named<QCheckBox>("Wrap1", QStringLiteral("&Wrap"));
   Long1 = Named<QCheckBox>("Long1", QStringLiteral("&Long"));
-  auto* movingColumn = new QVBoxLayout(moving);
-  movingColumn->addWidget(Wrap1);
-  movingColumn->addWidget(Long1);
-
-  auto* listening = Named<QGroupBox>("GroupBox10", QStringLiteral(" Listening "));
+  QGroupBox* const moving = ColumnGroup("GroupBox9", QStringLiteral(" Moving "), {Wrap1, Long1});
   Sounds1 = Named<QCheckBox>("Sounds1", QStringLiteral("&Sounds"));
   Music1 = Named<QCheckBox>("Music1", QStringLiteral("&Music"));
-  auto* listeningColumn = new QVBoxLayout(listening);
-  listeningColumn->addWidget(Sounds1);
-  listeningColumn->addWidget(Music1);
+  QGroupBox* const listening = ColumnGroup("GroupBox10", QStringLiteral(" Listening "), {Sounds1, Music1});
 
   auto* speed = Named<QGroupBox>("GroupBox11", QStringLiteral(" Speed "));
   TrackBar = Named<QSlider>("TrackBar", Qt::Horizontal);
