@@ -12,6 +12,7 @@
 
 #include "shell/command_line.h"
 #include "shell/settings_file.h"
+#include "tests/support/next_modal_box.h"
 
 namespace coilrun {
 namespace {
@@ -159,26 +160,27 @@ TEST_F(MainFormTest, MessageAndInputBoxesShowNamesAsTyped) {
   const QString name = QStringLiteral("<b>Kim</b>");
   QString shown;
   bool plain = false;
-  const auto readLabelAndClose = [&](const char* labelName) {
-    QTimer::singleShot(0, [&, labelName] {
-      QWidget* box = QApplication::activeModalWidget();
-      ASSERT_NE(box, nullptr);
-      const auto* label = labelName ? box->findChild<QLabel*>(QLatin1String(labelName)) : box->findChild<QLabel*>();
+  const auto readLabel = [&](const char* labelName) {
+    return [&, labelName](QWidget& box) {
+      const auto* label = labelName ? box.findChild<QLabel*>(QLatin1String(labelName)) : box.findChild<QLabel*>();
       ASSERT_NE(label, nullptr);
       shown = label->text();
       plain = ShownAsPlainText(*label);
-      box->close();
-    });
+    };
   };
 
   Host& host = form;
-  readLabelAndClose("qt_msgbox_label");
-  host.ShowMessage(name.toStdString() + " died.");
+  {
+    testing::NextModalBox box(readLabel("qt_msgbox_label"));
+    host.ShowMessage(name.toStdString() + " died.");
+  }
   EXPECT_EQ(shown, name + QStringLiteral(" died."));
   EXPECT_TRUE(plain);
 
-  readLabelAndClose(nullptr);
-  EXPECT_FALSE(host.InputBox("High scores", name.toStdString() + " reenter your name", ""));
+  {
+    testing::NextModalBox box(readLabel(nullptr));
+    EXPECT_FALSE(host.InputBox("High scores", name.toStdString() + " reenter your name", ""));
+  }
   EXPECT_EQ(shown, name + QStringLiteral(" reenter your name"));
   EXPECT_TRUE(plain);
 }

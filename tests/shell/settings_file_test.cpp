@@ -7,6 +7,8 @@
 #include <iterator>
 #include <vector>
 
+#include "tests/support/temp_directory.h"
+
 namespace coilrun {
 namespace {
 
@@ -24,18 +26,8 @@ void WriteAll(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
 
 class SettingsFileTest : public ::testing::Test {
  protected:
-  SettingsFileTest() {
-    directory = fs::temp_directory_path() /
-                ("coilrun-settings-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(directory);
-    fs::create_directories(directory);
-    file = directory / "settings.dat";
-  }
-  ~SettingsFileTest() override { fs::remove_all(directory); }
-
-  fs::path directory;
-  fs::path file;
+  testing::TempDirectory directory{"coilrun-settings"};
+  fs::path file = directory / "settings.dat";
   GameModel model;
 };
 
@@ -44,9 +36,9 @@ TEST_F(SettingsFileTest, MissingFileIsCreatedWithTheDefaultBytes) {
   EXPECT_FALSE(result.error);
   const std::vector<std::uint8_t> bytes = ReadAll(file);
   ASSERT_EQ(bytes.size(), 408u);
-  EXPECT_EQ(bytes[0], 1);  // SnakeFrame
-  EXPECT_EQ(bytes[1], 0);  // BrickFrame
-  EXPECT_EQ(bytes[4], 1);  // Wrap
+  EXPECT_EQ(bytes[0], 1);   // SnakeFrame
+  EXPECT_EQ(bytes[1], 0);   // BrickFrame
+  EXPECT_EQ(bytes[4], 1);   // Wrap
   EXPECT_EQ(bytes[11], 1);  // BuiltInLevels
   EXPECT_EQ(bytes[16], 5);
   EXPECT_EQ(bytes[17], 0);
@@ -157,16 +149,16 @@ TEST_F(SettingsFileTest, ShortFileIsReportedKeptAsideAndReplacedByDefaults) {
 
 TEST_F(SettingsFileTest, OutOfRangeValuesAreClampedAndInRangeValuesKept) {
   SettingsRecord record = EncodeSettings(GameSettings{});
-  record[404] = 0;    // PlayerCount
-  record[16] = 99;    // Speed
-  record[308] = 7;    // ReportMode
-  record[309] = 0;    // ReportStep
-  record[312] = 200;  // ReportInterval
-  record[280] = 0;    // WinsTarget
-  record[281] = 3;    // ExtendedMessageShown
-  record[4] = 2;      // Wrap
-  record[20] = 255;   // LevelFileName length at capacity
-  record[332] = 200;  // first name longer than its capacity
+  record[404] = 0;     // PlayerCount
+  record[16] = 99;     // Speed
+  record[308] = 7;     // ReportMode
+  record[309] = 0;     // ReportStep
+  record[312] = 200;   // ReportInterval
+  record[280] = 0;     // WinsTarget
+  record[281] = 3;     // ExtendedMessageShown
+  record[4] = 2;       // Wrap
+  record[20] = 255;    // LevelFileName length at capacity
+  record[332] = 200;   // first name longer than its capacity
   record[399] = 0x7F;  // BackColor's unused top byte
   GameSettings settings = DecodeSettings(record);
   EXPECT_EQ(settings.PlayerCount, 1);
