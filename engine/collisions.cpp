@@ -4,25 +4,12 @@
 #include <string>
 #include <utility>
 
+#include "engine/directions.h"
 #include "engine/game.h"
 
 namespace coilrun {
 
 namespace {
-
-struct Offset {
-  int dx, dy;
-};
-
-Offset StepOf(Direction direction) {
-  switch (direction) {
-    case Direction::Left: return {-1, 0};
-    case Direction::Right: return {1, 0};
-    case Direction::Up: return {0, -1};
-    case Direction::Down: return {0, 1};
-  }
-  return {0, 0};
-}
 
 // Head-on crash codes: -1 for the pair at index 1, down to -6.
 constexpr std::pair<int, int> kHeadOnPairs[] = {{0, 0}, {1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}};
