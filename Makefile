@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan bench fuzz build deps format clean
+.PHONY: run test test-asan bench fuzz build deps format clean pictures
 
 run: build
 	$(BUILD_DIR)/shell/coilrun $(ARGS)
@@ -29,6 +29,12 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/coilrun_fuzz_level_decoders -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus data/samples
+
+# The pictures in data/pictures/ are committed; this paints them again.
+pictures: deps
+	cmake -S . -B $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target coilrun-picture-generator
+	$(BUILD_DIR)/tools/pictures/coilrun-picture-generator data/pictures
 
 build: deps
 	cmake -S . -B $(BUILD_DIR)

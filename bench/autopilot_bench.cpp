@@ -20,7 +20,7 @@ std::vector<GameModel> PositionsOfAFourPlayerGame(bool wrap) {
   GameModel model;
   IdleHost host;
   SilentView view;
-  Game game(model, host, view);
+  Game game(model, host, view.views());
   game.CopyBuiltInLevels();
   model.Settings.Wrap = wrap;
   std::array<Autopilot, kMaxPlayers> pilots{Autopilot(1, 1), Autopilot(2, 2), Autopilot(3, 3), Autopilot(4, 4)};

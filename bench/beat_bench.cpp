@@ -7,14 +7,12 @@
 #include "bench/four_snakes.h"
 #include "bench/silent_game.h"
 #include "engine/game.h"
-#include "present/surface_view.h"
+#include "present/presentation.h"
 
 namespace coilrun {
 namespace {
 
-template <typename View>
-void BeatOfFourSnakes(benchmark::State& state, GameModel& model, View& view) {
-  IdleHost host;
+void BeatOfFourSnakes(benchmark::State& state, GameModel& model, IdleHost& host, GameView view) {
   Game game(model, host, view);
   PlaceFourSnakes(model);
   for (auto _ : state) {
@@ -25,15 +23,17 @@ void BeatOfFourSnakes(benchmark::State& state, GameModel& model, View& view) {
 
 void BM_BeatOfFourSnakes(benchmark::State& state) {
   GameModel model;
+  IdleHost host;
   SilentView view;
-  BeatOfFourSnakes(state, model, view);
+  BeatOfFourSnakes(state, model, host, view.views());
 }
 BENCHMARK(BM_BeatOfFourSnakes)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_BeatOfFourSnakesDrawn(benchmark::State& state) {
   GameModel model;
-  SurfaceView view(model);
-  BeatOfFourSnakes(state, model, view);
+  IdleHost host;
+  Presentation presentation(model, host);
+  BeatOfFourSnakes(state, model, host, presentation.views());
 }
 BENCHMARK(BM_BeatOfFourSnakesDrawn)->Repetitions(9)->ReportAggregatesOnly(true);
 
@@ -63,9 +63,7 @@ void LayBrickLevel(GameModel& model) {
   }
 }
 
-template <typename View>
-void BeatOnABrickLevel(benchmark::State& state, GameModel& model, View& view) {
-  IdleHost host;
+void BeatOnABrickLevel(benchmark::State& state, GameModel& model, IdleHost& host, GameView view) {
   Game game(model, host, view);
   model.Settings.PlayerCount = 4;
   model.Settings.Wrap = true;
@@ -83,15 +81,17 @@ void BeatOnABrickLevel(benchmark::State& state, GameModel& model, View& view) {
 
 void BM_BeatOnABrickLevel(benchmark::State& state) {
   GameModel model;
+  IdleHost host;
   SilentView view;
-  BeatOnABrickLevel(state, model, view);
+  BeatOnABrickLevel(state, model, host, view.views());
 }
 BENCHMARK(BM_BeatOnABrickLevel)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_BeatOnABrickLevelDrawn(benchmark::State& state) {
   GameModel model;
-  SurfaceView view(model);
-  BeatOnABrickLevel(state, model, view);
+  IdleHost host;
+  Presentation presentation(model, host);
+  BeatOnABrickLevel(state, model, host, presentation.views());
 }
 BENCHMARK(BM_BeatOnABrickLevelDrawn)->Repetitions(9)->ReportAggregatesOnly(true);
 

@@ -13,7 +13,7 @@
 #include "bench/four_snakes.h"
 #include "bench/silent_game.h"
 #include "engine/game.h"
-#include "present/surface_view.h"
+#include "present/presentation.h"
 
 int main(int argc, char** argv) {
   using namespace coilrun;
@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
   const int interval = GameTimerInterval(10);
   GameModel model;
   IdleHost host;
-  SurfaceView view(model);
-  Game game(model, host, view);
+  Presentation presentation(model, host);
+  Game game(model, host, presentation.views());
   PlaceFourSnakes(model);
 
   std::vector<Clock::time_point> beats;

@@ -1,7 +1,8 @@
 // A full redraw of a field on which every cell of the grid holds a brick.
 #include <benchmark/benchmark.h>
 
-#include "present/surface_view.h"
+#include "bench/silent_game.h"
+#include "present/presentation.h"
 
 namespace coilrun {
 namespace {
@@ -24,10 +25,11 @@ void BM_DrawBricksEveryCellOccupied(benchmark::State& state) {
   model.LevelNumber = 1;
   model.Settings.BrickFrame = state.range(0) != 0;
   FillEveryCell(model);
-  SurfaceView view(model);
+  IdleHost host;
+  Presentation presentation(model, host);
   for (auto _ : state) {
-    view.DrawBricks();
-    benchmark::DoNotOptimize(view.field().constBits());
+    presentation.board.DrawBricks();
+    benchmark::DoNotOptimize(presentation.surfaces.field().constBits());
   }
 }
 BENCHMARK(BM_DrawBricksEveryCellOccupied)

@@ -12,7 +12,7 @@ void BM_DecodeAllBuiltInLevels(benchmark::State& state) {
   GameModel model;
   IdleHost host;
   SilentView view;
-  Game game(model, host, view);
+  Game game(model, host, view.views());
   game.CopyBuiltInLevels();
   for (auto _ : state) {
     game.setBuiltInPos(-1);

@@ -9,8 +9,10 @@
 
 namespace coilrun {
 
-class SilentView : public GameView {
+class SilentView : public BoardView, public ReportView, public ScreenView {
  public:
+  GameView views() { return {*this, *this, *this}; }
+
   void Draw_Brick_1(int, int) override {}
   void Draw_Brick_2(int, int) override {}
   void Draw_Brick_3(int, int) override {}
@@ -27,12 +29,25 @@ class SilentView : public GameView {
   void ShowScore(int) override {}
   void ShowLives(int) override {}
   void ShowNumber() override {}
+  void ShowWrap() override {}
+  void ShowSpeed() override {}
   void ClearReport() override {}
   void RepaintReport() override {}
+  void ReportTimerTimer() override {}
   void ShowTitle() override {}
   void ShowWinner() override {}
+  void ShowCongratulations() override {}
+  void ShowDisappointment() override {}
   void DrawPauseBox() override {}
   void ErasePauseBox() override {}
+};
+
+// Keeps no table: reads an empty one and forgets what is written.
+class NoHighScores : public HighScoreStore {
+ public:
+  HighScoreTable ReadHighScores() override { return {}; }
+  void WriteHighScores(const HighScoreTable&) override {}
+  bool DeleteHighScores() override { return false; }
 };
 
 class IdleHost : public Host {
@@ -48,7 +63,11 @@ class IdleHost : public Host {
   void MediaPlay(MediaPlayer) override {}
   void MediaPlayFromStart(MediaPlayer) override {}
   NewGameChoice NewGameControls() override { return {}; }
+  HighScoreStore& HighScores() override { return highScores_; }
   std::uint32_t ClockSeed() override { return 1; }
+
+ private:
+  NoHighScores highScores_;
 };
 
 }  // namespace coilrun

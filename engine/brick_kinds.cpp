@@ -4,7 +4,7 @@
 
 namespace coilrun {
 
-void DrawCellByKind(GameView& view, int x, int y, std::int32_t content) {
+void DrawCellByKind(BoardView& view, int x, int y, std::int32_t content) {
   if (IsNormalContent(content)) {
     view.Draw_Brick_1(x, y);
     return;

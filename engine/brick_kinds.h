@@ -10,6 +10,6 @@
 namespace coilrun {
 
 // Content 0 and negative values that name no kind draw nothing.
-void DrawCellByKind(GameView& view, int x, int y, std::int32_t content);
+void DrawCellByKind(BoardView& view, int x, int y, std::int32_t content);
 
 }  // namespace coilrun

@@ -135,7 +135,7 @@ void Game::Bump_2(int x, int y, int player) {
     wall.Occupied = opening ? 0 : 1;
     if (!OnField(linkX, linkY)) continue;
     if (opening) {
-      view_.ClearBrick(linkX, linkY);
+      view_.board.ClearBrick(linkX, linkY);
     } else {
       RedrawCell(linkX, linkY);
     }
@@ -181,7 +181,7 @@ bool Game::Bump_4(int x, int y, int player) {
   BoardCell& ahead = model_.LevelGrid.at(aheadX, aheadY);
   ahead.Content = -ReboundBrick;
   ahead.Occupied = 1;
-  view_.Draw_Brick_4(aheadX, aheadY);
+  view_.board.Draw_Brick_4(aheadX, aheadY);
   model_.LevelGrid.at(x, y).Occupied = 0;
   return false;
 }
@@ -190,7 +190,7 @@ void Game::Bump_10(int x, int y, int player) {
   EffectSound(SoundEffect::Score);
   model_.Players[player].Score = AddPoints(model_.Players[player].Score, kScoreBrickPoints);
   TurnIntoNormalBrick(model_.LevelGrid.at(x, y));
-  view_.Draw_Brick_1(x, y);
+  view_.board.Draw_Brick_1(x, y);
 }
 
 void Game::Bump_11(int x, int y, int player) {
@@ -199,8 +199,8 @@ void Game::Bump_11(int x, int y, int player) {
   // Lives has no cap of its own, but a signed byte must not wrap to negative.
   if (snake.Lives < INT8_MAX) ++snake.Lives;
   TurnIntoNormalBrick(model_.LevelGrid.at(x, y));
-  view_.Draw_Brick_1(x, y);
-  view_.ShowLives(player);
+  view_.board.Draw_Brick_1(x, y);
+  view_.report.ShowLives(player);
 }
 
 void Game::On_Bump(int crashCode) {
@@ -248,7 +248,7 @@ void Game::On_Normal_Bump(int crashCode) {
   model_.TargetNumber = 0;
   // The view compares the state it replaces to decide whether to clear the
   // board first, so the new state is set after it.
-  view_.ShowTitle();
+  view_.screens.ShowTitle();
   model_.ScreenState = TitleScreen;
 }
 

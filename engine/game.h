@@ -22,7 +22,7 @@ enum class SoundEffect { Target, Door, InOut, Rebound, Score, Life };
 
 class Game {
  public:
-  Game(GameModel& model, Host& host, GameView& view);
+  Game(GameModel& model, Host& host, GameView view);
   virtual ~Game() = default;
 
   GameModel& model() { return model_; }
@@ -30,6 +30,8 @@ class Game {
 
   // The beat and the steering (movement.cpp).
   void TimerTimer();
+  // The report timer's tick; the report panel decides what it moves.
+  void ReportTimerTimer();
   void MoveSnake(int player);
   void WrapCheck(int player);
   void ClearSnake(int player);
@@ -72,7 +74,9 @@ class Game {
 
   // Starting a game (game_start.cpp).
   void On_Start_Click(int level, const NewGameChoice& choice);
-  // Returns true when the game is running, so the dialog may close.
+  // False when the level file could not be opened or read: the message has
+  // been shown and the dialog stays open. A game that ends at once, on a file
+  // with no levels, has started.
   bool StartButtonClick(const NewGameChoice& choice);
   void Startlevel1Click();
   void StartCommandLineGame(const std::string& levelFileName);
@@ -106,8 +110,9 @@ class Game {
   void LoadStreamLevel();
   void LoadGridLevel();
   void NextBuiltInLevel();
-  void NextStreamLevel();
-  void NextGridLevel();
+  // False when the file could not be read; the message has been shown.
+  bool NextStreamLevel();
+  bool NextGridLevel();
 
   std::int32_t builtInPos() const { return BuiltInPos; }
   void setBuiltInPos(std::int32_t position) { BuiltInPos = position; }
@@ -123,7 +128,7 @@ class Game {
 
   GameModel& model_;
   Host& host_;
-  GameView& view_;
+  GameView view_;
   std::mt19937 random_;
 
   // State of the rules and the course of a game.
@@ -142,8 +147,8 @@ class Game {
   // Replays the last level, or ends the game, once the level list is exhausted.
   void OnLevelsExhausted();
   // Loads the next level of the open file and starts it; a failed read
-  // shows its message and abandons the action.
-  void NextFileLevel(std::FILE* file, void (Game::*loadLevel)());
+  // shows its message, abandons the action and answers false.
+  bool NextFileLevel(std::FILE* file, void (Game::*loadLevel)());
 
   std::array<std::uint8_t, kBuiltInLevelCapacity> BuiltInLevelData{};
   // Every read first advances it, so -1 reads the block from its first byte.

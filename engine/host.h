@@ -1,11 +1,13 @@
 // What the game needs of the world outside the rules: modal boxes, the two
-// timers, the media players and the clock. The window implements it; tests
-// use a fake that records every request.
+// timers, the media players, the high score table and the clock. The window
+// implements it; tests use a fake that records every request.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "engine/high_scores.h"
 
 namespace coilrun {
 
@@ -43,6 +45,9 @@ class Host {
 
   // What the new game dialog's controls hold now.
   virtual NewGameChoice NewGameControls() = 0;
+
+  // Where the high score table is kept.
+  virtual HighScoreStore& HighScores() = 0;
 
   // A fresh seed for the random generator, taken from the clock.
   virtual std::uint32_t ClockSeed() = 0;

@@ -119,6 +119,8 @@ struct PlayerState {
 constexpr int kMaxNameLength = 15;
 constexpr int kMaxFileNameLength = 255;
 constexpr int kBrickColorCount = 6;
+// A competition is won by 1 to 50 won levels.
+constexpr int kMaxWinsTarget = 50;
 
 // Every option and a few run-time flags; stored as settings.dat.
 struct GameSettings {

@@ -8,13 +8,15 @@
 
 namespace coilrun {
 
-Game::Game(GameModel& model, Host& host, GameView& view) : model_(model), host_(host), view_(view) {}
+Game::Game(GameModel& model, Host& host, GameView view) : model_(model), host_(host), view_(view) {}
 
 bool Game::SnakeMayAct(int player) const {
   return model_.Players[player].Lives > 0 && model_.ScreenState == BoardScreen;
 }
 
 int Game::PlayersInGame() const { return std::min<int>(model_.Settings.PlayerCount, kMaxPlayers); }
+
+void Game::ReportTimerTimer() { view_.report.ReportTimerTimer(); }
 
 void Game::TimerTimer() {
   const int playerCount = PlayersInGame();
@@ -28,7 +30,7 @@ void Game::StepSnake(int player) {
   if (SnakeMayAct(player)) WrapCheck(player);
   if (SnakeMayAct(player)) BumpCheck(player);
   if (SnakeMayAct(player)) ClearSnake(player);
-  if (SnakeMayAct(player)) view_.DrawSnake(player);
+  if (SnakeMayAct(player)) view_.board.DrawSnake(player);
 }
 
 void Game::MoveSnake(int player) {
@@ -62,11 +64,11 @@ void Game::ClearSnake(int player) {
 
   const int x = snake.BodyX[snake.Length];
   const int y = snake.BodyY[snake.Length];
-  if (model_.ScreenState == BoardScreen) view_.ClearBrick(x, y);
+  if (model_.ScreenState == BoardScreen) view_.board.ClearBrick(x, y);
   // A brick can stand under a body: a door closed on it, a rebound brick
   // pushed onto it, a score or life brick turned solid behind the head.
   if (model_.LevelGrid.at(x, y).Occupied != 0) RedrawCell(x, y);
-  if (x == model_.TargetX && y == model_.TargetY) view_.DrawNumber();
+  if (x == model_.TargetX && y == model_.TargetY) view_.board.DrawNumber();
 }
 
 void Game::SnakeToBrick(int player) {
@@ -78,7 +80,7 @@ void Game::SnakeToBrick(int player) {
   cell.Extra[0] = SnakeBrickMark;
 }
 
-void Game::RedrawCell(int x, int y) { DrawCellByKind(view_, x, y, model_.LevelGrid.at(x, y).Content); }
+void Game::RedrawCell(int x, int y) { DrawCellByKind(view_.board, x, y, model_.LevelGrid.at(x, y).Content); }
 
 void Game::RotateSnake(int key) {
   if (model_.Settings.Paused) return;

@@ -47,7 +47,7 @@ void Game::NewNumber(int player) {
     eater.Length = std::min(eater.Length + model_.TargetNumber, kLongestBody);
   }
   ++model_.TargetNumber;
-  if (eaterIsPlayer) view_.DrawWholeSnake(player);
+  if (eaterIsPlayer) view_.board.DrawWholeSnake(player);
 
   random_.seed(host_.ClockSeed());
   std::uniform_int_distribution<int> column(0, kFieldColumns - 1);
@@ -68,7 +68,7 @@ void Game::NewNumber(int player) {
   // With every cell a brick or a snake there is nowhere to put the target:
   // the level goes on without one until a crash replays or ends it.
   if (placed) {
-    view_.DrawNumber();
+    view_.board.DrawNumber();
   } else {
     model_.TargetX = kNoTargetCell;
     model_.TargetY = kNoTargetCell;
@@ -84,7 +84,7 @@ void Game::NumberIncScore(int player) {
     eater.Score = AddPoints(eater.Score, points);
     eater.RoundScore = AddPoints(eater.RoundScore, points);
   }
-  view_.ShowNumber();
+  view_.report.ShowNumber();
 }
 
 // A head crashes into any cell whose Occupied is not 0, so the target must

@@ -102,7 +102,7 @@ bool Game::CompetitionEnded() {
 void Game::Comp_End() {
   host_.SetTimerEnabled(GameTimer::Game, false);
   // As with the title: the view clears the board when the state changes.
-  view_.ShowWinner();
+  view_.screens.ShowWinner();
   model_.ScreenState = WinnerScreen;
 }
 

@@ -50,8 +50,8 @@ void Game::PlaceSnakes() {
 void Game::StartLevel() {
   model_.ScreenState = BoardScreen;
   model_.LevelBackup = model_.LevelGrid;
-  view_.ClearBoard();
-  view_.DrawBricks();
+  view_.board.ClearBoard();
+  view_.board.DrawBricks();
   model_.TargetNumber = 0;
   PlaceSnakes();
   NewNumber(kNoPlayer);
@@ -61,8 +61,8 @@ void Game::StartLevel() {
     snake.RoundScore = 0;
   }
   host_.SetTimerEnabled(GameTimer::Game, true);
-  view_.ClearReport();
-  view_.RepaintReport();
+  view_.report.ClearReport();
+  view_.report.RepaintReport();
 }
 
 void Game::RestartAfterDeath() {
@@ -76,7 +76,7 @@ void Game::LevelFinished() {
   for (int player = 1; player <= playerCount; ++player) {
     PlayerState& snake = model_.Players[player];
     if (snake.Lives <= 0) continue;
-    view_.DrawSnake(player);
+    view_.board.DrawSnake(player);
     if (!model_.Settings.Competition && snake.Lives < kLifeBonusLimit) ++snake.Lives;
     snake.Score = AddPoints(snake.Score, kLevelBonus);
   }
@@ -85,8 +85,8 @@ void Game::LevelFinished() {
   host_.SetTimerEnabled(GameTimer::Game, false);
   if (model_.Settings.Competition && CompetitionEnded()) return;
   for (int player = 1; player <= playerCount; ++player) {
-    view_.ShowScore(player);
-    view_.ShowLives(player);
+    view_.report.ShowScore(player);
+    view_.report.ShowLives(player);
   }
   Level_Done_Message();
   // A file of more than 32,667 levels would carry the number past what it
@@ -136,14 +136,14 @@ void Game::Pause1Click() {
     model_.ScreenState = PauseScreen;
     host_.SetTimerEnabled(GameTimer::Game, false);
     model_.Settings.Paused = true;
-    view_.DrawPauseBox();
+    view_.screens.DrawPauseBox();
   } else if (model_.Settings.Paused) {
     // A help screen may cover the paused board.
-    if (model_.ScreenState != PauseScreen) view_.ClearBoard();
+    if (model_.ScreenState != PauseScreen) view_.board.ClearBoard();
     model_.ScreenState = BoardScreen;
     model_.Settings.Paused = false;
     host_.SetTimerEnabled(GameTimer::Game, true);
-    view_.ErasePauseBox();
+    view_.screens.ErasePauseBox();
   }
 }
 

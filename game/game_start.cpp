@@ -12,7 +12,6 @@ namespace coilrun {
 namespace {
 
 constexpr int kStartLives = 5;
-constexpr int kMaxWinsTarget = 50;
 
 // A whole number, optionally signed, with nothing else but surrounding blanks.
 std::optional<int> ParseWholeNumber(const std::string& text) {
@@ -60,12 +59,10 @@ bool Game::StartButtonClick(const NewGameChoice& choice) {
   if (choice.BuiltIn) {
     BuiltInPos = -1;
     NextBuiltInLevel();
-  } else {
-    if (!OpenLevelFile(choice.LevelFile)) return false;
-    LevelFileIsStream ? NextStreamLevel() : NextGridLevel();
+    return true;
   }
-  // A level that could not be read leaves the game timer off.
-  return host_.TimerEnabled(GameTimer::Game);
+  if (!OpenLevelFile(choice.LevelFile)) return false;
+  return LevelFileIsStream ? NextStreamLevel() : NextGridLevel();
 }
 
 // The prompt can come in the middle of a level. Its boxes are modal, and a
@@ -103,7 +100,6 @@ void Game::StartCommandLineGame(const std::string& levelFileName) {
   model_.LevelNumber = kFirstFileLevel;
   if (!OpenLevelFile(levelFileName)) return;
   LevelFileIsStream ? NextStreamLevel() : NextGridLevel();
-  model_.Settings.BuiltInLevels = false;
   Pause1Click();
 }
 

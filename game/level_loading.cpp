@@ -116,6 +116,9 @@ bool Game::OpenLevelFile(const std::string& name) {
   }
   model_.LevelNumber = kFirstFileLevel;
   model_.Settings.LevelFileName = StoredFileName(name);
+  // The game's levels come from this file from now on, also when it holds
+  // none: the end of the game and the next level read this flag.
+  model_.Settings.BuiltInLevels = false;
   return true;
 }
 
@@ -169,7 +172,7 @@ void Game::NextBuiltInLevel() {
   StartLevel();
 }
 
-void Game::NextFileLevel(std::FILE* file, void (Game::*loadLevel)()) {
+bool Game::NextFileLevel(std::FILE* file, void (Game::*loadLevel)()) {
   bool exhausted = false;
   try {
     if (file == nullptr) throw InOutError(kFileNotOpen);
@@ -177,19 +180,20 @@ void Game::NextFileLevel(std::FILE* file, void (Game::*loadLevel)()) {
     if (!exhausted) (this->*loadLevel)();
   } catch (const InOutError& error) {
     host_.ShowMessage(error.what());
-    return;
+    return false;
   }
   if (exhausted) {
     OnLevelsExhausted();
-    return;
+    return true;
   }
   PlaceSnakes();
   model_.Settings.BuiltInLevels = false;
   StartLevel();
+  return true;
 }
 
-void Game::NextStreamLevel() { NextFileLevel(StreamLevelFile.get(), &Game::LoadStreamLevel); }
+bool Game::NextStreamLevel() { return NextFileLevel(StreamLevelFile.get(), &Game::LoadStreamLevel); }
 
-void Game::NextGridLevel() { NextFileLevel(GridLevelFile.get(), &Game::LoadGridLevel); }
+bool Game::NextGridLevel() { return NextFileLevel(GridLevelFile.get(), &Game::LoadGridLevel); }
 
 }  // namespace coilrun

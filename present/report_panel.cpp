@@ -1,12 +1,17 @@
-// The report panel below the field.
-#include "present/surface_view.h"
+#include "present/report_panel.h"
 
 namespace coilrun {
 
-void SurfaceView::ShowScore(int /*player*/) {}  // not yet: the report panel's texts arrive with the report panel
-void SurfaceView::ShowLives(int /*player*/) {}  // not yet: arrives with the report panel
-void SurfaceView::ShowNumber() {}               // not yet: arrives with the report panel
-void SurfaceView::ClearReport() {}              // not yet: arrives with the report panel
-void SurfaceView::RepaintReport() {}            // not yet: arrives with the report panel
+ReportPanel::ReportPanel(const GameModel& model, Surfaces& surfaces, Host& host)
+    : model_(model), surfaces_(surfaces), host_(host) {}
+
+void ReportPanel::ShowScore(int /*player*/) {}  // not yet: the report panel's texts arrive with the report panel
+void ReportPanel::ShowLives(int /*player*/) {}  // not yet: arrives with the report panel
+void ReportPanel::ShowNumber() {}               // not yet: arrives with the report panel
+void ReportPanel::ShowWrap() {}                 // not yet: arrives with the report panel
+void ReportPanel::ShowSpeed() {}                // not yet: arrives with the report panel
+void ReportPanel::ClearReport() {}              // not yet: arrives with the report panel
+void ReportPanel::RepaintReport() {}            // not yet: arrives with the report panel
+void ReportPanel::ReportTimerTimer() {}         // not yet: arrives with the report panel
 
 }  // namespace coilrun

@@ -47,8 +47,11 @@ TMainForm::TMainForm(const QString& dataDirectory, const QString& levelFileName,
   Timer.setInterval(kDesignTimerInterval);
   ReportTimer.setObjectName(QStringLiteral("ReportTimer"));
   connect(&Timer, &QTimer::timeout, this, [this] { game_->TimerTimer(); });
-  connect(&ReportTimer, &QTimer::timeout, this, &TMainForm::ReportTimerTimer);
+  connect(&ReportTimer, &QTimer::timeout, this, [this] { game_->ReportTimerTimer(); });
   FormCreate(levelFileName);
+  // The dialog takes its first choices from the settings that FormCreate loaded.
+  NewForm = new TNewForm(
+      *game_, [this](const QString& preset) { return OpenDialog.Execute(preset); }, this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -59,8 +62,8 @@ void TMainForm::FormCreate(const QString& levelFileName) {
   SettingsFile = dataDirectory_ / "settings.dat";
   const SettingsLoadResult loaded = LoadSettings(model_, SettingsFile);
   if (loaded.error) QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(*loaded.error));
-  view_ = std::make_unique<SurfaceView>(model_);
-  game_ = std::make_unique<Game>(model_, *this, *view_);
+  presentation_ = std::make_unique<Presentation>(model_, *this);
+  game_ = std::make_unique<Game>(model_, *this, presentation_->views());
   LayOut();
   game_->CopyBuiltInLevels();
   model_.ScreenState = TitleScreen;
@@ -81,14 +84,14 @@ void TMainForm::LayOut() {
   };
   BackShape = place(new ShapeWidget(model_.Settings.BackColor, client), "BackShape",
                     {kMargin, kMargin, kBackShapeWidth, kBackShapeHeight});
-  PaintBox = place(new SurfaceWidget(view_->field(), client), "PaintBox",
+  PaintBox = place(new SurfaceWidget(presentation_->surfaces.field(), client), "PaintBox",
                    {kMargin + 2, kMargin + 2, kFieldWidth, kFieldHeight});
   ReportShape = place(new ShapeWidget(model_.Settings.ReportColor, client), "ReportShape",
                       {kMargin, kReportShapeTop, kBackShapeWidth, kReportShapeHeight});
-  ReportCanvas = place(new SurfaceWidget(view_->report(), client), "ReportCanvas",
+  ReportCanvas = place(new SurfaceWidget(presentation_->surfaces.report(), client), "ReportCanvas",
                        {kMargin + 1, kReportShapeTop + 1, kReportWidth, kReportHeight});
 
-  view_->setChangeListener([this](Surface surface, const QRect& pixels) {
+  presentation_->surfaces.setChangeListener([this](Surface surface, const QRect& pixels) {
     (surface == Surface::Field ? PaintBox : ReportCanvas)->update(pixels);
   });
 }
@@ -123,21 +126,10 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 void TMainForm::New1Click() {
   const bool gameOnBoard = model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen;
   if (gameOnBoard || model_.Settings.Paused) return;
-  game_->StartButtonClick(NewGameControls());  // not yet: the new game dialog; starts the last game's choices
+  NewForm->exec();
 }
 
-NewGameChoice TMainForm::NewGameControls() {
-  const GameSettings& settings = model_.Settings;
-  NewGameChoice choice;
-  choice.PlayerCount = settings.PlayerCount;
-  choice.Competition = settings.Competition;
-  choice.WinsTarget = settings.WinsTarget;
-  choice.BuiltIn = settings.BuiltInLevels || settings.LevelFileName.empty();
-  choice.LevelFile = settings.LevelFileName;
-  return choice;
-}
-
-void TMainForm::ReportTimerTimer() {}  // not yet: the moving report text arrives with the report panel
+NewGameChoice TMainForm::NewGameControls() { return NewForm->Choice(); }
 
 void TMainForm::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("coilrun"), FromLatin1(text), QMessageBox::Ok, this);
@@ -179,6 +171,8 @@ void TMainForm::SetTimerInterval(GameTimer timer, int milliseconds) { TimerOf(ti
 void TMainForm::MediaStop(MediaPlayer /*player*/) {}           // not yet: sound arrives later
 void TMainForm::MediaPlay(MediaPlayer /*player*/) {}           // not yet: sound arrives later
 void TMainForm::MediaPlayFromStart(MediaPlayer /*player*/) {}  // not yet: sound arrives later
+
+HighScoreStore& TMainForm::HighScores() { return highScores_; }
 
 std::uint32_t TMainForm::ClockSeed() {
   return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());

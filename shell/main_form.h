@@ -10,7 +10,9 @@
 #include "engine/game.h"
 #include "engine/host.h"
 #include "engine/model.h"
-#include "present/surface_view.h"
+#include "present/presentation.h"
+#include "shell/new_form.h"
+#include "shell/open_dialog.h"
 
 namespace coilrun {
 
@@ -23,7 +25,7 @@ class TMainForm : public QMainWindow, public Host {
   ~TMainForm() override;
 
   GameModel& model() { return model_; }
-  const SurfaceView& view() const { return *view_; }
+  const Surfaces& surfaces() const { return presentation_->surfaces; }
 
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
@@ -35,6 +37,7 @@ class TMainForm : public QMainWindow, public Host {
   void MediaPlay(MediaPlayer player) override;
   void MediaPlayFromStart(MediaPlayer player) override;
   NewGameChoice NewGameControls() override;
+  HighScoreStore& HighScores() override;
   std::uint32_t ClockSeed() override;
 
  protected:
@@ -46,14 +49,20 @@ class TMainForm : public QMainWindow, public Host {
   void FormClose();
   void New1Click();
   void LayOut();
-  void ReportTimerTimer();
   QTimer& TimerOf(GameTimer timer);
 
   std::filesystem::path dataDirectory_;
   std::filesystem::path SettingsFile;
   GameModel model_;
-  std::unique_ptr<SurfaceView> view_;
+  std::unique_ptr<Presentation> presentation_;
   std::unique_ptr<Game> game_;
+  // not yet: hscores.dat arrives with the high score table; until then nothing is kept
+  class UnkeptHighScores : public HighScoreStore {
+   public:
+    HighScoreTable ReadHighScores() override { return {}; }
+    void WriteHighScores(const HighScoreTable&) override {}
+    bool DeleteHighScores() override { return false; }
+  } highScores_;
   // Children of the window, like its other components, so that they can be
   // found by name.
   QTimer Timer;
@@ -62,6 +71,8 @@ class TMainForm : public QMainWindow, public Host {
   QWidget* PaintBox = nullptr;
   QWidget* ReportShape = nullptr;
   QWidget* ReportCanvas = nullptr;
+  LevelOpenDialog OpenDialog{this};
+  TNewForm* NewForm = nullptr;
 };
 
 }  // namespace coilrun

@@ -137,7 +137,7 @@ GameSettings DecodeSettings(const SettingsRecord& record) {
   settings.Speed = GetClampedInt32(record, kSpeedAt, 1, 10);
   settings.LevelFileName = GetString(record, kLevelFileNameAt, kMaxFileNameLength);
   settings.ReEnterName = record[kReEnterNameAt] != 0;
-  settings.WinsTarget = GetClampedByte(record, kWinsTargetAt, 1, 50);
+  settings.WinsTarget = GetClampedByte(record, kWinsTargetAt, 1, kMaxWinsTarget);
   settings.ExtendedMessageShown = GetClampedByte(record, kExtendedMessageShownAt, 0, 1);
   for (int i = 0; i < kBrickColorCount; ++i) settings.BrickColors[i] = GetColor(record, kBrickColorsAt + 4 * i);
   settings.ReportMode = GetClampedByte(record, kReportModeAt, 0, 2);

@@ -47,12 +47,18 @@ mkdir "$work/data"
 "$program" --data-dir "$work/data" >"$work/game.log" 2>&1 &
 game_pid=$!
 
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^coilrun$' 2>/dev/null | head -n1 || true)
-  [[ -n "$window" ]] && break
-  sleep 0.1
-done
+# The first visible window whose title matches, waiting for it to show.
+visible_window() {
+  local found=""
+  for _ in $(seq 100); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
+    [[ -n "$found" ]] && break
+    sleep 0.1
+  done
+  echo "$found"
+}
+
+window=$(visible_window '^coilrun$')
 [[ -n "$window" ]] || fail "no coilrun window: $(cat "$work/game.log")"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [[ "$WIDTH" == 512 && "$HEIGHT" == 356 ]] || fail "client area ${WIDTH}x${HEIGHT}"
@@ -72,10 +78,17 @@ pixel() {
 shoot() { import -window root "$work/shot.png"; }
 has_more_white() { [[ "$1" -gt "$2" ]]; }
 
-# F2 starts a game on built-in level 1: player 1's white snake starts at
-# (9, 1) heading right and runs along row 1. Below it the only white is the
-# digit of the target, far less than one snake cell.
+# F2 offers the new game dialog, whose Start has the focus; its choices at
+# first start a game of one player on built-in level 1: player 1's white
+# snake starts at (9, 1) heading right and runs along row 1. Below it the
+# only white is the digit of the target, far less than one snake cell.
 xdotool key F2
+dialog=$(visible_window '^New game$')
+[[ -n "$dialog" ]] || fail "F2 showed no new game dialog"
+xdotool windowfocus --sync "$dialog"
+xdotool key Return
+# Without a window manager nobody hands the focus back.
+xdotool windowfocus --sync "$window"
 for _ in $(seq 50); do
   shoot
   has_more_white "$(white_pixels "$(field_rows 0 2)")" 200 && break

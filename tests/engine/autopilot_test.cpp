@@ -107,7 +107,7 @@ TEST_F(AutopilotTest, TheSameSeedPlaysTheSameGame) {
     GameModel model;
     FakeHost host;
     RecordingView view;
-    Game game(model, host, view);
+    Game game(model, host, view.views());
     game.CopyBuiltInLevels();
     host.newGameControls.PlayerCount = 4;
     game.StartButtonClick(host.newGameControls);

@@ -19,7 +19,7 @@ class CourseTest : public GameFixture {
 
   Cell Entry(int player, int k) const { return {model.Players[player].BodyX[k], model.Players[player].BodyY[k]}; }
 
-  OfferRecordingGame rules{model, host, view};
+  OfferRecordingGame rules{model, host, view.views()};
 };
 
 TEST_F(CourseTest, StartLevelSavesTheGridPlacesAllFourSnakesAndStartsTheTimer) {

@@ -78,6 +78,30 @@ TEST_F(GameStartTest, AFileThatCannotBeOpenedKeepsTheDialogOpen) {
   EXPECT_EQ(model.ScreenState, TitleScreen);
 }
 
+TEST_F(GameStartTest, AFileWhoseFirstLevelCannotBeReadKeepsTheDialogOpen) {
+  TempDirectory directory("coilrun-start");
+  const std::string file = directory.Write("cut.lvl", {0xFF, 20, 10});  // no end marker
+  EXPECT_FALSE(game.StartButtonClick(FileGame(file)));
+  EXPECT_EQ(host.messages, Texts{"Read beyond end of file"});
+  EXPECT_FALSE(host.gameTimerOn);
+}
+
+// A normal game on a file without levels ends at once; it did start, and the
+// end of the game must see a game from a file, not the built-in game before.
+TEST_F(GameStartTest, AGameOnAFileWithNoLevelsStartsAndPlaysFromTheFile) {
+  TempDirectory directory("coilrun-start");
+  const std::string empty = directory.Write("empty.lvl", {});
+  ASSERT_TRUE(game.StartButtonClick(BuiltInGame(1)));
+  ASSERT_TRUE(model.Settings.BuiltInLevels);
+  host.gameTimerOn = false;  // that game is over
+
+  EXPECT_TRUE(game.StartButtonClick(FileGame(empty)));
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(model.LevelNumber, 101);
+  EXPECT_FALSE(model.Settings.BuiltInLevels);
+  EXPECT_EQ(model.Settings.LevelFileName, empty);
+}
+
 TEST_F(GameStartTest, SkipLevelsClampsTheNumberAndStartsAfterTheEndMarkerBefore) {
   SkipTo("0");
   EXPECT_EQ(model.LevelNumber, 1);
@@ -153,7 +177,9 @@ TEST_F(GameStartTest, CommandLineGameShowsItsFirstLevelPaused) {
   // One stream level: a normal brick at (20, 10), then the end marker.
   const std::string file = directory.Write("one.lvl", {0xFF, 20, 10, 0xCE});
   model.Settings.PlayerCount = 2;
+  model.Settings.Speed = 9;
   game.StartCommandLineGame(file);
+  EXPECT_EQ(host.gameTimerInterval, 34);  // the speed chosen, not the design interval
   EXPECT_EQ(model.LevelNumber, 101);
   EXPECT_EQ(model.ScreenState, PauseScreen);
   EXPECT_TRUE(model.Settings.Paused);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -12,10 +13,12 @@
 
 #include "shell/command_line.h"
 #include "shell/settings_file.h"
-#include "tests/support/next_modal_box.h"
+#include "tests/shell/modal_answer.h"
 
 namespace coilrun {
 namespace {
+
+using testing::ModalAnswer;
 
 class MainFormTest : public ::testing::Test {
  protected:
@@ -69,9 +72,9 @@ TEST_F(MainFormTest, ShowsTheSurfacesInsideTheirBlackOutlinedShapes) {
 
   // Every repaint copies what was drawn, so nothing is lost when the window
   // is covered and uncovered.
-  EXPECT_EQ(client.copy(6, 6, 500, 300), form.view().field());
-  EXPECT_EQ(Child("PaintBox").grab().toImage().convertToFormat(QImage::Format_RGB32), form.view().field());
-  EXPECT_EQ(Child("ReportCanvas").grab().toImage().convertToFormat(QImage::Format_RGB32), form.view().report());
+  EXPECT_EQ(client.copy(6, 6, 500, 300), form.surfaces().field());
+  EXPECT_EQ(Child("PaintBox").grab().toImage().convertToFormat(QImage::Format_RGB32), form.surfaces().field());
+  EXPECT_EQ(Child("ReportCanvas").grab().toImage().convertToFormat(QImage::Format_RGB32), form.surfaces().report());
 }
 
 TEST_F(MainFormTest, TimersArePreciseAndTheGameTimerDrivesTheBeat) {
@@ -119,23 +122,38 @@ TEST_F(MainFormTest, KeyPressesReachTheGameAsVirtualKeys) {
   EXPECT_EQ(fourth.Direction, Direction::Up);
 }
 
-TEST_F(MainFormTest, F2StartsTheBuiltInLevelsOnlyWhenNoGameIsOn) {
+TEST_F(MainFormTest, F2OffersTheNewGameDialogOnlyWhenNoGameIsOn) {
   ASSERT_EQ(form.model().ScreenState, TitleScreen);
-  // The shortcut is F2 alone.
-  for (const Qt::KeyboardModifier shiftKey : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
-    QTest::keyClick(&form, Qt::Key_F2, shiftKey);
-    EXPECT_EQ(form.model().ScreenState, TitleScreen) << shiftKey;
+  {
+    // The shortcut is F2 alone.
+    const ModalAnswer noDialogExpected;
+    for (const Qt::KeyboardModifier shiftKey : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
+      QTest::keyClick(&form, Qt::Key_F2, shiftKey);
+    EXPECT_EQ(noDialogExpected.dialogsSeen(), 0);
   }
-  QTest::keyClick(&form, Qt::Key_F2);
+  {
+    const ModalAnswer startTwoPlayers([](QWidget& dialog) {
+      EXPECT_EQ(dialog.objectName(), QStringLiteral("NewForm"));
+      if (auto* two = dialog.findChild<QAbstractButton*>(QStringLiteral("TwoPlayers1"))) two->click();
+      if (auto* start = dialog.findChild<QAbstractButton*>(QStringLiteral("StartButton"))) start->click();
+    });
+    QTest::keyClick(&form, Qt::Key_F2);
+    EXPECT_EQ(startTwoPlayers.dialogsSeen(), 1);
+  }
   EXPECT_EQ(form.model().ScreenState, BoardScreen);
   EXPECT_EQ(form.model().LevelNumber, 1);
+  EXPECT_EQ(form.model().Settings.PlayerCount, 2);
   EXPECT_TRUE(form.TimerEnabled(GameTimer::Game));
-  EXPECT_EQ(form.model().Players[1].Lives, 5);
+  // Skipping to a level reads the same controls.
+  EXPECT_EQ(form.NewGameControls().PlayerCount, 2);
 
-  // During a game F2 changes nothing.
-  form.model().Players[1].Score = 77;
+  // During a game, paused or not, F2 offers nothing.
+  const ModalAnswer noDialogExpected;
   QTest::keyClick(&form, Qt::Key_F2);
-  EXPECT_EQ(form.model().Players[1].Score, 77);
+  form.model().ScreenState = TitleScreen;  // a help screen over a paused game
+  form.model().Settings.Paused = true;
+  QTest::keyClick(&form, Qt::Key_F2);
+  EXPECT_EQ(noDialogExpected.dialogsSeen(), 0);
 }
 
 TEST_F(MainFormTest, ClosingTheWindowSavesTheSettings) {
@@ -171,15 +189,17 @@ TEST_F(MainFormTest, MessageAndInputBoxesShowNamesAsTyped) {
 
   Host& host = form;
   {
-    testing::NextModalBox box(readLabel("qt_msgbox_label"));
+    const ModalAnswer readMessage(readLabel("qt_msgbox_label"));
     host.ShowMessage(name.toStdString() + " died.");
+    EXPECT_EQ(readMessage.dialogsSeen(), 1);
   }
   EXPECT_EQ(shown, name + QStringLiteral(" died."));
   EXPECT_TRUE(plain);
 
   {
-    testing::NextModalBox box(readLabel(nullptr));
+    const ModalAnswer readPrompt(readLabel(nullptr));
     EXPECT_FALSE(host.InputBox("High scores", name.toStdString() + " reenter your name", ""));
+    EXPECT_EQ(readPrompt.dialogsSeen(), 1);
   }
   EXPECT_EQ(shown, name + QStringLiteral(" reenter your name"));
   EXPECT_TRUE(plain);

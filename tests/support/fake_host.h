@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/host.h"
+#include "tests/support/memory_high_scores.h"
 
 namespace coilrun::testing {
 
@@ -22,6 +23,7 @@ class FakeHost : public Host {
   void MediaPlay(MediaPlayer player) override;
   void MediaPlayFromStart(MediaPlayer player) override;
   NewGameChoice NewGameControls() override { return newGameControls; }
+  HighScoreStore& HighScores() override { return highScores; }
   std::uint32_t ClockSeed() override { return seed; }
 
   std::vector<std::string> messages;
@@ -41,6 +43,7 @@ class FakeHost : public Host {
   std::vector<bool> timerOnAtMessage;
   std::uint32_t seed = 12345;
   NewGameChoice newGameControls;
+  MemoryHighScores highScores;
 };
 
 std::string MediaPlayerName(MediaPlayer player);

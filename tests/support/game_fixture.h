@@ -64,7 +64,7 @@ class GameFixture : public ::testing::Test {
   GameModel model;
   FakeHost host;
   RecordingView view;
-  Game game{model, host, view};
+  Game game{model, host, view.views()};
 };
 
 }  // namespace coilrun::testing

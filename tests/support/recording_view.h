@@ -1,4 +1,5 @@
-// A GameView for tests: records every drawing call as text, e.g. "ClearBrick 8 1".
+// A view for tests: records every drawing call of all three slices, in the
+// order the rules made them, as text, e.g. "ClearBrick 8 1".
 #pragma once
 
 #include <string>
@@ -8,8 +9,10 @@
 
 namespace coilrun::testing {
 
-class RecordingView : public GameView {
+class RecordingView : public BoardView, public ReportView, public ScreenView {
  public:
+  GameView views() { return {*this, *this, *this}; }
+
   void Draw_Brick_1(int x, int y) override { Record("Draw_Brick_1", x, y); }
   void Draw_Brick_2(int x, int y) override { Record("Draw_Brick_2", x, y); }
   void Draw_Brick_3(int x, int y) override { Record("Draw_Brick_3", x, y); }
@@ -26,10 +29,15 @@ class RecordingView : public GameView {
   void ShowScore(int player) override { Record("ShowScore", player); }
   void ShowLives(int player) override { Record("ShowLives", player); }
   void ShowNumber() override { calls.push_back("ShowNumber"); }
+  void ShowWrap() override { calls.push_back("ShowWrap"); }
+  void ShowSpeed() override { calls.push_back("ShowSpeed"); }
   void ClearReport() override { calls.push_back("ClearReport"); }
   void RepaintReport() override { calls.push_back("RepaintReport"); }
+  void ReportTimerTimer() override { calls.push_back("ReportTimerTimer"); }
   void ShowTitle() override { calls.push_back("ShowTitle"); }
   void ShowWinner() override { calls.push_back("ShowWinner"); }
+  void ShowCongratulations() override { calls.push_back("ShowCongratulations"); }
+  void ShowDisappointment() override { calls.push_back("ShowDisappointment"); }
   void DrawPauseBox() override { calls.push_back("DrawPauseBox"); }
   void ErasePauseBox() override { calls.push_back("ErasePauseBox"); }
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "present/surface_view.h"
+#include "present/board_painter.h"
+#include "present/surfaces.h"
 
 namespace coilrun {
 namespace {
@@ -15,6 +16,30 @@ const QColor kYellow(0xFF, 0xFF, 0x00);
 const QColor kRed(0xFF, 0x00, 0x00);
 
 using Rows = std::vector<std::string>;
+
+// Hears which players' scores the painter refreshes, and whether the head
+// was already on the field when it did.
+class ScoreRecordingReport : public ReportView {
+ public:
+  explicit ScoreRecordingReport(const Surfaces& surfaces) : surfaces_(surfaces) {}
+  void ShowScore(int player) override {
+    scoredPlayers.push_back(player);
+    headPaintedBeforeScore = surfaces_.field().pixelColor(95, 15) == kYellow;
+  }
+  void ShowLives(int) override {}
+  void ShowNumber() override {}
+  void ShowWrap() override {}
+  void ShowSpeed() override {}
+  void ClearReport() override {}
+  void RepaintReport() override {}
+  void ReportTimerTimer() override {}
+
+  std::vector<int> scoredPlayers;
+  bool headPaintedBeforeScore = false;
+
+ private:
+  const Surfaces& surfaces_;
+};
 
 class BoardDrawingTest : public ::testing::Test {
  protected:
@@ -38,7 +63,7 @@ class BoardDrawingTest : public ::testing::Test {
     view.Draw_Brick_1(x, y);
   }
 
-  QColor Pixel(int px, int py) const { return view.field().pixelColor(px, py); }
+  QColor Pixel(int px, int py) const { return surfaces.field().pixelColor(px, py); }
 
   // `rows` pixel rows from the top of a cell, as letters: '#' white, 'o'
   // `fill`, '.' the background green, '?' anything else.
@@ -83,7 +108,9 @@ class BoardDrawingTest : public ::testing::Test {
   }
 
   GameModel model;
-  SurfaceView view{model};
+  Surfaces surfaces{model};
+  ScoreRecordingReport report{surfaces};
+  BoardPainter view{model, surfaces, report};
 };
 
 TEST_F(BoardDrawingTest, FramedSquareHasABlackRingOf36PixelsAroundAnEightByEightFill) {
@@ -211,10 +238,10 @@ TEST_F(BoardDrawingTest, CellsThatAreNoBrickOrLieOutsideTheFieldLeaveTheSurfaceA
     Put(5 - content, 30, content, 218);
   }
   Put(50, 30, -1);
-  const QImage before = view.field().copy();
+  const QImage before = surfaces.field().copy();
 
   view.DrawBricks();
-  EXPECT_EQ(view.field(), before);
+  EXPECT_EQ(surfaces.field(), before);
 
   PlayerState& snake = model.Players[1];
   snake.Color = RgbColor(0xFF, 0xFF, 0xFF);
@@ -223,7 +250,7 @@ TEST_F(BoardDrawingTest, CellsThatAreNoBrickOrLieOutsideTheFieldLeaveTheSurfaceA
   snake.BodyY = {0, 29, 30, -1, 0};
   view.DrawSnake(1);
   view.DrawWholeSnake(1);
-  EXPECT_EQ(view.field(), before);
+  EXPECT_EQ(surfaces.field(), before);
 }
 
 // The pictures below are what a player sees: DejaVu Sans Bold, which stands
@@ -271,34 +298,21 @@ TEST_F(BoardDrawingTest, DrawNumberShowsTheTargetNumberWhiteOnABlackSquare) {
   ExpectSurroundingUntouched(8, 2);
 }
 
-class ScoreRecordingView : public SurfaceView {
- public:
-  using SurfaceView::SurfaceView;
-  void ShowScore(int player) override {
-    scoredPlayers.push_back(player);
-    headPaintedBeforeScore = field().pixelColor(95, 15) == kYellow;
-  }
-  std::vector<int> scoredPlayers;
-  bool headPaintedBeforeScore = false;
-};
-
-TEST(SnakeDrawingTest, DrawSnakePaintsTheHeadThenRefreshesThatPlayersScore) {
-  GameModel model;
+TEST_F(BoardDrawingTest, DrawSnakePaintsTheHeadThenRefreshesThatPlayersScore) {
   model.Settings.SnakeFrame = false;
   PlayerState& snake = model.Players[2];
   snake.Color = RgbColor(0xFF, 0xFF, 0x00);
   snake.Length = 10;
   snake.BodyX = {0, 9, 8, 8};
   snake.BodyY = {0, 1, 1, 1};
-  ScoreRecordingView view(model);
 
   view.DrawSnake(2);
-  EXPECT_EQ(view.scoredPlayers, std::vector<int>{2});
-  EXPECT_TRUE(view.headPaintedBeforeScore);
-  EXPECT_EQ(view.field().pixelColor(80, 10), kGreen);  // entry 2 is not the head's business
+  EXPECT_EQ(report.scoredPlayers, std::vector<int>{2});
+  EXPECT_TRUE(report.headPaintedBeforeScore);
+  EXPECT_EQ(Pixel(80, 10), kGreen);  // entry 2 is not the head's business
 
   view.DrawWholeSnake(2);
-  EXPECT_EQ(view.scoredPlayers, std::vector<int>{2});
+  EXPECT_EQ(report.scoredPlayers, std::vector<int>{2});
 }
 
 TEST_F(BoardDrawingTest, DrawWholeSnakePaintsEntriesOneToLengthMinusOne) {
@@ -336,12 +350,12 @@ TEST_F(BoardDrawingTest, ErasingPaintsTheCurrentBackColour) {
   view.ClearBoard();
   QImage expected(kFieldWidth, kFieldHeight, QImage::Format_RGB32);
   expected.fill(QColor(0x11, 0x22, 0x33));
-  EXPECT_EQ(view.field(), expected);
+  EXPECT_EQ(surfaces.field(), expected);
 }
 
 TEST_F(BoardDrawingTest, TellsTheWindowOncePerOperationWhatChanged) {
   std::vector<QRect> changes;
-  view.setChangeListener([&](Surface surface, const QRect& pixels) {
+  surfaces.setChangeListener([&](Surface surface, const QRect& pixels) {
     EXPECT_EQ(surface, Surface::Field);
     changes.push_back(pixels);
   });

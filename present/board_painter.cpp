@@ -1,10 +1,11 @@
 // Bricks, snakes and the numbered target on the field.
+#include "present/board_painter.h"
+
 #include <algorithm>
 
 #include "engine/brick_colors.h"
 #include "engine/brick_kinds.h"
 #include "present/cell_looks.h"
-#include "present/surface_view.h"
 
 namespace coilrun {
 
@@ -25,6 +26,9 @@ constexpr int kTargetCorner = 2;
 // pixels into the cell.
 constexpr int kTextIndent = 2;
 
+constexpr int kCharacterCellHeight = 11;
+constexpr int kNumberCellHeight = 10;
+
 bool ValidPlayer(int player) { return player >= 1 && player <= kMaxPlayers; }
 
 QPoint TextCorner(int x, int y) { return CellRect(x, y).topLeft() + QPoint(kTextIndent, 0); }
@@ -44,55 +48,66 @@ NormalBrickLook LookOfNormalBrick(const GameModel& model, int x, int y) {
 
 }  // namespace
 
-void SurfaceView::Draw_Brick_1(int x, int y) {
+BoardPainter::BoardPainter(const GameModel& model, Surfaces& surfaces, ReportView& report)
+    : model_(model),
+      surfaces_(surfaces),
+      report_(report),
+      characterFont_(SmallBoldFont(kCharacterCellHeight)),
+      numberFont_(SmallBoldFont(kNumberCellHeight)) {}
+
+void BoardPainter::Draw_Brick_1(int x, int y) {
   if (!OnField(x, y)) return;
-  FieldPainting painting(*this);
+  Surfaces::Painting painting(surfaces_, Surface::Field);
   const NormalBrickLook look = LookOfNormalBrick(model_, x, y);
   PaintSquare(painting.painter(), x, y, look.fill, look.framed);
   painting.changed(CellRect(x, y));
 }
 
-void SurfaceView::PaintRoundCell(int x, int y, Color fill, int cornerEllipse) {
+void BoardPainter::PaintRoundCell(int x, int y, Color fill, int cornerEllipse) {
   if (!OnField(x, y)) return;
-  FieldPainting painting(*this);
+  Surfaces::Painting painting(surfaces_, Surface::Field);
   painting.painter().drawImage(CellRect(x, y).topLeft(), stamps_.Rounded(ToQColor(fill), cornerEllipse));
   painting.changed(CellRect(x, y));
 }
 
-void SurfaceView::Draw_Brick_2(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kDoorColor], kDisc); }
+void BoardPainter::Draw_Brick_2(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kDoorColor], kDisc); }
 
-void SurfaceView::Draw_Brick_3(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kInOutColor], kDisc); }
+void BoardPainter::Draw_Brick_3(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kInOutColor], kDisc); }
 
 // The only kind drawn on an erased cell: a pushed rebound brick must not
 // keep the corners of the snake or brick it was pushed onto.
-void SurfaceView::Draw_Brick_4(int x, int y) {
-  FieldPainting painting(*this);
+void BoardPainter::Draw_Brick_4(int x, int y) {
+  Surfaces::Painting painting(surfaces_, Surface::Field);
   ClearBrick(x, y);
   PaintRoundCell(x, y, model_.Settings.BrickColors[kReboundColor], kRoundedCorner);
 }
 
-// The cell holds the character's code minus 128, modulo 256; the character's
-// text cell is one pixel taller than the brick and reaches into the row below.
-void SurfaceView::Draw_Brick_5(int x, int y) {
+// The cell holds the character's code minus 128, modulo 256.
+void BoardPainter::Draw_Brick_5(int x, int y) {
+  DrawCharacterBrick(x, y, static_cast<std::uint8_t>(model_.LevelGrid.at(x, y).Extra[0] + 128));
+}
+
+// The character's text cell is one pixel taller than the brick and reaches
+// into the row below.
+void BoardPainter::DrawCharacterBrick(int x, int y, std::uint8_t code) {
   if (!OnField(x, y)) return;
-  FieldPainting painting(*this);
+  Surfaces::Painting painting(surfaces_, Surface::Field);
   Draw_Brick_1(x, y);
-  const auto code = static_cast<std::uint8_t>(model_.LevelGrid.at(x, y).Extra[0] + 128);
   const QString character(QChar::fromLatin1(static_cast<char>(code)));
   painting.changed(PaintText(painting.painter(), TextCorner(x, y), character, characterFont_, Qt::white,
                              LookOfNormalBrick(model_, x, y).fill));
 }
 
-void SurfaceView::Draw_Brick_10(int x, int y) {
+void BoardPainter::Draw_Brick_10(int x, int y) {
   PaintRoundCell(x, y, model_.Settings.BrickColors[kScoreColor], kRoundedCorner);
 }
 
-void SurfaceView::Draw_Brick_11(int x, int y) {
+void BoardPainter::Draw_Brick_11(int x, int y) {
   PaintRoundCell(x, y, model_.Settings.BrickColors[kLifeColor], kRoundedCorner);
 }
 
-void SurfaceView::DrawBricks() {
-  FieldPainting painting(*this);
+void BoardPainter::DrawBricks() {
+  Surfaces::Painting painting(surfaces_, Surface::Field);
   for (int x = 0; x < kGridColumns; ++x) {
     for (int y = 0; y < kGridRows; ++y) {
       const BoardCell& cell = model_.LevelGrid.at(x, y);
@@ -101,30 +116,31 @@ void SurfaceView::DrawBricks() {
   }
 }
 
-void SurfaceView::ClearBrick(int x, int y) {
+void BoardPainter::ClearBrick(int x, int y) {
   if (!OnField(x, y)) return;
-  FieldPainting painting(*this);
+  Surfaces::Painting painting(surfaces_, Surface::Field);
   painting.painter().fillRect(CellRect(x, y), ToQColor(model_.Settings.BackColor));
   painting.changed(CellRect(x, y));
 }
 
-void SurfaceView::ClearBoard() {
-  FieldPainting painting(*this);
-  painting.painter().fillRect(field_.rect(), ToQColor(model_.Settings.BackColor));
-  painting.changed(field_.rect());
+void BoardPainter::ClearBoard() {
+  Surfaces::Painting painting(surfaces_, Surface::Field);
+  const QRect field(0, 0, kFieldWidth, kFieldHeight);
+  painting.painter().fillRect(field, ToQColor(model_.Settings.BackColor));
+  painting.changed(field);
 }
 
-void SurfaceView::DrawNumber() {
+void BoardPainter::DrawNumber() {
   const int x = model_.TargetX;
   const int y = model_.TargetY;
   if (!OnField(x, y)) return;
-  FieldPainting painting(*this);
+  Surfaces::Painting painting(surfaces_, Surface::Field);
   PaintRoundCell(x, y, RgbColor(0, 0, 0), kTargetCorner);
   painting.changed(PaintText(painting.painter(), TextCorner(x, y), QString::number(model_.TargetNumber), numberFont_,
                              Qt::white, Qt::black));
 }
 
-void SurfaceView::PaintSegment(FieldPainting& painting, int player, int entry) {
+void BoardPainter::PaintSegment(Surfaces::Painting& painting, int player, int entry) {
   const PlayerState& snake = model_.Players[player];
   const int x = snake.BodyX[entry];
   const int y = snake.BodyY[entry];
@@ -133,19 +149,19 @@ void SurfaceView::PaintSegment(FieldPainting& painting, int player, int entry) {
   painting.changed(CellRect(x, y));
 }
 
-void SurfaceView::DrawSnake(int player) {
+void BoardPainter::DrawSnake(int player) {
   if (!ValidPlayer(player)) return;
   {
-    FieldPainting painting(*this);
+    Surfaces::Painting painting(surfaces_, Surface::Field);
     PaintSegment(painting, player, 1);
   }
-  ShowScore(player);
+  report_.ShowScore(player);
 }
 
 // Entry Length is the cell the last step erased; it is no part of the snake.
-void SurfaceView::DrawWholeSnake(int player) {
+void BoardPainter::DrawWholeSnake(int player) {
   if (!ValidPlayer(player)) return;
-  FieldPainting painting(*this);
+  Surfaces::Painting painting(surfaces_, Surface::Field);
   const int lastEntry = std::min(model_.Players[player].Length - 1, kBodyCapacity);
   for (int entry = 1; entry <= lastEntry; ++entry) PaintSegment(painting, player, entry);
 }

@@ -1,0 +1,38 @@
+// The table of the ten best scores, and where the game keeps it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace coilrun {
+
+struct HighScoreEntry {
+  std::string Name;  // Latin-1, at most 15 characters
+  std::int32_t Score = 0;
+
+  friend bool operator==(const HighScoreEntry&, const HighScoreEntry&) = default;
+};
+
+constexpr int kHighScoreRows = 10;
+
+// Row 1, the best, first.
+using HighScoreTable = std::array<HighScoreEntry, kHighScoreRows>;
+
+// The stored table. The table lives only in its store: every user reads it
+// afresh and writes it back at once.
+class HighScoreStore {
+ public:
+  virtual ~HighScoreStore() = default;
+
+  // The stored table. A missing table is first stored as the default one; a
+  // damaged one is reported, kept aside and replaced by the default one, so
+  // a table always comes back.
+  virtual HighScoreTable ReadHighScores() = 0;
+  // Replaces the stored table; a failure is reported and leaves the old one.
+  virtual void WriteHighScores(const HighScoreTable& table) = 0;
+  // Removes the stored table; false when there was none to remove.
+  virtual bool DeleteHighScores() = 0;
+};
+
+}  // namespace coilrun

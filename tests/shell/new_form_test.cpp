@@ -1,0 +1,167 @@
+#include "shell/new_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/game_fixture.h"
+#include "tests/support/temp_directory.h"
+
+namespace coilrun::testing {
+namespace {
+
+class NewFormTest : public GameFixture {
+ protected:
+  NewFormTest() {
+    model.ScreenState = TitleScreen;
+    game.CopyBuiltInLevels();
+  }
+
+  // The dialog as start-up creates it, from the settings as they are now.
+  TNewForm& Create() {
+    form = std::make_unique<TNewForm>(game, [this](const QString& preset) {
+      presets.push_back(preset);
+      return chooserAnswer;
+    });
+    return *form;
+  }
+
+  template <typename Widget = QWidget>
+  Widget& Control(const char* name) {
+    auto* control = form->findChild<Widget*>(QLatin1String(name));
+    if (control == nullptr) throw std::logic_error(std::string("no control ") + name);
+    return *control;
+  }
+  bool Selected(const char* name) { return Control<QRadioButton>(name).isChecked(); }
+  bool Enabled(const char* name) { return Control(name).isEnabled(); }
+  QString OpenCaption() { return Control<QPushButton>("OpenButton").text(); }
+
+  TempDirectory directory{"coilrun-new-form"};
+  std::unique_ptr<TNewForm> form;
+  std::optional<QString> chooserAnswer;
+  std::vector<QString> presets;
+};
+
+TEST_F(NewFormTest, TakesTheLastGamesChoicesFromTheSettingsAndShowsTheFileNameWhole) {
+  const std::string file = directory.Write("a-rather-long-level-file-name.lvl", {});
+  model.Settings.Competition = true;
+  model.Settings.PlayerCount = 3;
+  model.Settings.WinsTarget = 7;
+  model.Settings.BuiltInLevels = false;
+  model.Settings.LevelFileName = file;
+  Create();
+  EXPECT_TRUE(Selected("Competition1"));
+  EXPECT_TRUE(Enabled("WinsEdit1"));
+  EXPECT_TRUE(Selected("External1"));
+  EXPECT_EQ(OpenCaption(), QStringLiteral("a-rather-long-level-file-name.lvl"));
+  EXPECT_TRUE(Enabled("StartButton"));
+
+  const NewGameChoice choice = form->Choice();
+  EXPECT_EQ(choice.PlayerCount, 3);
+  EXPECT_TRUE(choice.Competition);
+  EXPECT_EQ(choice.WinsTarget, 7);
+  EXPECT_FALSE(choice.BuiltIn);
+  EXPECT_EQ(choice.LevelFile, file);
+}
+
+// Also at creation, where the player count is set last.
+TEST_F(NewFormTest, OnePlayerMakesAnyGameNormalAndMorePlayersOfferACompetitionAgain) {
+  model.Settings.Competition = true;
+  model.Settings.PlayerCount = 1;
+  Create();
+  EXPECT_TRUE(Selected("OnePlayer1"));
+  EXPECT_TRUE(Selected("Normal1"));
+  EXPECT_FALSE(Enabled("Competition1"));
+  EXPECT_FALSE(Enabled("WinsEdit1"));
+
+  Control<QRadioButton>("FourPlayers1").click();
+  EXPECT_TRUE(Enabled("Competition1"));
+  EXPECT_TRUE(Selected("Normal1"));
+  Control<QRadioButton>("Competition1").click();
+  Control<QRadioButton>("TwoPlayers1").click();
+  EXPECT_TRUE(Selected("Competition1"));
+  Control<QRadioButton>("OnePlayer1").click();
+  EXPECT_TRUE(Selected("Normal1"));
+  EXPECT_FALSE(Enabled("Competition1"));
+}
+
+TEST_F(NewFormTest, ALevelFileThatIsGoneLeavesStartDisabledUntilASourceIsThere) {
+  model.Settings.BuiltInLevels = false;
+  model.Settings.LevelFileName = (directory / "gone.lvl").string();
+  Create();
+  EXPECT_TRUE(Selected("External1"));
+  EXPECT_TRUE(Enabled("OpenButton"));
+  EXPECT_EQ(OpenCaption(), QStringLiteral("Open"));
+  EXPECT_FALSE(Enabled("StartButton"));
+
+  Control<QRadioButton>("BuiltIn1").click();
+  EXPECT_TRUE(Enabled("StartButton"));
+  EXPECT_FALSE(Enabled("OpenButton"));
+}
+
+TEST_F(NewFormTest, AChosenFileShowsItsNameCutAfterFifteenCharacters) {
+  const std::string lastFile = directory.Write("last.lvl", {});
+  model.Settings.LevelFileName = lastFile;
+  Create();
+  Control<QRadioButton>("External1").click();
+
+  chooserAnswer = QString::fromStdString(directory.Write("twenty-characters.lv", {}));
+  Control<QPushButton>("OpenButton").click();
+  EXPECT_EQ(presets, std::vector<QString>{QString::fromStdString(lastFile)});
+  EXPECT_EQ(OpenCaption(), QStringLiteral("twenty-charact..."));
+  EXPECT_EQ(form->Choice().LevelFile, chooserAnswer->toStdString());
+
+  // A name is shown as it stands, not as an access key.
+  chooserAnswer = QString::fromStdString(directory.Write("R&B-fifteen.lvl", {}));
+  Control<QPushButton>("OpenButton").click();
+  EXPECT_EQ(OpenCaption(), QStringLiteral("R&&B-fifteen.lvl"));
+  EXPECT_TRUE(Enabled("StartButton"));
+
+  // Cancelled: the file stays chosen, but it has gone meanwhile.
+  std::filesystem::remove(chooserAnswer->toStdString());
+  const QString chosen = *std::exchange(chooserAnswer, std::nullopt);
+  Control<QPushButton>("OpenButton").click();
+  EXPECT_EQ(form->Choice().LevelFile, chosen.toStdString());
+  EXPECT_EQ(OpenCaption(), QStringLiteral("R&&B-fifteen.lvl"));
+  EXPECT_FALSE(Enabled("StartButton"));
+}
+
+TEST_F(NewFormTest, CancelClosesTheDialogAndChangesNothing) {
+  Create().show();
+  Control<QRadioButton>("TwoPlayers1").click();
+  const GameSettings before = model.Settings;
+  Control<QPushButton>("Button2").click();
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(model.Settings, before);
+  EXPECT_EQ(model.ScreenState, TitleScreen);
+  EXPECT_FALSE(host.gameTimerOn);
+}
+
+// A game on a file without levels ends at once, but it has started.
+TEST_F(NewFormTest, StartClosesTheDialogOnceTheGameHasStarted) {
+  model.Settings.BuiltInLevels = false;
+  model.Settings.LevelFileName = directory.Write("cut.lvl", {0xFF, 20, 10});  // no end marker
+  Create().show();
+  Control<QPushButton>("StartButton").click();
+  EXPECT_EQ(host.messages, Texts{"Read beyond end of file"});
+  EXPECT_TRUE(form->isVisible());
+
+  chooserAnswer = QString::fromStdString(directory.Write("empty.lvl", {}));
+  Control<QPushButton>("OpenButton").click();
+  Control<QPushButton>("StartButton").click();
+  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(form->result(), QDialog::Accepted);
+  EXPECT_EQ(model.LevelNumber, 101);
+}
+
+}  // namespace
+}  // namespace coilrun::testing

@@ -1,0 +1,24 @@
+// A high score store in memory, for tests: the table and how often it was written.
+#pragma once
+
+#include "engine/high_scores.h"
+
+namespace coilrun::testing {
+
+class MemoryHighScores : public HighScoreStore {
+ public:
+  HighScoreTable ReadHighScores() override { return table; }
+  void WriteHighScores(const HighScoreTable& written) override {
+    table = written;
+    ++writes;
+  }
+  bool DeleteHighScores() override {
+    table = {};
+    return true;
+  }
+
+  HighScoreTable table{};
+  int writes = 0;
+};
+
+}  // namespace coilrun::testing
