@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan bench fuzz build deps format clean pictures
+.PHONY: run test test-asan soak soak-asan bench fuzz build deps format clean pictures
 
 run: build
 	$(BUILD_DIR)/shell/coilrun $(ARGS)
@@ -17,6 +17,17 @@ test-asan: deps
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCOILRUN_SANITIZE=ON -DCOILRUN_BENCHMARKS=OFF
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Autopilot games, headless, with every promise of the model checked after
+# each beat; a short run of the same is part of make test.
+SOAK_BEATS ?= 100000
+soak: build
+	$(BUILD_DIR)/tests/soak/coilrun-soak $(SOAK_BEATS)
+
+soak-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCOILRUN_SANITIZE=ON -DCOILRUN_BENCHMARKS=OFF
+	cmake --build $(ASAN_DIR) -j $(JOBS) --target coilrun-soak
+	$(ASAN_DIR)/tests/soak/coilrun-soak $(SOAK_BEATS)
 
 bench: build
 	@for program in $(BUILD_DIR)/bench/coilrun_bench_*; do echo "== $$program"; $$program; done
