@@ -32,14 +32,17 @@ soak-asan: deps
 bench: build
 	@for program in $(BUILD_DIR)/bench/coilrun_bench_*; do echo "== $$program"; $$program; done
 
-# The level decoders under libFuzzer (clang), apart from the normal build.
+# The file decoders under libFuzzer (clang), apart from the normal build.
+# New inputs go to the first corpus directory, in the build tree.
 FUZZ_DIR ?= build-fuzz
 FUZZ_RUNS ?= 1000000
 fuzz: deps
 	cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
-	mkdir -p $(FUZZ_DIR)/corpus
+	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/corpus-high-scores $(FUZZ_DIR)/corpus-settings
 	$(FUZZ_DIR)/coilrun_fuzz_level_decoders -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus data/samples
+	$(FUZZ_DIR)/coilrun_fuzz_high_scores -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus-high-scores fuzz/corpus/high_scores
+	$(FUZZ_DIR)/coilrun_fuzz_settings -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus-settings fuzz/corpus/settings
 
 # The pictures in data/pictures/ are committed; this paints them again.
 pictures: deps

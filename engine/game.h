@@ -95,8 +95,13 @@ class Game {
   void Comp_End();
   void Comp_ShowExtendedMessage();
 
-  // High score table. Virtual so that a test can see who was offered.
+  // High score table (high_score_entry.cpp). Virtual so that a test can see
+  // who was offered.
   virtual void ReWriteHS(int player);
+  // Deletes the table; the next user writes the default one. Redrawing the
+  // high score page, when it shows, is left to the caller: the page reads
+  // the table again.
+  void ResetHighScores();
 
   // Level sources (level_loading.cpp).
   void CopyBuiltInLevels();

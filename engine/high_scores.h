@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace coilrun {
 
@@ -16,8 +17,20 @@ struct HighScoreEntry {
 
 constexpr int kHighScoreRows = 10;
 
-// Row 1, the best, first.
+// Row 1, the best, first. Rows are only ever inserted at their place, never
+// sorted, so the order is whatever the stored table had.
 using HighScoreTable = std::array<HighScoreEntry, kHighScoreRows>;
+
+// Where the table is kept, beside settings.dat; also named in the reset's
+// message.
+inline constexpr char kHighScoreFileName[] = "hscores.dat";
+
+// The place (1..10) a score earns: the first row, from the top, whose score
+// it beats strictly; 0 when it beats none. An equal score goes below.
+int FindHighScoreRank(const HighScoreTable& table, std::int32_t score);
+// Moves the rows from `place` (1..10) down by one, losing row 10, and puts the name
+// (cut to 15 characters) and score at `place`.
+void InsertHighScore(HighScoreTable& table, int place, std::string_view name, std::int32_t score);
 
 // The stored table. The table lives only in its store: every user reads it
 // afresh and writes it back at once.

@@ -27,8 +27,7 @@ constexpr int kFileLevelOffset = kFirstFileLevel - 1;
 
 }  // namespace
 
-void Game::OnEnd() {}                    // not yet: the end of a game arrives later
-void Game::ReWriteHS(int /*player*/) {}  // not yet: the high score table arrives later
+void Game::OnEnd() {}  // not yet: the end of a game arrives later
 
 // All four are placed whatever PlayerCount is, so the first target keeps
 // clear of every start cell.

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <chrono>
 
@@ -17,6 +18,8 @@ namespace coilrun {
 namespace {
 
 constexpr int kDesignTimerInterval = 70;
+// The platform's input box takes no more than this; callers cut what they keep.
+constexpr int kInputBoxMaxLength = 255;
 
 // The fixed layout: the field's frame, the field 2 pixels inside it, the
 // report panel's frame 4 pixels below, its surface 1 pixel inside, and a
@@ -60,6 +63,9 @@ TMainForm::~TMainForm() = default;
 // made once they are loaded.
 void TMainForm::FormCreate(const QString& levelFileName) {
   SettingsFile = dataDirectory_ / "settings.dat";
+  highScores_ = std::make_unique<FileHighScores>(dataDirectory_ / kHighScoreFileName,
+                                                 [this](const std::string& error) { ShowFileError(error); });
+  highScores_->WriteDefaultsWhenMissing();
   const SettingsLoadResult loaded = LoadSettings(model_, SettingsFile);
   if (loaded.error) QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(*loaded.error));
   presentation_ = std::make_unique<Presentation>(model_, *this);
@@ -146,6 +152,7 @@ std::optional<std::string> TMainForm::InputBox(const std::string& caption, const
   // The prompt can carry a player's name, shown as typed like in the message box.
   if (auto* label = box.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
   box.setTextValue(FromLatin1(initialText));
+  if (auto* edit = box.findChild<QLineEdit*>()) edit->setMaxLength(kInputBoxMaxLength);
   if (box.exec() != QDialog::Accepted) return std::nullopt;
   return box.textValue().toLatin1().toStdString();
 }
@@ -172,7 +179,11 @@ void TMainForm::MediaStop(MediaPlayer /*player*/) {}           // not yet: sound
 void TMainForm::MediaPlay(MediaPlayer /*player*/) {}           // not yet: sound arrives later
 void TMainForm::MediaPlayFromStart(MediaPlayer /*player*/) {}  // not yet: sound arrives later
 
-HighScoreStore& TMainForm::HighScores() { return highScores_; }
+HighScoreStore& TMainForm::HighScores() { return *highScores_; }
+
+void TMainForm::ShowFileError(const std::string& error) {
+  QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(error));
+}
 
 std::uint32_t TMainForm::ClockSeed() {
   return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());

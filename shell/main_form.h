@@ -11,6 +11,7 @@
 #include "engine/host.h"
 #include "engine/model.h"
 #include "present/presentation.h"
+#include "shell/high_score_file.h"
 #include "shell/new_form.h"
 #include "shell/open_dialog.h"
 
@@ -49,6 +50,7 @@ class TMainForm : public QMainWindow, public Host {
   void FormClose();
   void New1Click();
   void LayOut();
+  void ShowFileError(const std::string& error);
   QTimer& TimerOf(GameTimer timer);
 
   std::filesystem::path dataDirectory_;
@@ -56,13 +58,7 @@ class TMainForm : public QMainWindow, public Host {
   GameModel model_;
   std::unique_ptr<Presentation> presentation_;
   std::unique_ptr<Game> game_;
-  // not yet: hscores.dat arrives with the high score table; until then nothing is kept
-  class UnkeptHighScores : public HighScoreStore {
-   public:
-    HighScoreTable ReadHighScores() override { return {}; }
-    void WriteHighScores(const HighScoreTable&) override {}
-    bool DeleteHighScores() override { return false; }
-  } highScores_;
+  std::unique_ptr<FileHighScores> highScores_;
   // Children of the window, like its other components, so that they can be
   // found by name.
   QTimer Timer;

@@ -1,13 +1,10 @@
 #include "shell/settings_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <memory>
 #include <string_view>
 #include <system_error>
 
-#include "game/io_error.h"
+#include "shell/record_file.h"
 
 namespace coilrun {
 
@@ -69,35 +66,6 @@ std::uint8_t GetClampedByte(const SettingsRecord& record, std::size_t at, int lo
   return static_cast<std::uint8_t>(std::clamp<int>(record[at], low, high));
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-std::optional<std::string> WriteRecord(const std::filesystem::path& file, const SettingsRecord& record) {
-  std::FILE* raw = std::fopen(file.c_str(), "wb");
-  if (raw == nullptr) return IoErrorText(errno);
-  const bool written = std::fwrite(record.data(), 1, record.size(), raw) == record.size();
-  const int writeErrno = errno;
-  if (std::fclose(raw) != 0) return IoErrorText(errno);
-  if (!written) return IoErrorText(writeErrno);
-  return std::nullopt;
-}
-
-// Moves an unreadable settings file to the first free "settings.dat.damaged[N]".
-std::optional<std::filesystem::path> KeepAside(const std::filesystem::path& file) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    std::filesystem::path aside = file;
-    aside += attempt == 0 ? ".damaged" : ".damaged" + std::to_string(attempt);
-    std::error_code error;
-    if (std::filesystem::exists(aside, error)) continue;
-    std::filesystem::rename(file, aside, error);
-    if (!error) return aside;
-    return std::nullopt;
-  }
-  return std::nullopt;
-}
-
 void ApplySettings(GameModel& model, const GameSettings& settings) {
   model.Settings = settings;
   for (int player = 1; player <= kMaxPlayers; ++player) {
@@ -154,7 +122,7 @@ GameSettings DecodeSettings(const SettingsRecord& record) {
 }
 
 std::optional<std::string> WriteDefaultSettings(const std::filesystem::path& file) {
-  return WriteRecord(file, EncodeSettings(GameSettings{}));
+  return ReplaceFile(file, EncodeSettings(GameSettings{}));
 }
 
 SettingsLoadResult LoadSettings(GameModel& model, const std::filesystem::path& file) {
@@ -169,14 +137,7 @@ SettingsLoadResult LoadSettings(GameModel& model, const std::filesystem::path& f
   }
 
   SettingsRecord record{};
-  FileHandle input(std::fopen(file.c_str(), "rb"));
-  if (input == nullptr) {
-    result.error = IoErrorText(errno);
-  } else if (std::fread(record.data(), 1, record.size(), input.get()) != record.size()) {
-    result.error = std::ferror(input.get()) ? IoErrorText(errno) : kReadBeyondEnd;
-  }
-  input.reset();
-
+  result.error = ReadRecordFile(file, record);
   if (result.error) {
     result.keptAside = KeepAside(file);
     ApplySettings(model, GameSettings{});
@@ -192,7 +153,7 @@ std::optional<std::string> SaveSettings(const GameModel& model, const std::files
     settings.PlayerColors[player - 1] = model.Players[player].Color;
     settings.PlayerNames[player - 1] = model.Players[player].Name;
   }
-  return WriteRecord(file, EncodeSettings(settings));
+  return ReplaceFile(file, EncodeSettings(settings));
 }
 
 }  // namespace coilrun

@@ -7,11 +7,13 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "shell/command_line.h"
+#include "shell/high_score_file.h"
 #include "shell/settings_file.h"
 #include "tests/shell/modal_answer.h"
 
@@ -164,6 +166,40 @@ TEST_F(MainFormTest, ClosingTheWindowSavesTheSettings) {
   ASSERT_FALSE(LoadSettings(reloaded, (dataDirectory.path() + "/settings.dat").toStdString()).error);
   EXPECT_EQ(reloaded.Settings.Speed, 9);
   EXPECT_EQ(reloaded.Players[2].Name, "Kim");
+}
+
+TEST_F(MainFormTest, StartUpWritesTheDefaultTableAndClosingOffersEveryLivingPlayerInOrder) {
+  const std::filesystem::path table = (dataDirectory.path() + "/hscores.dat").toStdString();
+  FileHighScores stored(table, [](const std::string& error) { FAIL() << error; });
+  ASSERT_EQ(std::filesystem::file_size(table), 200u);
+  EXPECT_EQ(stored.ReadHighScores(), DefaultHighScores());
+
+  GameModel& model = form.model();
+  model.ScreenState = PauseScreen;
+  model.Settings.ReEnterName = false;
+  model.Settings.PlayerCount = 3;
+  for (int player = 1; player <= 3; ++player) {
+    model.Players[player].Lives = player == 2 ? 0 : 1;
+    model.Players[player].Score = 8500;
+    model.Players[player].Name = std::string(1, static_cast<char>('A' + player - 1));
+  }
+  form.close();
+  const HighScoreTable after = stored.ReadHighScores();
+  EXPECT_EQ(after[1], (HighScoreEntry{"A", 8500}));
+  EXPECT_EQ(after[2], (HighScoreEntry{"C", 8500}));
+  EXPECT_EQ(after[3], (HighScoreEntry{"Player1", 8000}));
+}
+
+TEST_F(MainFormTest, TheInputBoxTakesAtMost255Characters) {
+  const ModalAnswer type300([](QWidget& box) {
+    auto* edit = box.findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, QString(300, QLatin1Char('k')));
+    QTest::keyClick(edit, Qt::Key_Return);
+  });
+  Host& host = form;
+  EXPECT_EQ(host.InputBox("High scores", "Player1 reenter your name (max 15 characters)", ""), std::string(255, 'k'));
+  EXPECT_EQ(type300.dialogsSeen(), 1);
 }
 
 // A label shows text as it stands unless it takes it for markup.

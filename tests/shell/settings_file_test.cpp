@@ -7,6 +7,7 @@
 #include <iterator>
 #include <vector>
 
+#include "tests/support/file_size_limit.h"
 #include "tests/support/temp_directory.h"
 
 namespace coilrun {
@@ -202,6 +203,18 @@ TEST_F(SettingsFileTest, FailedSaveIsReported) {
   const auto error = SaveSettings(model, file);
   ASSERT_TRUE(error);
   EXPECT_EQ(*error, "File access denied");
+}
+
+TEST_F(SettingsFileTest, InterruptedSaveIsReportedAndLeavesTheOldFile) {
+  ASSERT_FALSE(LoadSettings(model, file).error);
+  const std::vector<std::uint8_t> before = ReadAll(file);
+  model.Settings.Speed = 9;
+  {
+    const testing::FileSizeLimit limit(100);
+    EXPECT_TRUE(SaveSettings(model, file));
+  }
+  EXPECT_EQ(ReadAll(file), before);
+  EXPECT_EQ(std::distance(fs::directory_iterator(directory.path()), fs::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -34,6 +34,7 @@ class TempDirectory {
   TempDirectory(const TempDirectory&) = delete;
   TempDirectory& operator=(const TempDirectory&) = delete;
 
+  const std::filesystem::path& path() const { return path_; }
   std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
   std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
