@@ -32,17 +32,25 @@ soak-asan: deps
 bench: build
 	@for program in $(BUILD_DIR)/bench/coilrun_bench_*; do echo "== $$program"; $$program; done
 
-# The file decoders under libFuzzer (clang), apart from the normal build.
-# New inputs go to the first corpus directory, in the build tree.
+# Every fuzz target in fuzz/ under libFuzzer (clang), apart from the normal
+# build, each on its seed corpus fuzz/corpus/NAME. New inputs go to the
+# build tree's corpus; a fault is written to $(FUZZ_DIR)/findings/NAME and
+# stops the run (keep it in fuzz/corpus/NAME, where make test replays it).
+# FUZZ_TIME, in seconds, bounds each target's run as well.
 FUZZ_DIR ?= build-fuzz
-FUZZ_RUNS ?= 1000000
+FUZZ_RUNS ?= 10000000
+FUZZ_TIME ?= 0
 fuzz: deps
 	cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
-	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/corpus-high-scores $(FUZZ_DIR)/corpus-settings
-	$(FUZZ_DIR)/coilrun_fuzz_level_decoders -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus data/samples
-	$(FUZZ_DIR)/coilrun_fuzz_high_scores -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus-high-scores fuzz/corpus/high_scores
-	$(FUZZ_DIR)/coilrun_fuzz_settings -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus-settings fuzz/corpus/settings
+	@for program in $(FUZZ_DIR)/coilrun_fuzz_*; do \
+	  [ -f "$$program" ] && [ -x "$$program" ] || continue; \
+	  name=$${program##*/coilrun_fuzz_}; \
+	  echo "== $$name"; \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/findings/$$name; \
+	  $$program -runs=$(FUZZ_RUNS) -max_total_time=$(FUZZ_TIME) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_DIR)/findings/$$name/ $(FUZZ_DIR)/corpus/$$name fuzz/corpus/$$name || exit 1; \
+	done
 
 # The pictures in data/pictures/ are committed; this paints them again.
 pictures: deps
