@@ -28,8 +28,6 @@ class Autopilot {
  public:
   Autopilot(int player, std::uint32_t seed);
 
-  int player() const { return player_; }
-
   // The key to press before this beat, or nullopt to let the snake go on as
   // it heads (also when it may not move at all).
   std::optional<int> ChooseKey(const GameModel& model);

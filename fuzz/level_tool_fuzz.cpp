@@ -33,16 +33,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) std::abort();
 
-  for (const char* command : {"check", "show"}) {
-    const std::vector<std::string> arguments{command, path};
+  // Showing every level of a file of a thousand tiny ones would spend the
+  // run formatting text; the first and the third level ask the same of the
+  // decoding, and the third is missing from many inputs.
+  const std::vector<std::vector<std::string>> runs{
+      {"check", path}, {"show", path, "--level", "1"}, {"show", path, "--level", "3"}};
+  for (const auto& arguments : runs) {
     std::ostringstream out;
     std::ostringstream err;
     const int status = coilrun::RunLevelTool(arguments, out, err, {});
     if (status < 0 || status > 2) std::abort();
     if (status == 2 && err.str().find(path) == std::string::npos) std::abort();
-    if (std::string(command) == "show" && status == 0) {
+    if (arguments[0] == "show" && status == 0) {
       try {
-        coilrun::ParseLevelText(out.str());
+        coilrun::ParseLevelText(out.str(), [](const coilrun::LevelDesign&) {});
       } catch (const coilrun::LevelFormatError&) {
         std::abort();
       }
