@@ -87,6 +87,10 @@ void Soak::Run(long beats, long beatsPerGame) {
     model.Settings.Long = random() % 4 == 0;
     model.Settings.Sounds = true;
     model.Settings.ShowMessages = true;
+    ++figures_.gamesOfPlayers[choice.PlayerCount];
+    figures_.competitions += choice.Competition ? 1 : 0;
+    figures_.wrapGames += model.Settings.Wrap ? 1 : 0;
+    figures_.longGames += model.Settings.Long ? 1 : 0;
     const Source source = kSources[gameNumber % std::size(kSources)];
     const int skipLevel = source == Source::Skip ? skipLevels[skips++ % skipLevels.size()] : 0;
 
@@ -176,6 +180,9 @@ std::string Soak::Summary() const {
   text << figures_.beats << " beats in " << figures_.games << " games: " << figures_.levelsFinished
        << " levels finished, " << figures_.deaths << " deaths, " << figures_.builtInLevelsPlayed.size()
        << " of the 82 built-in levels played, " << breaches_.size() << " promises broken\n";
+  text << "  games of 1, 2, 3, 4 players: " << figures_.gamesOfPlayers[1] << ", " << figures_.gamesOfPlayers[2] << ", "
+       << figures_.gamesOfPlayers[3] << ", " << figures_.gamesOfPlayers[4] << "; " << figures_.competitions
+       << " competitions, " << figures_.wrapGames << " with Wrap, " << figures_.longGames << " with Long\n";
   for (const auto& [end, count] : figures_.gameEnds) text << "  " << count << " games: " << end << '\n';
   return text.str();
 }

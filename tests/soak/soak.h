@@ -5,6 +5,7 @@
 // built-in level skipped to with Ctrl+F12, or one of the sample level files.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -20,6 +21,11 @@ struct SoakFigures {
   long levelsFinished = 0;
   long deaths = 0;
   std::set<int> builtInLevelsPlayed;
+  // How many games had each mix: players, competition, Wrap, Long.
+  std::array<long, 5> gamesOfPlayers{};
+  long competitions = 0;
+  long wrapGames = 0;
+  long longGames = 0;
   // How the games ended, by a few words each.
   std::map<std::string, long> gameEnds;
 };
