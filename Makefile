@@ -16,7 +16,8 @@ test: build
 test-asan: deps
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCOILRUN_SANITIZE=ON -DCOILRUN_BENCHMARKS=OFF
 	cmake --build $(ASAN_DIR) -j $(JOBS)
-	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  ctest --output-on-failure -j $(JOBS)
 
 # Autopilot games, headless, with every promise of the model checked after
 # each beat; a short run of the same is part of make test.

@@ -15,11 +15,11 @@ void BM_DecodeAllBuiltInLevels(benchmark::State& state) {
   Game game(model, host, view.views());
   game.CopyBuiltInLevels();
   for (auto _ : state) {
-    game.setBuiltInPos(-1);
+    game.levelSources().setBuiltInPos(-1);
     for (int level = 1; level <= 82; ++level) {
       model.LevelNumber = static_cast<std::int16_t>(level);
-      game.ClearGrid();
-      game.DecodeBuiltInLevel();
+      game.levelSources().ClearGrid();
+      game.levelSources().DecodeBuiltInLevel();
     }
     benchmark::DoNotOptimize(model.LevelGrid);
   }

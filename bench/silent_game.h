@@ -62,6 +62,7 @@ class IdleHost : public Host {
   void MediaStop(MediaPlayer) override {}
   void MediaPlay(MediaPlayer) override {}
   void MediaPlayFromStart(MediaPlayer) override {}
+  void ShowNewMenuItem() override {}
   NewGameChoice NewGameControls() override { return {}; }
   HighScoreStore& HighScores() override { return highScores_; }
   std::uint32_t ClockSeed() override { return 1; }

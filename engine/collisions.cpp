@@ -48,7 +48,7 @@ void TurnIntoNormalBrick(BoardCell& cell) {
 
 void Game::BumpCheck(int player) {
   PlayerState& snake = model_.Players[player];
-  const int playerCount = PlayersInGame();
+  const int playerCount = PlayersInGame(model_.Settings);
 
   // Own body. Entries 2 and 3 cannot be reached in one step; entry Length
   // is the cell the tail is just leaving.
@@ -162,7 +162,7 @@ bool Game::Bump_4(int x, int y, int player) {
 
   bool blocked =
       model_.LevelGrid.at(aheadX, aheadY).Occupied != 0 || (aheadX == model_.TargetX && aheadY == model_.TargetY);
-  const int playerCount = PlayersInGame();
+  const int playerCount = PlayersInGame(model_.Settings);
   if (playerCount > 1) {
     for (int other = 1; other <= playerCount && !blocked; ++other) {
       const PlayerState& rival = model_.Players[other];
@@ -237,7 +237,7 @@ void Game::On_Normal_Bump(int crashCode) {
   }
 
   int livesLeft = 0;
-  const int playerCount = PlayersInGame();
+  const int playerCount = PlayersInGame(model_.Settings);
   for (int player = 1; player <= playerCount; ++player) livesLeft += model_.Players[player].Lives;
   if (livesLeft > 0) {
     RestartAfterDeath();
@@ -246,17 +246,14 @@ void Game::On_Normal_Bump(int crashCode) {
   host_.ShowMessage("Game Over.");
   host_.SetTimerEnabled(GameTimer::Game, false);
   model_.TargetNumber = 0;
-  // The view compares the state it replaces to decide whether to clear the
-  // board first, so the new state is set after it.
-  view_.screens.ShowTitle();
-  model_.ScreenState = TitleScreen;
+  ShowScreen(&ScreenView::ShowTitle, TitleScreen);
 }
 
 void Game::On_Competition_Bump(int crashCode) {
   if (!IsCrashCode(crashCode)) return;
   host_.SetTimerEnabled(GameTimer::Game, false);
   Bump_Sound();
-  const int playerCount = PlayersInGame();
+  const int playerCount = PlayersInGame(model_.Settings);
   const auto addSurvivorPoints = [this](int player) {
     std::int32_t& roundScore = model_.Players[player].RoundScore;
     roundScore = AddPoints(roundScore, kSurvivorPoints);

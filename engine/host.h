@@ -19,7 +19,7 @@ struct NewGameChoice {
   bool Competition = false;
   int WinsTarget = 5;
   bool BuiltIn = true;
-  std::string LevelFile;
+  std::string LevelFile{};
 };
 
 enum class MediaPlayer { Player01 = 1, Player02, Player03, Player04, Player05, Player06, MusicPlayer };
@@ -42,6 +42,9 @@ class Host {
   // Plays from the current position, rewinding first when at the end.
   virtual void MediaPlay(MediaPlayer player) = 0;
   virtual void MediaPlayFromStart(MediaPlayer player) = 0;
+
+  // Makes the Game menu's New item visible again once a game has ended.
+  virtual void ShowNewMenuItem() = 0;
 
   // What the new game dialog's controls hold now.
   virtual NewGameChoice NewGameControls() = 0;

@@ -165,6 +165,11 @@ constexpr std::int32_t AddPoints(std::int32_t score, int points) {
   return sum > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(sum);
 }
 
+// PlayerCount, never beyond the four player records.
+constexpr int PlayersInGame(const GameSettings& settings) {
+  return settings.PlayerCount < kMaxPlayers ? settings.PlayerCount : kMaxPlayers;
+}
+
 // The game interval for a speed of 1..10: 170 ms down to 17 ms.
 constexpr int GameTimerInterval(int speed) { return 187 - 17 * speed; }
 

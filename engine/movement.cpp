@@ -8,18 +8,17 @@
 
 namespace coilrun {
 
-Game::Game(GameModel& model, Host& host, GameView view) : model_(model), host_(host), view_(view) {}
+Game::Game(GameModel& model, Host& host, GameView view)
+    : model_(model), host_(host), view_(view), sources_(model), competition_(model) {}
 
 bool Game::SnakeMayAct(int player) const {
   return model_.Players[player].Lives > 0 && model_.ScreenState == BoardScreen;
 }
 
-int Game::PlayersInGame() const { return std::min<int>(model_.Settings.PlayerCount, kMaxPlayers); }
-
 void Game::ReportTimerTimer() { view_.report.ReportTimerTimer(); }
 
 void Game::TimerTimer() {
-  const int playerCount = PlayersInGame();
+  const int playerCount = PlayersInGame(model_.Settings);
   for (int player = 1; player <= playerCount; ++player) StepSnake(player);
 }
 
@@ -84,7 +83,7 @@ void Game::RedrawCell(int x, int y) { DrawCellByKind(view_.board, x, y, model_.L
 
 void Game::RotateSnake(int key) {
   if (model_.Settings.Paused) return;
-  const int playerCount = PlayersInGame();
+  const int playerCount = PlayersInGame(model_.Settings);
   for (int player = 1; player <= playerCount; ++player) {
     if (!SnakeMayAct(player)) continue;
     const std::optional<Direction> turn = SteeredDirection(player, key);

@@ -55,4 +55,9 @@ void Game::EffectSound(SoundEffect effect) {
   }
 }
 
+// Play rewinds a player that stands at its end, so the music starts over.
+void Game::MusicPlayerNotify(bool reachedEnd) {
+  if (reachedEnd && model_.Settings.Music) host_.MediaPlay(MediaPlayer::MusicPlayer);
+}
+
 }  // namespace coilrun

@@ -30,7 +30,7 @@ void Game::NewNumber(int player) {
 
   // Every body gets copies of its tail entry beyond its end; only the eater
   // takes them in, so its tail end waits while its head moves on.
-  const int playerCount = PlayersInGame();
+  const int playerCount = PlayersInGame(model_.Settings);
   const bool eaterIsPlayer = player >= 1 && player <= kMaxPlayers;
   for (int i = 1; i <= playerCount; ++i) {
     PlayerState& snake = model_.Players[i];
@@ -93,7 +93,7 @@ void Game::NumberIncScore(int player) {
 bool Game::TargetCellFree() const {
   const int x = model_.TargetX;
   const int y = model_.TargetY;
-  const int playerCount = PlayersInGame();
+  const int playerCount = PlayersInGame(model_.Settings);
   for (int i = 1; i <= playerCount; ++i) {
     const PlayerState& snake = model_.Players[i];
     const int lastEntry = std::min(snake.Length + 1, kBodyCapacity);

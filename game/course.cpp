@@ -27,8 +27,6 @@ constexpr int kFileLevelOffset = kFirstFileLevel - 1;
 
 }  // namespace
 
-void Game::OnEnd() {}  // not yet: the end of a game arrives later
-
 // All four are placed whatever PlayerCount is, so the first target keeps
 // clear of every start cell.
 void Game::PlaceSnakes() {
@@ -71,7 +69,7 @@ void Game::RestartAfterDeath() {
 }
 
 void Game::LevelFinished() {
-  const int playerCount = PlayersInGame();
+  const int playerCount = PlayersInGame(model_.Settings);
   for (int player = 1; player <= playerCount; ++player) {
     PlayerState& snake = model_.Players[player];
     if (snake.Lives <= 0) continue;
@@ -93,7 +91,7 @@ void Game::LevelFinished() {
   if (model_.LevelNumber < INT16_MAX) ++model_.LevelNumber;
   if (model_.Settings.BuiltInLevels) {
     NextBuiltInLevel();
-  } else if (LevelFileIsStream) {
+  } else if (sources_.levelFileIsStream()) {
     NextStreamLevel();
   } else {
     NextGridLevel();
@@ -110,8 +108,8 @@ void Game::Level_Done_Message() {
     return;
   }
 
-  const int best = MaxRoundScore();
-  const int playerCount = PlayersInGame();
+  const int best = competition_.MaxRoundScore();
+  const int playerCount = PlayersInGame(model_.Settings);
   std::string names;
   int winners = 0;
   for (int player = 1; player <= playerCount && best > 0; ++player) {

@@ -57,12 +57,12 @@ bool Game::StartButtonClick(const NewGameChoice& choice) {
   On_Start_Click(1, choice);
   model_.Settings.LevelsSkipped = false;
   if (choice.BuiltIn) {
-    BuiltInPos = -1;
+    sources_.setBuiltInPos(-1);
     NextBuiltInLevel();
     return true;
   }
   if (!OpenLevelFile(choice.LevelFile)) return false;
-  return LevelFileIsStream ? NextStreamLevel() : NextGridLevel();
+  return sources_.levelFileIsStream() ? NextStreamLevel() : NextGridLevel();
 }
 
 // The prompt can come in the middle of a level. Its boxes are modal, and a
@@ -85,21 +85,21 @@ void Game::Startlevel1Click() {
   const int level = std::clamp(*number, 1, kBuiltInLevelCount);
   On_Start_Click(level, host_.NewGameControls());
   model_.Settings.LevelsSkipped = true;
-  BuiltInPos = BuiltInLevelStart(level);
+  sources_.setBuiltInPos(sources_.BuiltInLevelStart(level));
   NextBuiltInLevel();
 }
 
 void Game::StartCommandLineGame(const std::string& levelFileName) {
   // The speed setting applies here too, rather than the timer's initial 70 ms.
   host_.SetTimerInterval(GameTimer::Game, GameTimerInterval(model_.Settings.Speed));
-  for (int player = 1; player <= PlayersInGame(); ++player) {
+  for (int player = 1; player <= PlayersInGame(model_.Settings); ++player) {
     model_.Players[player].Lives = kStartLives;
     model_.Players[player].Score = 0;
   }
   model_.Settings.Paused = false;
   model_.LevelNumber = kFirstFileLevel;
   if (!OpenLevelFile(levelFileName)) return;
-  LevelFileIsStream ? NextStreamLevel() : NextGridLevel();
+  sources_.levelFileIsStream() ? NextStreamLevel() : NextGridLevel();
   Pause1Click();
 }
 

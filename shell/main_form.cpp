@@ -1,6 +1,7 @@
 #include "shell/main_form.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,8 +10,10 @@
 #include <QMessageBox>
 #include <chrono>
 
+#include "game/menu_state.h"
 #include "shell/key_translation.h"
 #include "shell/settings_file.h"
+#include "shell/sound_setup.h"
 #include "shell/window_parts.h"
 
 namespace coilrun {
@@ -70,11 +73,25 @@ void TMainForm::FormCreate(const QString& levelFileName) {
   if (loaded.error) QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(*loaded.error));
   presentation_ = std::make_unique<Presentation>(model_, *this);
   game_ = std::make_unique<Game>(model_, *this, presentation_->views());
+  ExtractSounds();
   LayOut();
+  if (model_.Settings.Music) MediaPlay(MediaPlayer::MusicPlayer);
   game_->CopyBuiltInLevels();
   model_.ScreenState = TitleScreen;
   if (!levelFileName.isEmpty()) game_->StartCommandLineGame(levelFileName.toStdString());
   ReportTimer.setInterval(model_.Settings.ReportInterval);
+}
+
+void TMainForm::ExtractSounds() {
+  players_ = std::make_unique<MediaPlayers>();
+  connect(players_.get(), &MediaPlayers::PlayFinished, this, [this](MediaPlayer player, bool reachedEnd) {
+    if (player == MediaPlayer::MusicPlayer) game_->MusicPlayerNotify(reachedEnd);
+  });
+  connect(players_.get(), &MediaPlayers::OpenFailed, this,
+          [this](const QString& message) { QMessageBox::critical(this, QStringLiteral("coilrun"), message); });
+  const auto archive = FindAudioArchive(QCoreApplication::applicationDirPath().toStdString());
+  if (const auto message = coilrun::ExtractSounds(model_.Settings, *players_, archive, dataDirectory_))
+    QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(*message));
 }
 
 void TMainForm::LayOut() {
@@ -103,16 +120,11 @@ void TMainForm::LayOut() {
 }
 
 void TMainForm::FormClose() {
-  if (model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen) {
-    Timer.stop();
-    for (int player = 1; player <= model_.Settings.PlayerCount; ++player) {
-      if (model_.Players[player].Lives > 0) game_->ReWriteHS(player);
-    }
-    if (model_.LevelNumber >= kFirstFileLevel) game_->CloseLevelFile();
-  }
+  game_->ShutDown();
   // A failed save is reported, but never keeps the player from closing the game.
   if (const auto error = SaveSettings(model_, SettingsFile))
     QMessageBox::critical(this, QStringLiteral("coilrun"), QString::fromStdString(*error));
+  DeleteSoundFiles(model_.Settings, *players_, dataDirectory_);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -130,10 +142,11 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 
 // F2 offers a new game only when none is in play or paused.
 void TMainForm::New1Click() {
-  const bool gameOnBoard = model_.ScreenState == BoardScreen || model_.ScreenState == PauseScreen;
-  if (gameOnBoard || model_.Settings.Paused) return;
+  if (GameInPlay(model_)) return;
   NewForm->exec();
 }
+
+void TMainForm::ShowNewMenuItem() {}  // not yet: the menu bar arrives with the window's menus
 
 NewGameChoice TMainForm::NewGameControls() { return NewForm->Choice(); }
 
@@ -175,9 +188,9 @@ bool TMainForm::TimerEnabled(GameTimer timer) const {
 
 void TMainForm::SetTimerInterval(GameTimer timer, int milliseconds) { TimerOf(timer).setInterval(milliseconds); }
 
-void TMainForm::MediaStop(MediaPlayer /*player*/) {}           // not yet: sound arrives later
-void TMainForm::MediaPlay(MediaPlayer /*player*/) {}           // not yet: sound arrives later
-void TMainForm::MediaPlayFromStart(MediaPlayer /*player*/) {}  // not yet: sound arrives later
+void TMainForm::MediaStop(MediaPlayer player) { players_->Stop(player); }
+void TMainForm::MediaPlay(MediaPlayer player) { players_->Play(player); }
+void TMainForm::MediaPlayFromStart(MediaPlayer player) { players_->PlayFromStart(player); }
 
 HighScoreStore& TMainForm::HighScores() { return *highScores_; }
 

@@ -14,6 +14,7 @@
 #include "shell/high_score_file.h"
 #include "shell/new_form.h"
 #include "shell/open_dialog.h"
+#include "shell/media_players.h"
 
 namespace coilrun {
 
@@ -27,6 +28,7 @@ class TMainForm : public QMainWindow, public Host {
 
   GameModel& model() { return model_; }
   const Surfaces& surfaces() const { return presentation_->surfaces; }
+  const MediaPlayers& players() const { return *players_; }
 
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
@@ -37,6 +39,7 @@ class TMainForm : public QMainWindow, public Host {
   void MediaStop(MediaPlayer player) override;
   void MediaPlay(MediaPlayer player) override;
   void MediaPlayFromStart(MediaPlayer player) override;
+  void ShowNewMenuItem() override;
   NewGameChoice NewGameControls() override;
   HighScoreStore& HighScores() override;
   std::uint32_t ClockSeed() override;
@@ -48,6 +51,7 @@ class TMainForm : public QMainWindow, public Host {
  private:
   void FormCreate(const QString& levelFileName);
   void FormClose();
+  void ExtractSounds();
   void New1Click();
   void LayOut();
   void ShowFileError(const std::string& error);
@@ -59,6 +63,8 @@ class TMainForm : public QMainWindow, public Host {
   std::unique_ptr<Presentation> presentation_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<FileHighScores> highScores_;
+  // Closed before the game goes, so that no notification reaches it after.
+  std::unique_ptr<MediaPlayers> players_;
   // Children of the window, like its other components, so that they can be
   // found by name.
   QTimer Timer;

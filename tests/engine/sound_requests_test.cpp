@@ -76,5 +76,18 @@ TEST_F(SoundRequestTest, NothingPlaysWithSoundsOff) {
   EXPECT_EQ(host.messages.size(), 1u);
 }
 
+TEST_F(SoundRequestTest, OnlyAMusicPlayThatReachedItsEndStartsOverAndOnlyWhileMusicIsOn) {
+  model.Settings.Music = true;
+  game.MusicPlayerNotify(false);
+  EXPECT_TRUE(host.sounds.empty());
+  game.MusicPlayerNotify(true);
+  EXPECT_EQ(host.sounds, (Texts{"play MusicPlayer"}));
+
+  host.sounds.clear();
+  model.Settings.Music = false;
+  game.MusicPlayerNotify(true);
+  EXPECT_TRUE(host.sounds.empty());
+}
+
 }  // namespace
 }  // namespace coilrun::testing

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "game/builtin_level_block.h"
+#include "game/level_stream.h"
 #include "tests/support/game_fixture.h"
 
 namespace coilrun::testing {
@@ -18,16 +19,16 @@ class BuiltInLevelsTest : public GameFixture {
  protected:
   BuiltInLevelsTest() {
     game.CopyBuiltInLevels();
-    game.setBuiltInPos(-1);
+    game.levelSources().setBuiltInPos(-1);
     for (int level = 1; level <= kLevelCount; ++level) {
       model.LevelNumber = static_cast<std::int16_t>(level);
-      game.ClearGrid();
-      game.DecodeBuiltInLevel();
+      game.levelSources().ClearGrid();
+      game.levelSources().DecodeBuiltInLevel();
       for (int x = 0; x < kGridColumns; ++x) {
         for (int y = 0; y < kGridRows; ++y) levels[level][x][y] = model.LevelGrid.at(x, y);
       }
     }
-    endOfLastLevel = game.builtInPos();
+    endOfLastLevel = game.levelSources().builtInPos();
   }
 
   static bool IsBrick(const Grid& grid, int x, int y, int kind) {
@@ -57,10 +58,10 @@ TEST_F(BuiltInLevelsTest, TheBlockHoldsEightyTwoLevelsAndTheSearchFindsEachOfThe
   ASSERT_LE(block.size(), kBuiltInLevelCapacity);
   EXPECT_EQ(static_cast<std::size_t>(endOfLastLevel), block.size() - 1);
   for (int level = 1; level <= kLevelCount; ++level) {
-    game.setBuiltInPos(game.BuiltInLevelStart(level));
-    game.ClearGrid();
+    game.levelSources().setBuiltInPos(game.levelSources().BuiltInLevelStart(level));
+    game.levelSources().ClearGrid();
     model.LevelNumber = static_cast<std::int16_t>(level);
-    game.DecodeBuiltInLevel();
+    game.levelSources().DecodeBuiltInLevel();
     for (int x = 0; x < kGridColumns; ++x) {
       for (int y = 0; y < kGridRows; ++y) {
         // Cells left empty keep whatever earlier decodes wrote into them.

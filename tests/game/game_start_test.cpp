@@ -45,7 +45,7 @@ TEST_F(GameStartTest, NewBuiltInGameStartsLevelOneRunningAtTheChosenSpeed) {
   EXPECT_TRUE(host.gameTimerOn);
   EXPECT_EQ(model.ScreenState, BoardScreen);
   EXPECT_EQ(model.LevelNumber, 1);
-  EXPECT_GT(game.builtInPos(), 0);
+  EXPECT_GT(game.levelSources().builtInPos(), 0);
   EXPECT_TRUE(model.Settings.BuiltInLevels);
   EXPECT_FALSE(model.Settings.LevelsSkipped);
   EXPECT_EQ(model.Settings.PlayerCount, 2);
@@ -96,8 +96,9 @@ TEST_F(GameStartTest, AGameOnAFileWithNoLevelsStartsAndPlaysFromTheFile) {
   host.gameTimerOn = false;  // that game is over
 
   EXPECT_TRUE(game.StartButtonClick(FileGame(empty)));
-  EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(model.LevelNumber, 101);
+  EXPECT_EQ(host.messages, Texts{"You have finished all levels."});
+  EXPECT_EQ(model.ScreenState, TitleScreen);
+  EXPECT_EQ(model.LevelNumber, 100);
   EXPECT_FALSE(model.Settings.BuiltInLevels);
   EXPECT_EQ(model.Settings.LevelFileName, empty);
 }
@@ -116,9 +117,9 @@ TEST_F(GameStartTest, SkipLevelsClampsTheNumberAndStartsAfterTheEndMarkerBefore)
   // The level decoded is the one that follows the 81st end marker.
   SkipTo("5");
   const BoardGrid skipped = model.LevelGrid;
-  game.setBuiltInPos(game.BuiltInLevelStart(5));
-  game.ClearGrid();
-  game.DecodeBuiltInLevel();
+  game.levelSources().setBuiltInPos(game.levelSources().BuiltInLevelStart(5));
+  game.levelSources().ClearGrid();
+  game.levelSources().DecodeBuiltInLevel();
   EXPECT_EQ(model.LevelGrid, skipped);
 }
 

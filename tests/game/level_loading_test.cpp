@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/brick_colors.h"
+#include "game/level_stream.h"
 #include "tests/support/game_fixture.h"
 #include "tests/support/temp_directory.h"
 
@@ -32,7 +33,7 @@ TEST_F(LevelLoadingTest, TellsTheFormatsApartBySize) {
   std::vector<std::uint8_t> grid(1581, 0);
   grid[2 * 31 + 5] = 1;  // columns outer: column 2, row 5
   ASSERT_TRUE(game.OpenLevelFile(directory.Write("grid.lvl", grid)));
-  EXPECT_FALSE(game.levelFileIsStream());
+  EXPECT_FALSE(game.levelSources().levelFileIsStream());
   EXPECT_EQ(model.LevelNumber, 101);
   game.NextGridLevel();
   EXPECT_EQ(model.LevelGrid.at(2, 5).Occupied, 1);
@@ -43,7 +44,7 @@ TEST_F(LevelLoadingTest, TellsTheFormatsApartBySize) {
   stream.resize(1581, 0);  // zero bytes are skipped between records
   stream.push_back(kEnd);
   ASSERT_TRUE(game.OpenLevelFile(directory.Write("stream.lvl", stream)));
-  EXPECT_TRUE(game.levelFileIsStream());
+  EXPECT_TRUE(game.levelSources().levelFileIsStream());
   game.NextStreamLevel();
   EXPECT_EQ(model.LevelGrid.at(3, 4).Occupied, 1);
   EXPECT_EQ(OccupiedCount(), 1);
@@ -73,7 +74,7 @@ TEST_F(LevelLoadingTest, AnEmptyFileIsAGridFileWithoutLevels) {
   model.LevelBackup.at(6, 6).Occupied = 1;
   model.LevelBackup.at(6, 6).Content = -4;
   ASSERT_TRUE(game.OpenLevelFile(directory.Write("empty.lvl", {})));
-  EXPECT_FALSE(game.levelFileIsStream());
+  EXPECT_FALSE(game.levelSources().levelFileIsStream());
   game.NextGridLevel();
   // A competition never ends for lack of levels: it replays the last one.
   EXPECT_EQ(model.LevelGrid, model.LevelBackup);
@@ -191,7 +192,7 @@ class BuiltInLoadingTest : public GameFixture {
   // Three levels of one normal brick each, at (0, 0), (1, 1), (2, 2); the
   // first byte is an opcode on purpose.
   BuiltInLoadingTest() {
-    game.CopyBuiltInLevels(std::vector<std::uint8_t>{69, 70, 70, 20, 69, 71, 71, 20, 69, 72, 72, 20});
+    game.levelSources().CopyBuiltInLevels(std::vector<std::uint8_t>{69, 70, 70, 20, 69, 71, 71, 20, 69, 72, 72, 20});
   }
 
   bool OnlyBrickAt(int x, int y) const {
@@ -206,10 +207,10 @@ class BuiltInLoadingTest : public GameFixture {
 
 TEST_F(BuiltInLoadingTest, TheDialogReadsFromTheFirstByteAndGoesOnLevelAfterLevel) {
   model.LevelNumber = 1;
-  game.setBuiltInPos(-1);
+  game.levelSources().setBuiltInPos(-1);
   game.NextBuiltInLevel();
   EXPECT_TRUE(OnlyBrickAt(0, 0));
-  EXPECT_EQ(game.builtInPos(), 3);  // rests on the end marker
+  EXPECT_EQ(game.levelSources().builtInPos(), 3);  // rests on the end marker
   EXPECT_TRUE(model.Settings.BuiltInLevels);
 
   model.LevelNumber = 2;
@@ -221,35 +222,35 @@ TEST_F(BuiltInLoadingTest, TheDialogReadsFromTheFirstByteAndGoesOnLevelAfterLeve
 }
 
 TEST_F(BuiltInLoadingTest, SkippingStartsAfterTheEndMarkerOfTheLevelBefore) {
-  EXPECT_EQ(game.BuiltInLevelStart(1), 0);
-  EXPECT_EQ(game.BuiltInLevelStart(2), 3);
-  EXPECT_EQ(game.BuiltInLevelStart(3), 7);
+  EXPECT_EQ(game.levelSources().BuiltInLevelStart(1), 0);
+  EXPECT_EQ(game.levelSources().BuiltInLevelStart(2), 3);
+  EXPECT_EQ(game.levelSources().BuiltInLevelStart(3), 7);
 
-  game.setBuiltInPos(game.BuiltInLevelStart(1));
-  game.DecodeBuiltInLevel();
+  game.levelSources().setBuiltInPos(game.levelSources().BuiltInLevelStart(1));
+  game.levelSources().DecodeBuiltInLevel();
   EXPECT_TRUE(OnlyBrickAt(-1, -1));  // the opcode in the first byte is passed over
-  game.setBuiltInPos(game.BuiltInLevelStart(3));
-  game.ClearGrid();
-  game.DecodeBuiltInLevel();
+  game.levelSources().setBuiltInPos(game.levelSources().BuiltInLevelStart(3));
+  game.levelSources().ClearGrid();
+  game.levelSources().DecodeBuiltInLevel();
   EXPECT_TRUE(OnlyBrickAt(2, 2));
 }
 
 TEST_F(BuiltInLoadingTest, PastTheLastLevelACompetitionReplaysIt) {
   model.Settings.Competition = true;
   model.LevelNumber = 83;
-  game.setBuiltInPos(11);
+  game.levelSources().setBuiltInPos(11);
   model.LevelBackup.at(9, 9).Occupied = 1;
   game.NextBuiltInLevel();
   EXPECT_TRUE(OnlyBrickAt(9, 9));
-  EXPECT_EQ(game.builtInPos(), 11);
+  EXPECT_EQ(game.levelSources().builtInPos(), 11);
 }
 
 TEST_F(BuiltInLoadingTest, ABlockWithoutItsLastEndMarkerStopsAtTheBufferEnd) {
-  game.CopyBuiltInLevels(std::vector<std::uint8_t>(kBuiltInLevelCapacity + 10, 69));
-  game.setBuiltInPos(-1);
-  game.DecodeBuiltInLevel();
-  EXPECT_EQ(game.builtInPos(), static_cast<std::int32_t>(kBuiltInLevelCapacity) - 1);
-  EXPECT_EQ(game.BuiltInLevelStart(5), static_cast<std::int32_t>(kBuiltInLevelCapacity) - 1);
+  game.levelSources().CopyBuiltInLevels(std::vector<std::uint8_t>(kBuiltInLevelCapacity + 10, 69));
+  game.levelSources().setBuiltInPos(-1);
+  game.levelSources().DecodeBuiltInLevel();
+  EXPECT_EQ(game.levelSources().builtInPos(), static_cast<std::int32_t>(kBuiltInLevelCapacity) - 1);
+  EXPECT_EQ(game.levelSources().BuiltInLevelStart(5), static_cast<std::int32_t>(kBuiltInLevelCapacity) - 1);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "shell/audio_archive.h"
 #include "shell/command_line.h"
 #include "shell/high_score_file.h"
 #include "shell/settings_file.h"
@@ -254,6 +255,21 @@ TEST(MainFormStartTest, ALevelFileOnTheCommandLineStartsAPausedGame) {
   EXPECT_EQ(form.model().LevelNumber, 101);
   EXPECT_EQ(form.model().LevelGrid.at(20, 10).Occupied, 1);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
+}
+
+TEST(MainFormSoundTest, PlaysTheMusicWhenItIsOnAndRemovesTheSoundFilesAtExit) {
+  QTemporaryDir dataDirectory;
+  GameModel stored;
+  stored.Settings.Music = true;
+  ASSERT_FALSE(SaveSettings(stored, (dataDirectory.path() + "/settings.dat").toStdString()));
+
+  TMainForm form(dataDirectory.path(), QString());
+  EXPECT_FALSE(form.model().Settings.NoSoundFiles);
+  EXPECT_TRUE(form.players().Sounding(MediaPlayer::MusicPlayer));
+  for (const char* name : kAudioEntryNames) EXPECT_TRUE(QFile::exists(dataDirectory.filePath(name))) << name;
+  form.close();
+  EXPECT_FALSE(form.players().deviceOpen());
+  for (const char* name : kAudioEntryNames) EXPECT_FALSE(QFile::exists(dataDirectory.filePath(name))) << name;
 }
 
 TEST(CommandLineTest, TakesTheFirstPlainArgumentAsTheLevelFile) {

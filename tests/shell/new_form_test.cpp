@@ -157,10 +157,10 @@ TEST_F(NewFormTest, StartClosesTheDialogOnceTheGameHasStarted) {
   chooserAnswer = QString::fromStdString(directory.Write("empty.lvl", {}));
   Control<QPushButton>("OpenButton").click();
   Control<QPushButton>("StartButton").click();
-  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages, (Texts{"Read beyond end of file", "You have finished all levels."}));
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(form->result(), QDialog::Accepted);
-  EXPECT_EQ(model.LevelNumber, 101);
+  EXPECT_EQ(model.ScreenState, TitleScreen);
 }
 
 }  // namespace

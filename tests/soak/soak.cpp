@@ -100,14 +100,9 @@ void Soak::Run(long beats, long beatsPerGame) {
         << (model.Settings.Wrap ? ", Wrap" : "") << (model.Settings.Long ? ", Long" : "") << ", " << NameOf(source)
         << (source == Source::Skip ? " " + std::to_string(skipLevel) : "") << ")";
 
-    // The new game dialog opens only between games; what is left of the last
-    // one is stopped first, as the Stop command leaves it.
-    if (source != Source::Skip) {
-      host.SetTimerEnabled(GameTimer::Game, false);
-      model.Settings.Paused = false;
-      for (int player = 1; player <= kMaxPlayers; ++player) model.Players[player].Lives = 0;
-      model.ScreenState = TitleScreen;
-    }
+    // The new game dialog opens only between games, so what is left of the
+    // last one is stopped first.
+    if (source != Source::Skip) game.Stop1Click();
     promises.GameStarted();
     switch (source) {
       case Source::Dialog: game.StartButtonClick(choice); break;
@@ -138,10 +133,10 @@ void Soak::Run(long beats, long beatsPerGame) {
       }
       host.seed = random();
       for (Autopilot& pilot : pilots) pilot.Steer(game);
-      const std::int16_t levelBefore = model.LevelNumber;
       if (host.gameTimerOn) game.TimerTimer();
       ++figures_.beats;
-      if (model.LevelNumber > levelBefore) figures_.levelsFinished += model.LevelNumber - levelBefore;
+      // The ninth target, and only it, sounds on Player03.
+      figures_.levelsFinished += std::count(host.sounds.begin(), host.sounds.end(), "play Player03");
       for (const std::string& message : host.messages) {
         if (EndsWith(message, " died.")) ++figures_.deaths;
       }

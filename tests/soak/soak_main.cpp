@@ -10,7 +10,7 @@
 
 int main(int argc, char** argv) {
   const long beats = argc > 1 ? std::atol(argv[1]) : 100000;
-  const long beatsPerGame = argc > 2 ? std::atol(argv[2]) : 2000;
+  const long beatsPerGame = argc > 2 ? std::atol(argv[2]) : 700;
   const auto seed = static_cast<std::uint32_t>(argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 1);
   coilrun::testing::Soak soak(seed, COILRUN_SAMPLES_DIR);
   const auto start = std::chrono::steady_clock::now();

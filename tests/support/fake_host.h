@@ -22,6 +22,7 @@ class FakeHost : public Host {
   void MediaStop(MediaPlayer player) override;
   void MediaPlay(MediaPlayer player) override;
   void MediaPlayFromStart(MediaPlayer player) override;
+  void ShowNewMenuItem() override { ++newMenuItemShown; }
   NewGameChoice NewGameControls() override { return newGameControls; }
   HighScoreStore& HighScores() override { return highScores; }
   std::uint32_t ClockSeed() override { return seed; }
@@ -42,6 +43,7 @@ class FakeHost : public Host {
   // The game timer's state when each message was shown.
   std::vector<bool> timerOnAtMessage;
   std::uint32_t seed = 12345;
+  int newMenuItemShown = 0;
   NewGameChoice newGameControls;
   MemoryHighScores highScores;
 };

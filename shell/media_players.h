@@ -1,0 +1,92 @@
+// The seven media players on SDL2_mixer: Player01..Player06 each bound to a
+// mixer channel and a wave of its own, MusicPlayer to the MIDI music.
+//
+// A stopped player keeps its place: Play goes on from there, or starts over
+// when the player stands at its end. Every play ends in one completion
+// notification on the window's thread, saying whether it reached the end of
+// its sound or was stopped (or superseded by a play from the start).
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/host.h"
+#include "shell/sound_output.h"
+
+namespace coilrun {
+
+class MediaPlayers : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kPlayerCount = 7;
+  // A mixer buffer of 512 frames at 44.1 kHz lasts 11.6 ms, so an effect
+  // sounds well within 25 ms of its request.
+  static constexpr int kSampleRate = 44'100;
+  static constexpr int kBufferFrames = 512;
+  // The synthesizer plays the music about as loud as the effects; it is
+  // background, so it is set 8.5 dB below them (of MIX_MAX_VOLUME, 128).
+  static constexpr int kMusicVolume = 48;
+
+  explicit MediaPlayers(QObject* parent = nullptr);
+  ~MediaPlayers() override;
+  MediaPlayers(const MediaPlayers&) = delete;
+  MediaPlayers& operator=(const MediaPlayers&) = delete;
+
+  // Opens the sound device, then binds the players to their files in
+  // `directory` and opens them in the order Player01, Player03, Player02,
+  // Player04..Player06, MusicPlayer. Returns one message for each failure;
+  // a player that failed stays silent. Without a device nothing opens.
+  std::vector<std::string> Open(const std::filesystem::path& directory);
+  // Closes MusicPlayer, then Player01..Player06, then the device.
+  void Close();
+
+  bool deviceOpen() const { return deviceOpen_; }
+  // Playing now: neither stopped nor at its end.
+  bool Sounding(MediaPlayer player) const;
+
+  void Play(MediaPlayer player);
+  void PlayFromStart(MediaPlayer player);
+  void Stop(MediaPlayer player);
+
+ signals:
+  void PlayFinished(coilrun::MediaPlayer player, bool reachedEnd);
+  // The music is opened in the background; its failure comes later.
+  void OpenFailed(const QString& message);
+
+ private:
+  enum class PlayState { Idle, Playing, Stopped, AtEnd };
+  struct Slot {
+    std::unique_ptr<SoundOutput> output;
+    PlayState state = PlayState::Idle;
+    // Numbers the plays, so that the end of an earlier play, reported late,
+    // is not taken for the end of the current one.
+    std::atomic<std::uint32_t> play{0};
+  };
+
+  static void ChannelFinished(int channel);
+  static void MusicFinished();
+  static void PostMix(void* players, Uint8* stream, int length);
+
+  Slot& SlotOf(MediaPlayer player) { return slots_[static_cast<std::size_t>(player) - 1]; }
+  const Slot& SlotOf(MediaPlayer player) const { return slots_[static_cast<std::size_t>(player) - 1]; }
+  // Any thread: the output of `player` has stopped sounding.
+  void OutputEnded(MediaPlayer player);
+  void Ended(MediaPlayer player, std::uint32_t play);
+  void Begin(MediaPlayer player);
+  void Notify(MediaPlayer player, bool reachedEnd);
+
+  std::array<Slot, kPlayerCount> slots_;
+  // Also reached from the mixer's thread, between Open and Close.
+  MusicOutput* music_ = nullptr;
+  int bytesPerFrame_ = 4;
+  bool deviceOpen_ = false;
+};
+
+}  // namespace coilrun

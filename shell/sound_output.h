@@ -1,0 +1,88 @@
+// One sound as the mixer plays it: a wave on a channel of its own, or the
+// MIDI music. Position is kept while paused; Start always begins afresh.
+#pragma once
+
+#include <SDL_mixer.h>
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <future>
+#include <memory>
+#include <string>
+
+namespace coilrun {
+
+class SoundOutput {
+ public:
+  virtual ~SoundOutput() = default;
+  virtual void Start() = 0;
+  virtual void Pause() = 0;
+  virtual void Resume() = 0;
+  virtual void Halt() = 0;
+  // Started and not yet at its end; a paused sound is still active.
+  virtual bool Active() const = 0;
+};
+
+class WaveOutput : public SoundOutput {
+ public:
+  // Empty `error` on success.
+  WaveOutput(int channel, const std::filesystem::path& file, std::string& error);
+  ~WaveOutput() override;
+  WaveOutput(const WaveOutput&) = delete;
+  WaveOutput& operator=(const WaveOutput&) = delete;
+
+  bool loaded() const { return chunk_ != nullptr; }
+  void Start() override;
+  void Pause() override;
+  void Resume() override;
+  void Halt() override;
+  bool Active() const override;
+
+ private:
+  int channel_;
+  Mix_Chunk* chunk_ = nullptr;
+};
+
+// The music. Reading a MIDI file loads the synthesizer's soundfont, which
+// takes long enough to be done in the background: the music is loaded on a
+// thread of its own, and the first command waits for it.
+//
+// The synthesizer reports the end of a piece seconds after its last note,
+// which would leave a gap each time the music starts over. So a piece whose
+// length is known plays looped inside the synthesizer, without a gap, and
+// its end is told by counting the frames mixed: it is then already going on
+// from its start, and stays Active.
+class MusicOutput : public SoundOutput {
+ public:
+  // `loaded` is called on the loading thread with an empty text on success.
+  MusicOutput(const std::filesystem::path& file, int frameRate, std::function<void(const std::string& error)> loaded);
+  ~MusicOutput() override;
+  MusicOutput(const MusicOutput&) = delete;
+  MusicOutput& operator=(const MusicOutput&) = delete;
+
+  void Start() override;
+  void Pause() override;
+  void Resume() override;
+  void Halt() override;
+  bool Active() const override;
+
+  // On the audio thread, after each mixer buffer: true when the piece has
+  // just come round to its end.
+  bool Mixed(std::int64_t frames);
+
+ private:
+  struct Piece {
+    Mix_Music* music = nullptr;
+    std::int64_t frames = 0;  // 0: length unknown, played once
+  };
+  Mix_Music* Music() const { return piece_.get().music; }
+
+  std::shared_future<Piece> piece_;
+  std::atomic<bool> sounding_{false};
+  std::atomic<std::int64_t> framesIntoPiece_{0};
+  std::atomic<std::int64_t> pieceFrames_{0};
+};
+
+}  // namespace coilrun
