@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan bench fuzz build deps format clean pictures
+.PHONY: run test test-asan soak soak-asan bench fuzz build deps format clean pictures
 
 run: build
 	$(BUILD_DIR)/shell/coilrun $(ARGS)
@@ -19,22 +19,39 @@ test-asan: deps
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
 
+# Autopilot games, headless, with every promise of the model checked after
+# each beat; a short run of the same is part of make test.
+SOAK_BEATS ?= 100000
+soak: build
+	$(BUILD_DIR)/tests/soak/coilrun-soak $(SOAK_BEATS)
+
+soak-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCOILRUN_SANITIZE=ON -DCOILRUN_BENCHMARKS=OFF
+	cmake --build $(ASAN_DIR) -j $(JOBS) --target coilrun-soak
+	$(ASAN_DIR)/tests/soak/coilrun-soak $(SOAK_BEATS)
+
 bench: build
 	@for program in $(BUILD_DIR)/bench/coilrun_bench_*; do echo "== $$program"; $$program; done
 
-# The file decoders under libFuzzer (clang), apart from the normal build.
-# New inputs go to the first corpus directory, in the build tree.
+# Every fuzz target in fuzz/ under libFuzzer (clang), apart from the normal
+# build, each on its seed corpus fuzz/corpus/NAME. New inputs go to the
+# build tree's corpus; a fault is written to $(FUZZ_DIR)/findings/NAME and
+# stops the run (keep it in fuzz/corpus/NAME, where make test replays it).
+# FUZZ_TIME, in seconds, bounds each target's run as well.
 FUZZ_DIR ?= build-fuzz
-FUZZ_RUNS ?= 1000000
+FUZZ_RUNS ?= 10000000
+FUZZ_TIME ?= 0
 fuzz: deps
 	cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
-	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/corpus-high-scores $(FUZZ_DIR)/corpus-settings
-	$(FUZZ_DIR)/coilrun_fuzz_level_decoders -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus data/samples
-	$(FUZZ_DIR)/coilrun_fuzz_high_scores -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus-high-scores fuzz/corpus/high_scores
-	$(FUZZ_DIR)/coilrun_fuzz_settings -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/corpus-settings fuzz/corpus/settings
-	mkdir -p $(FUZZ_DIR)/audio-corpus
-	$(FUZZ_DIR)/coilrun_fuzz_audio_archive -runs=$(FUZZ_RUNS) $(FUZZ_DIR)/audio-corpus fuzz/audio_corpus
+	@for program in $(FUZZ_DIR)/coilrun_fuzz_*; do \
+	  [ -f "$$program" ] && [ -x "$$program" ] || continue; \
+	  name=$${program##*/coilrun_fuzz_}; \
+	  echo "== $$name"; \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/findings/$$name; \
+	  $$program -runs=$(FUZZ_RUNS) -max_total_time=$(FUZZ_TIME) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_DIR)/findings/$$name/ $(FUZZ_DIR)/corpus/$$name fuzz/corpus/$$name || exit 1; \
+	done
 
 # The pictures in data/pictures/ are committed; this paints them again.
 pictures: deps

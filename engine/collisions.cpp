@@ -4,33 +4,34 @@
 #include <string>
 #include <utility>
 
+#include "engine/directions.h"
 #include "engine/game.h"
 
 namespace coilrun {
 
 namespace {
 
-struct Offset {
-  int dx, dy;
-};
-
-Offset StepOf(Direction direction) {
-  switch (direction) {
-    case Direction::Left: return {-1, 0};
-    case Direction::Right: return {1, 0};
-    case Direction::Up: return {0, -1};
-    case Direction::Down: return {0, 1};
-  }
-  return {0, 0};
-}
-
 // Head-on crash codes: -1 for the pair at index 1, down to -6.
 constexpr std::pair<int, int> kHeadOnPairs[] = {{0, 0}, {1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}};
+constexpr int kHeadOnPairCount = std::size(kHeadOnPairs) - 1;
 
-int HeadOnCode(int playerA, int playerB) {
+constexpr int kScoreBrickPoints = 50;
+constexpr int kSurvivorPoints = 100;
+
+// 0, which names no crash, unless the two are different players 1..4.
+constexpr int HeadOnCode(int playerA, int playerB) {
   const std::pair<int, int> pair = std::minmax(playerA, playerB);
-  const auto* found = std::find(std::begin(kHeadOnPairs), std::end(kHeadOnPairs), pair);
-  return -static_cast<int>(found - std::begin(kHeadOnPairs));
+  for (int code = 1; code <= kHeadOnPairCount; ++code) {
+    if (kHeadOnPairs[code] == pair) return -code;
+  }
+  return 0;
+}
+static_assert(HeadOnCode(2, 1) == -1 && HeadOnCode(3, 4) == -6 && HeadOnCode(2, 2) == 0 && HeadOnCode(1, 5) == 0);
+
+// Crash codes index the player records and the pair table, so a value
+// that names neither is no crash at all.
+constexpr bool IsCrashCode(int code) {
+  return (code >= 1 && code <= kMaxPlayers) || (code <= -1 && code >= -kHeadOnPairCount);
 }
 
 // A used score or life brick becomes a brick of the level. Extra survives a
@@ -187,7 +188,7 @@ bool Game::Bump_4(int x, int y, int player) {
 
 void Game::Bump_10(int x, int y, int player) {
   EffectSound(SoundEffect::Score);
-  model_.Players[player].Score += 50;
+  model_.Players[player].Score = AddPoints(model_.Players[player].Score, kScoreBrickPoints);
   TurnIntoNormalBrick(model_.LevelGrid.at(x, y));
   view_.board.Draw_Brick_1(x, y);
 }
@@ -211,6 +212,7 @@ void Game::On_Bump(int crashCode) {
 }
 
 void Game::On_Normal_Bump(int crashCode) {
+  if (!IsCrashCode(crashCode)) return;
   host_.SetTimerEnabled(GameTimer::Game, false);
   Bump_Sound();
   auto loseLife = [this](int player) {
@@ -248,19 +250,24 @@ void Game::On_Normal_Bump(int crashCode) {
 }
 
 void Game::On_Competition_Bump(int crashCode) {
+  if (!IsCrashCode(crashCode)) return;
   host_.SetTimerEnabled(GameTimer::Game, false);
   Bump_Sound();
   const int playerCount = PlayersInGame(model_.Settings);
+  const auto addSurvivorPoints = [this](int player) {
+    std::int32_t& roundScore = model_.Players[player].RoundScore;
+    roundScore = AddPoints(roundScore, kSurvivorPoints);
+  };
   if (crashCode < 0) {
     const auto [first, second] = kHeadOnPairs[-crashCode];
     model_.Players[first].RoundScore = 0;
     model_.Players[second].RoundScore = 0;
     for (int player = 1; player <= playerCount; ++player) {
-      if (player != first && player != second) model_.Players[player].RoundScore += 100;
+      if (player != first && player != second) addSurvivorPoints(player);
     }
   } else {
     for (int player = 1; player <= playerCount; ++player) {
-      if (player != crashCode && model_.Players[player].Lives > 0) model_.Players[player].RoundScore += 100;
+      if (player != crashCode && model_.Players[player].Lives > 0) addSurvivorPoints(player);
     }
     model_.Players[crashCode].RoundScore = 0;
   }

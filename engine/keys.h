@@ -1,6 +1,10 @@
 // Virtual-key codes of the keys the game listens to, and the shift state.
 #pragma once
 
+#include <optional>
+
+#include "engine/model.h"
+
 namespace coilrun {
 
 enum VirtualKey : int {
@@ -32,5 +36,40 @@ enum ShiftKey : unsigned {
   ShiftCtrl = 2,
   ShiftAlt = 4,
 };
+
+struct SteeringKeys {
+  int left, up, right, down;
+};
+
+// The keys of players 1..4; entry 0 is no player's.
+constexpr SteeringKeys kSteeringKeys[kMaxPlayers + 1] = {
+    {0, 0, 0, 0},
+    {VkLeft, VkUp, VkRight, VkDown},
+    {VkA, VkW, VkD, VkS},
+    {VkJ, VkI, VkL, VkK},
+    {VkNumpad4, VkNumpad8, VkNumpad6, VkNumpad5},
+};
+
+// The heading one of player 1..4's keys asks for; nullopt for other keys.
+constexpr std::optional<Direction> SteeredDirection(int player, int key) {
+  const SteeringKeys& keys = kSteeringKeys[player];
+  if (key == keys.left) return Direction::Left;
+  if (key == keys.up) return Direction::Up;
+  if (key == keys.right) return Direction::Right;
+  if (key == keys.down) return Direction::Down;
+  return std::nullopt;
+}
+
+// The key with which player 1..4 asks for a heading.
+constexpr int SteeringKeyFor(int player, Direction direction) {
+  const SteeringKeys& keys = kSteeringKeys[player];
+  switch (direction) {
+    case Direction::Left: return keys.left;
+    case Direction::Up: return keys.up;
+    case Direction::Right: return keys.right;
+    case Direction::Down: break;
+  }
+  return keys.down;
+}
 
 }  // namespace coilrun

@@ -161,6 +161,13 @@ struct GameSettings {
   friend bool operator==(const GameSettings&, const GameSettings&) = default;
 };
 
+// Points added to a score. A score stops at the largest value it can hold
+// rather than wrap round to a negative one.
+constexpr std::int32_t AddPoints(std::int32_t score, int points) {
+  const std::int64_t sum = std::int64_t{score} + points;
+  return sum > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(sum);
+}
+
 // PlayerCount, never beyond the four player records.
 constexpr int PlayersInGame(const GameSettings& settings) {
   return settings.PlayerCount < kMaxPlayers ? settings.PlayerCount : kMaxPlayers;

@@ -2,28 +2,11 @@
 #include <algorithm>
 
 #include "engine/brick_kinds.h"
+#include "engine/directions.h"
 #include "engine/game.h"
 #include "engine/keys.h"
 
 namespace coilrun {
-
-namespace {
-
-struct SteeringKeys {
-  int left, up, right, down;
-};
-
-constexpr SteeringKeys kSteeringKeys[kMaxPlayers + 1] = {
-    {0, 0, 0, 0},
-    {VkLeft, VkUp, VkRight, VkDown},
-    {VkA, VkW, VkD, VkS},
-    {VkJ, VkI, VkL, VkK},
-    {VkNumpad4, VkNumpad8, VkNumpad6, VkNumpad5},
-};
-
-bool IsVertical(Direction direction) { return direction == Direction::Up || direction == Direction::Down; }
-
-}  // namespace
 
 Game::Game(GameModel& model, Host& host, GameView view)
     : model_(model), host_(host), view_(view), sources_(model), competition_(model) {}
@@ -56,21 +39,16 @@ void Game::MoveSnake(int player) {
     snake.BodyX[k] = snake.BodyX[k - 1];
     snake.BodyY[k] = snake.BodyY[k - 1];
   }
-  switch (snake.Direction) {
-    case Direction::Left: --snake.BodyX[1]; break;
-    case Direction::Right: ++snake.BodyX[1]; break;
-    case Direction::Up: --snake.BodyY[1]; break;
-    case Direction::Down: ++snake.BodyY[1]; break;
-  }
+  const Offset step = StepOf(snake.Direction);
+  snake.BodyX[1] += step.dx;
+  snake.BodyY[1] += step.dy;
 }
 
 void Game::WrapCheck(int player) {
   if (!model_.Settings.Wrap) return;
   PlayerState& snake = model_.Players[player];
-  if (snake.BodyX[1] >= kFieldColumns) snake.BodyX[1] = 0;
-  if (snake.BodyX[1] <= -1) snake.BodyX[1] = kFieldColumns - 1;
-  if (snake.BodyY[1] >= kFieldRows) snake.BodyY[1] = 0;
-  if (snake.BodyY[1] <= -1) snake.BodyY[1] = kFieldRows - 1;
+  snake.BodyX[1] = WrapColumn(snake.BodyX[1]);
+  snake.BodyY[1] = WrapRow(snake.BodyY[1]);
 }
 
 void Game::ClearSnake(int player) {
@@ -108,22 +86,11 @@ void Game::RotateSnake(int key) {
   const int playerCount = PlayersInGame(model_.Settings);
   for (int player = 1; player <= playerCount; ++player) {
     if (!SnakeMayAct(player)) continue;
-    const SteeringKeys& keys = kSteeringKeys[player];
+    const std::optional<Direction> turn = SteeredDirection(player, key);
+    if (!turn) continue;
     PlayerState& snake = model_.Players[player];
-
-    // A turn onto the other axis that has not been stepped yet is carried
-    // out first, so that two quick turns never reverse the snake into its neck.
-    const bool horizontalKey = key == keys.left || key == keys.right;
-    const bool verticalKey = key == keys.up || key == keys.down;
-    if ((horizontalKey && IsVertical(snake.Direction) && snake.BodyY[1] == snake.BodyY[2]) ||
-        (verticalKey && !IsVertical(snake.Direction) && snake.BodyX[1] == snake.BodyX[2])) {
-      StepSnake(player);
-    }
-
-    if (key == keys.left && snake.Direction != Direction::Right) snake.Direction = Direction::Left;
-    if (key == keys.up && snake.Direction != Direction::Down) snake.Direction = Direction::Up;
-    if (key == keys.right && snake.Direction != Direction::Left) snake.Direction = Direction::Right;
-    if (key == keys.down && snake.Direction != Direction::Up) snake.Direction = Direction::Down;
+    if (TurnStepsFirst(snake, *turn)) StepSnake(player);
+    if (*turn != Opposite(snake.Direction)) snake.Direction = *turn;
   }
 }
 

@@ -80,8 +80,9 @@ void Game::NewNumber(int player) {
 void Game::NumberIncScore(int player) {
   if (player >= 1 && player <= kMaxPlayers) {
     const int points = model_.Settings.Wrap ? kTargetPoints - kWrapDiscount : kTargetPoints;
-    model_.Players[player].Score += points;
-    model_.Players[player].RoundScore += points;
+    PlayerState& eater = model_.Players[player];
+    eater.Score = AddPoints(eater.Score, points);
+    eater.RoundScore = AddPoints(eater.RoundScore, points);
   }
   view_.report.ShowNumber();
 }

@@ -75,7 +75,7 @@ void Game::LevelFinished() {
     if (snake.Lives <= 0) continue;
     view_.board.DrawSnake(player);
     if (!model_.Settings.Competition && snake.Lives < kLifeBonusLimit) ++snake.Lives;
-    snake.Score += kLevelBonus;
+    snake.Score = AddPoints(snake.Score, kLevelBonus);
   }
   // Stopped before the competition is decided: an extension is announced in
   // a modal box, and a beat inside it would run on a finished level.
@@ -86,7 +86,9 @@ void Game::LevelFinished() {
     view_.report.ShowLives(player);
   }
   Level_Done_Message();
-  ++model_.LevelNumber;
+  // A file of more than 32,667 levels would carry the number past what it
+  // can hold; from there on every level counts as the last number.
+  if (model_.LevelNumber < INT16_MAX) ++model_.LevelNumber;
   if (model_.Settings.BuiltInLevels) {
     NextBuiltInLevel();
   } else if (sources_.levelFileIsStream()) {

@@ -145,9 +145,17 @@ void AppendLevelRecords(const LevelDesign& level, std::uint8_t shift, std::vecto
 
 }  // namespace
 
-std::vector<LevelDesign> ParseLevelText(std::string_view text) {
-  std::vector<LevelDesign> levels;
+void ParseLevelText(std::string_view text, const std::function<void(const LevelDesign&)>& onLevel) {
+  // One level at a time: the one being read and which of its cells a
+  // detail line has described.
+  LevelDesign level;
+  bool inLevel = false;
   std::vector<bool> described;
+  const auto finishLevel = [&] {
+    if (!inLevel) return;
+    CheckAllDescribed(level, described);
+    onLevel(level);
+  };
   int gridRowsRead = kGridRows;
   int lineNumber = 0;
   std::size_t at = 0;
@@ -168,7 +176,7 @@ std::vector<LevelDesign> ParseLevelText(std::string_view text) {
       for (int x = 0; x < kGridColumns; ++x) {
         const KindLetter* entry = EntryOfLetter(line[x]);
         if (entry == nullptr) fail(std::string("unknown cell letter '") + line[x] + "'");
-        levels.back().at(x, gridRowsRead).Kind = entry->Kind;
+        level.at(x, gridRowsRead).Kind = entry->Kind;
       }
       ++gridRowsRead;
       continue;
@@ -176,19 +184,25 @@ std::vector<LevelDesign> ParseLevelText(std::string_view text) {
     const auto words = SplitWords(line);
     if (words.empty() || words[0].starts_with(';')) continue;
     if (words[0] == "title") {
-      if (!levels.empty()) CheckAllDescribed(levels.back(), described);
-      levels.emplace_back();
+      finishLevel();
+      level = LevelDesign{};
+      inLevel = true;
       const std::size_t titleAt = line.find_first_not_of(" \t", line.find("title") + 5);
-      if (titleAt != std::string_view::npos) levels.back().Title = std::string(line.substr(titleAt));
+      if (titleAt != std::string_view::npos) level.Title = std::string(line.substr(titleAt));
       described.assign(kGridLevelBytes, false);
       gridRowsRead = 0;
       continue;
     }
-    if (levels.empty()) fail("a level starts with its title line");
-    ParseDetail(levels.back(), line, described, fail);
+    if (!inLevel) fail("a level starts with its title line");
+    ParseDetail(level, line, described, fail);
   }
   if (gridRowsRead < kGridRows) throw LevelFormatError("the text ends inside the field of a level");
-  if (!levels.empty()) CheckAllDescribed(levels.back(), described);
+  finishLevel();
+}
+
+std::vector<LevelDesign> ParseLevelText(std::string_view text) {
+  std::vector<LevelDesign> levels;
+  ParseLevelText(text, [&](const LevelDesign& level) { levels.push_back(level); });
   return levels;
 }
 
@@ -232,27 +246,26 @@ LevelDesign DesignFromGridBytes(std::span<const std::uint8_t, kGridLevelBytes> b
   return level;
 }
 
-std::vector<std::uint8_t> EncodeStreamFile(std::span<const LevelDesign> levels) {
-  std::vector<std::uint8_t> bytes;
-  for (const auto& level : levels) AppendLevelRecords(level, kStreamShift, bytes);
-  if (IsGridFileSize(bytes.size())) bytes.insert(bytes.begin(), kPaddingValue);
-  return bytes;
+void LevelFileEncoder::Add(const LevelDesign& level) {
+  ++levelCount_;
+  if (format_ == Format::Stream) {
+    AppendLevelRecords(level, kStreamShift, bytes_);
+    return;
+  }
+  for (std::size_t k = 0; k < kGridLevelBytes; ++k) {
+    const DesignCell& cell = level.at(GridColumnOf(k), GridRowOf(k));
+    if (cell.Kind != 0 && cell.Kind != NormalBrick) {
+      throw LevelFormatError("level \"" + level.Title + "\": a grid file holds only normal bricks, but (" +
+                             std::to_string(GridColumnOf(k)) + ", " + std::to_string(GridRowOf(k)) + ") holds a " +
+                             LetterOf(cell.Kind));
+    }
+    bytes_.push_back(cell.Kind == NormalBrick ? 1 : 0);
+  }
 }
 
-std::vector<std::uint8_t> EncodeGridFile(std::span<const LevelDesign> levels) {
-  std::vector<std::uint8_t> bytes;
-  for (const auto& level : levels) {
-    for (std::size_t k = 0; k < kGridLevelBytes; ++k) {
-      const DesignCell& cell = level.at(GridColumnOf(k), GridRowOf(k));
-      if (cell.Kind != 0 && cell.Kind != NormalBrick) {
-        throw LevelFormatError("level \"" + level.Title + "\": a grid file holds only normal bricks, but (" +
-                               std::to_string(GridColumnOf(k)) + ", " + std::to_string(GridRowOf(k)) + ") holds a " +
-                               LetterOf(cell.Kind));
-      }
-      bytes.push_back(cell.Kind == NormalBrick ? 1 : 0);
-    }
-  }
-  return bytes;
+std::vector<std::uint8_t> LevelFileEncoder::Finish() {
+  if (format_ == Format::Stream && IsGridFileSize(bytes_.size())) bytes_.insert(bytes_.begin(), kPaddingValue);
+  return std::move(bytes_);
 }
 
 void ValidateBuiltInBlock(std::span<const std::uint8_t> block) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -38,7 +39,10 @@ class LevelFormatError : public std::runtime_error {
 };
 
 // The text form: "title ...", 31 rows of 51 cells, then one line for each
-// character, door and in-out brick. A text may hold several levels.
+// character, door and in-out brick. A text may hold several levels; the
+// first form hands each one on as soon as it is complete, so that no more
+// than one is held however long the text is.
+void ParseLevelText(std::string_view text, const std::function<void(const LevelDesign&)>& onLevel);
 std::vector<LevelDesign> ParseLevelText(std::string_view text);
 std::string FormatLevelText(const LevelDesign& level);
 
@@ -54,9 +58,23 @@ class LevelDesignWriter : public RecordSink {
 
 LevelDesign DesignFromGridBytes(std::span<const std::uint8_t, kGridLevelBytes> bytes);
 
-std::vector<std::uint8_t> EncodeStreamFile(std::span<const LevelDesign> levels);
-// Refuses a level with bricks other than normal ones.
-std::vector<std::uint8_t> EncodeGridFile(std::span<const LevelDesign> levels);
+// Builds a stream or grid file one level at a time.
+class LevelFileEncoder {
+ public:
+  enum class Format { Stream, Grid };
+  explicit LevelFileEncoder(Format format) : format_(format) {}
+  // A grid file refuses a level with bricks other than normal ones.
+  void Add(const LevelDesign& level);
+  // The file's bytes; a stream file that would have the size of a grid file
+  // gets a byte in front that the decoder skips.
+  std::vector<std::uint8_t> Finish();
+  std::size_t levelCount() const { return levelCount_; }
+
+ private:
+  Format format_;
+  std::vector<std::uint8_t> bytes_;
+  std::size_t levelCount_ = 0;
+};
 // Refuses a block that the level search or the buffer cannot take: one
 // that starts with an opcode, holds a byte 20 that is no end marker, lacks
 // an end marker or is larger than the buffer.

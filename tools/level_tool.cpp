@@ -1,14 +1,17 @@
 #include "tools/level_tool.h"
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <functional>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 #include "game/level_stream.h"
 #include "tools/level_design.h"
+#include "tools/tool_error.h"
+#include "tools/tool_input_file.h"
 
 namespace coilrun {
 
@@ -20,29 +23,25 @@ constexpr const char* kUsage =
     "       coilrun-levels show --builtin N\n"
     "       coilrun-levels check FILE.lvl\n";
 
-class ToolError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw ToolError(path + ": cannot open the file");
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) throw ToolError(path + ": cannot read the file");
-  return bytes;
-}
-
-std::string ReadText(const std::string& path) {
-  const auto bytes = ReadBytes(path);
-  return std::string(bytes.begin(), bytes.end());
-}
-
+// Writes beside the target and renames, so that a failed write never leaves
+// a half-written level file in place of the one that was there.
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  if (!file) throw ToolError(path + ": cannot write the file");
+  const std::string partial = path + ".part";
+  std::FILE* file = std::fopen(partial.c_str(), "wb");
+  if (file == nullptr) throw ToolError(path + ": " + std::strerror(errno));
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const int writeError = errno;
+  const bool closed = std::fclose(file) == 0;
+  const int closeError = errno;
+  std::error_code renameError;
+  if (written && closed) std::filesystem::rename(partial, path, renameError);
+  if (written && closed && !renameError) return;
+  std::error_code ignored;
+  std::filesystem::remove(partial, ignored);
+  const std::string why = !written  ? std::strerror(writeError)
+                          : !closed ? std::strerror(closeError)
+                                    : renameError.message();
+  throw ToolError(path + ": " + why);
 }
 
 int ParseLevelNumber(const std::string& text) {
@@ -55,27 +54,50 @@ int ParseLevelNumber(const std::string& text) {
   throw ToolError("\"" + text + "\" is no level number (1 or more)");
 }
 
-// Decodes every level of a level file, told apart by its size as the game does.
-std::vector<LevelDesign> LevelsOfFile(const std::string& path) {
-  const auto bytes = ReadBytes(path);
-  std::vector<LevelDesign> levels;
-  if (IsGridFileSize(bytes.size())) {
-    for (std::size_t at = 0; at < bytes.size(); at += kGridLevelBytes) {
-      levels.push_back(
-          DesignFromGridBytes(std::span<const std::uint8_t, kGridLevelBytes>(&bytes[at], kGridLevelBytes)));
+// A closed output (a full disk, a pipe whose reader has gone) ends the run
+// rather than letting it decode on into nowhere.
+void CheckOutput(std::ostream& out) {
+  if (!out.flush()) throw ToolError("cannot write the output");
+}
+
+struct IgnoringSink : RecordSink {
+  void Place(const LevelRecord&) override {}
+};
+
+// Decodes the levels of a level file one after the other, told apart by its
+// size as the game does, and hands each wanted one to `onLevel`, which
+// returns false once it wants no more. Only one level is held at a time.
+// Returns the number of levels passed.
+std::size_t ForEachLevel(ToolInputFile& file, const std::function<bool(std::size_t)>& wanted,
+                         const std::function<bool(const LevelDesign&)>& onLevel) {
+  LevelDesign level;
+  std::size_t number = 0;
+  const auto handOn = [&] {
+    level.Title = "level " + std::to_string(number);
+    return onLevel(level);
+  };
+  if (IsGridFileSize(file.size())) {
+    std::array<std::uint8_t, kGridLevelBytes> bytes{};
+    while (!file.AtEnd()) {
+      file.ReadExactly(bytes);
+      if (!wanted(++number)) continue;
+      level = DesignFromGridBytes(bytes);
+      if (!handOn()) break;
     }
-  } else {
-    SpanByteSource source(bytes);
-    while (source.position() < bytes.size()) {
-      levels.emplace_back();
-      LevelDesignWriter writer(levels.back());
-      if (ReadLevelRecord(source, kStreamShift, writer).End != LevelEnd::EndMarker) {
-        throw ToolError(path + ": level " + std::to_string(levels.size()) + " has no end marker (run check)");
-      }
-    }
+    return number;
   }
-  for (std::size_t i = 0; i < levels.size(); ++i) levels[i].Title = "level " + std::to_string(i + 1);
-  return levels;
+  IgnoringSink skipped;
+  while (!file.AtEnd()) {
+    const bool keep = wanted(++number);
+    if (keep) level = LevelDesign{};
+    LevelDesignWriter writer(level);
+    if (ReadLevelRecord(file, kStreamShift, keep ? static_cast<RecordSink&>(writer) : skipped).End !=
+        LevelEnd::EndMarker) {
+      throw ToolError(file.path() + ": level " + std::to_string(number) + " has no end marker (run check)");
+    }
+    if (keep && !handOn()) break;
+  }
+  return number;
 }
 
 int Compile(std::span<const std::string> arguments, std::ostream& out) {
@@ -92,45 +114,55 @@ int Compile(std::span<const std::string> arguments, std::ostream& out) {
     }
   }
   if (!output || sources.empty()) throw ToolError(kUsage);
-  std::vector<LevelDesign> levels;
+  LevelFileEncoder encoder(grid ? LevelFileEncoder::Format::Grid : LevelFileEncoder::Format::Stream);
   for (const auto& source : sources) {
     try {
-      for (auto& level : ParseLevelText(ReadText(source))) levels.push_back(std::move(level));
+      ParseLevelText(ToolInputFile(source).ReadAll(), [&](const LevelDesign& level) { encoder.Add(level); });
     } catch (const LevelFormatError& error) {
       throw ToolError(source + ": " + error.what());
     }
   }
-  WriteBytes(*output, grid ? EncodeGridFile(levels) : EncodeStreamFile(levels));
-  out << "wrote " << levels.size() << (levels.size() == 1 ? " level" : " levels") << " to " << *output << '\n';
+  const std::size_t count = encoder.levelCount();
+  WriteBytes(*output, encoder.Finish());
+  out << "wrote " << count << (count == 1 ? " level" : " levels") << " to " << *output << '\n';
+  CheckOutput(out);
+  return 0;
+}
+
+int ShowBuiltIn(const std::string& numberText, std::ostream& out, std::span<const std::uint8_t> builtInBlock) {
+  if (builtInBlock.empty()) throw ToolError("this program carries no built-in levels");
+  const int number = ParseLevelNumber(numberText);
+  const std::size_t start = BuiltInLevelStartIn(builtInBlock, number);
+  if (start + 1 >= builtInBlock.size()) throw ToolError("there is no built-in level " + numberText);
+  SpanByteSource source(builtInBlock.subspan(start + 1));
+  LevelDesign level;
+  LevelDesignWriter writer(level);
+  if (ReadLevelRecord(source, kBuiltInShift, writer).End != LevelEnd::EndMarker) {
+    throw ToolError("there is no built-in level " + numberText);
+  }
+  level.Title = "built-in level " + std::to_string(number);
+  out << FormatLevelText(level);
+  CheckOutput(out);
   return 0;
 }
 
 int Show(std::span<const std::string> arguments, std::ostream& out, std::span<const std::uint8_t> builtInBlock) {
-  if (arguments.size() == 2 && arguments[0] == "--builtin") {
-    if (builtInBlock.empty()) throw ToolError("this program carries no built-in levels");
-    const int number = ParseLevelNumber(arguments[1]);
-    const std::size_t start = BuiltInLevelStartIn(builtInBlock, number);
-    SpanByteSource source(builtInBlock.subspan(start + 1));
-    LevelDesign level;
-    LevelDesignWriter writer(level);
-    if (start + 1 >= builtInBlock.size() || ReadLevelRecord(source, kBuiltInShift, writer).End != LevelEnd::EndMarker) {
-      throw ToolError("there is no built-in level " + arguments[1]);
-    }
-    level.Title = "built-in level " + std::to_string(number);
-    out << FormatLevelText(level);
-    return 0;
-  }
+  if (arguments.size() == 2 && arguments[0] == "--builtin") return ShowBuiltIn(arguments[1], out, builtInBlock);
   if (arguments.size() != 1 && !(arguments.size() == 3 && arguments[1] == "--level")) throw ToolError(kUsage);
-  const auto levels = LevelsOfFile(arguments[0]);
-  if (arguments.size() == 3) {
-    const int number = ParseLevelNumber(arguments[2]);
-    if (static_cast<std::size_t>(number) > levels.size()) {
-      throw ToolError(arguments[0] + " holds " + std::to_string(levels.size()) + " levels");
-    }
-    out << FormatLevelText(levels[number - 1]);
-    return 0;
+  const std::optional<int> only =
+      arguments.size() == 3 ? std::optional<int>(ParseLevelNumber(arguments[2])) : std::nullopt;
+  ToolInputFile file(arguments[0]);
+  if (file.size() == 0) throw ToolError(file.path() + ": the file is empty; it holds no levels");
+  const std::size_t passed = ForEachLevel(
+      file, [&](std::size_t number) { return !only || number == static_cast<std::size_t>(*only); },
+      [&](const LevelDesign& level) {
+        out << FormatLevelText(level);
+        CheckOutput(out);
+        return !only;
+      });
+  if (only && passed < static_cast<std::size_t>(*only)) {
+    throw ToolError(file.path() + " holds " + std::to_string(passed) + (passed == 1 ? " level" : " levels"));
   }
-  for (const auto& level : levels) out << FormatLevelText(level);
   return 0;
 }
 
@@ -138,8 +170,8 @@ int Show(std::span<const std::string> arguments, std::ostream& out, std::span<co
 // level that runs out of bytes.
 class ProblemCollector : public RecordSink {
  public:
-  ProblemCollector(std::ostream& out, int& problems) : out_(out), problems_(problems) {}
-  void BeginLevel(int level, std::size_t offset) {
+  explicit ProblemCollector(std::ostream& out) : out_(out) {}
+  void BeginLevel(std::size_t level, std::uintmax_t offset) {
     level_ = level;
     offset_ = offset;
   }
@@ -148,63 +180,71 @@ class ProblemCollector : public RecordSink {
     Report(record.Offset, "a brick at (" + std::to_string(record.X) + ", " + std::to_string(record.Y) +
                               ") lies outside the grid (0..50 x 0..30); the game skips it");
   }
-  void Report(std::size_t offsetInLevel, const std::string& what) {
+  void Report(std::uintmax_t offsetInLevel, const std::string& what) {
     out_ << "level " << level_ << ", byte " << offset_ + offsetInLevel << ": " << what << '\n';
     ++problems_;
   }
+  std::size_t problems() const { return problems_; }
 
  private:
   std::ostream& out_;
-  int& problems_;
-  int level_ = 0;
-  std::size_t offset_ = 0;
+  std::size_t problems_ = 0;
+  std::size_t level_ = 0;
+  std::uintmax_t offset_ = 0;
 };
 
-void CheckStreamLevels(const std::vector<std::uint8_t>& bytes, ProblemCollector& collector) {
-  SpanByteSource source(bytes);
-  for (int level = 1; source.position() < bytes.size(); ++level) {
-    const std::size_t start = source.position();
+void CheckStreamLevels(ToolInputFile& file, ProblemCollector& collector) {
+  file.Rewind();
+  std::uintmax_t start = 0;
+  for (std::size_t level = 1; !file.AtEnd(); ++level) {
     collector.BeginLevel(level, start);
-    if (ReadLevelRecord(source, kStreamShift, collector).End != LevelEnd::EndMarker) {
-      collector.Report(source.position() - start, "the file ends before the level's end marker (-50)");
+    const LevelReadResult read = ReadLevelRecord(file, kStreamShift, collector);
+    if (read.End != LevelEnd::EndMarker) {
+      collector.Report(read.BytesRead, "the file ends before the level's end marker (-50)");
     }
+    start += read.BytesRead;
   }
 }
 
 // Grid levels hold 0 and 1; a stream level needs opcodes and an end marker.
-bool LooksLikeGridLevels(const std::vector<std::uint8_t>& bytes) {
-  return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte <= 1; });
+bool LooksLikeGridLevels(ToolInputFile& file) {
+  file.Rewind();
+  while (const auto byte = file.Next()) {
+    if (*byte > 1) return false;
+  }
+  return true;
 }
 
 int Check(std::span<const std::string> arguments, std::ostream& out) {
   if (arguments.size() != 1) throw ToolError(kUsage);
-  const auto bytes = ReadBytes(arguments[0]);
-  const std::string size = std::to_string(bytes.size());
-  int problems = 0;
-  ProblemCollector collector(out, problems);
-  if (bytes.empty()) {
+  ToolInputFile file(arguments[0]);
+  const std::string size = std::to_string(file.size());
+  ProblemCollector collector(out);
+  if (file.size() == 0) {
     collector.BeginLevel(1, 0);
     collector.Report(0, "the file is empty; the game finds no level in it");
-  } else if (IsGridFileSize(bytes.size())) {
+  } else if (IsGridFileSize(file.size())) {
     // A stream file that ends with its end marker was meant as one.
-    if (Unshifted(bytes.back(), kStreamShift) == kEndOfLevel) {
+    if (Unshifted(*file.LastByte(), kStreamShift) == kEndOfLevel) {
       collector.BeginLevel(1, 0);
-      collector.Report(bytes.size(), "the size " + size +
-                                         " is a whole multiple of 1581, so the game reads this stream file as a "
-                                         "grid file; put a byte 0 in front of it");
-      CheckStreamLevels(bytes, collector);
+      collector.Report(file.size(), "the size " + size +
+                                        " is a whole multiple of 1581, so the game reads this stream file as a "
+                                        "grid file; put a byte 0 in front of it");
+      CheckStreamLevels(file, collector);
     }
-  } else if (LooksLikeGridLevels(bytes)) {
-    const std::size_t wholeLevels = bytes.size() / kGridLevelBytes;
-    collector.BeginLevel(static_cast<int>(wholeLevels) + 1, wholeLevels * kGridLevelBytes);
+  } else if (LooksLikeGridLevels(file)) {
+    const std::uintmax_t wholeLevels = file.size() / kGridLevelBytes;
+    collector.BeginLevel(static_cast<std::size_t>(wholeLevels) + 1, wholeLevels * kGridLevelBytes);
     collector.Report(0, "the size " + size +
                             " is no whole multiple of 1581, so the game reads this grid file as a stream file; "
                             "this level has " +
-                            std::to_string(bytes.size() % kGridLevelBytes) + " of its 1581 bytes");
+                            std::to_string(file.size() % kGridLevelBytes) + " of its 1581 bytes");
   } else {
-    CheckStreamLevels(bytes, collector);
+    CheckStreamLevels(file, collector);
   }
+  const std::size_t problems = collector.problems();
   out << arguments[0] << ": " << problems << (problems == 1 ? " problem" : " problems") << '\n';
+  CheckOutput(out);
   return problems == 0 ? 0 : 1;
 }
 
@@ -222,6 +262,9 @@ int RunLevelTool(std::span<const std::string> arguments, std::ostream& out, std:
   } catch (const ToolError& error) {
     err << "coilrun-levels: " << error.what() << (std::string_view(error.what()).ends_with('\n') ? "" : "\n");
   } catch (const LevelFormatError& error) {
+    err << "coilrun-levels: " << error.what() << '\n';
+  } catch (const std::exception& error) {
+    // The last boundary: whatever else goes wrong is reported, never an abort.
     err << "coilrun-levels: " << error.what() << '\n';
   }
   return 2;

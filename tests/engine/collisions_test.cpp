@@ -153,6 +153,38 @@ TEST_F(CollisionTest, HeadOnInACompetitionZeroesThePairAndScoresTheOthers) {
   for (int player = 1; player <= 3; ++player) EXPECT_EQ(model.Players[player].Lives, 5);
 }
 
+TEST_F(CollisionTest, CodesThatNameNoPlayerOrPairAreNoCrash) {
+  model.Settings.PlayerCount = 4;
+  for (int player = 1; player <= kMaxPlayers; ++player) PlaceSnake(player, 10, 2 * player, Direction::Right);
+  for (const bool competition : {false, true}) {
+    model.Settings.Competition = competition;
+    for (const int code : {0, 5, 70, -7, INT32_MIN, INT32_MAX}) game.On_Bump(code);
+  }
+  EXPECT_TRUE(host.messages.empty());
+  for (int player = 1; player <= kMaxPlayers; ++player) EXPECT_EQ(model.Players[player].Lives, 5);
+}
+
+// Scores never wrap round to a negative value, however long a game runs.
+TEST_F(CollisionTest, ScoresStopAtTheirLargestValue) {
+  constexpr std::int32_t kNearlyFull = INT32_MAX - 20;
+  model.Settings.PlayerCount = 2;
+  PlaceSnake(1, 10, 5, Direction::Right).Score = kNearlyFull;
+  PlaceSnake(2, 30, 20, Direction::Left).Score = kNearlyFull;
+  model.Players[1].RoundScore = kNearlyFull;
+  Lay(11, 5, -ScoreBrick);
+  game.TimerTimer();
+  EXPECT_EQ(model.Players[1].Score, INT32_MAX - 1);  // one point of decay after the brick paid
+  game.NumberIncScore(2);
+  EXPECT_EQ(model.Players[2].Score, INT32_MAX);
+  EXPECT_EQ(model.Players[2].RoundScore, 130);
+
+  model.Settings.Competition = true;
+  model.Players[1].RoundScore = kNearlyFull;
+  game.On_Bump(2);
+  EXPECT_EQ(host.messages.back(), "Winner of this level is Ann.");
+  EXPECT_EQ(model.Players[1].Wins, 1);
+}
+
 TEST_F(CollisionTest, DoorJumpsTheHeadAndTogglesItsFourCellsByTheFirst) {
   LayDoor(20, 5, {{30, 10}, {31, 10}, {32, 10}, {33, 10}});
   Lay(30, 10, -NormalBrick);

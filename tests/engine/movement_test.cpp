@@ -12,7 +12,7 @@ class MovementTest : public GameFixture {
   Cell Entry(int k) const { return {model.Players[1].BodyX[k], model.Players[1].BodyY[k]}; }
 };
 
-TEST_F(MovementTest, BodyUnrollsFromItsStackAsInTheWorkedExample) {
+TEST_F(MovementTest, StackedBodyUnrollsOneEntryPerBeatAndThenErasesItsTail) {
   PlaceSnake(1, 9, 1, Direction::Right);
 
   game.TimerTimer();

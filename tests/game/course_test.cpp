@@ -158,6 +158,23 @@ TEST_F(CourseTest, FinishedLevelPaysLivingPlayersAndAnnouncesTheLevel) {
   EXPECT_TRUE(host.gameTimerOn);
 }
 
+// Past level 32,667 of a file the number stays where it is instead of
+// turning negative, and every living player's bonus stops at the largest score.
+TEST_F(CourseTest, LevelNumberAndScoresStopAtTheirLargestValues) {
+  model.Settings.BuiltInLevels = false;
+  model.Players[1].Lives = 3;
+  model.Players[1].Score = INT32_MAX - 50;
+  model.LevelNumber = INT16_MAX - 1;
+  game.LevelFinished();
+  EXPECT_EQ(model.LevelNumber, INT16_MAX);
+  EXPECT_EQ(model.Players[1].Score, INT32_MAX);
+  game.LevelFinished();
+  EXPECT_EQ(model.LevelNumber, INT16_MAX);
+  // No level file is open here; the tries to read the next level say so.
+  EXPECT_EQ(host.messages,
+            (Texts{"Level 32666 finished.", "File not open", "Level 32667 finished.", "File not open"}));
+}
+
 TEST_F(CourseTest, LevelMessageCountsFileLevelsFromOneAndCanBeSwitchedOff) {
   model.LevelNumber = 101;
   game.Level_Done_Message();

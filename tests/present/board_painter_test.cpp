@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
 #include <QImage>
-#include <QPainter>
+#include <string>
 #include <vector>
 
 #include "present/cell_looks.h"
@@ -17,6 +16,8 @@ const QColor kGreen(0x00, 0xFF, 0x00);
 const QColor kTeal(0x00, 0x80, 0x80);
 const QColor kYellow(0xFF, 0xFF, 0x00);
 const QColor kRed(0xFF, 0x00, 0x00);
+
+using Rows = std::vector<std::string>;
 
 // Hears which players' scores the painter refreshes, and whether the head
 // was already on the field when it did.
@@ -65,6 +66,21 @@ class BoardDrawingTest : public ::testing::Test {
   }
 
   QColor Pixel(int px, int py) const { return surfaces.field().pixelColor(px, py); }
+
+  // `rows` pixel rows from the top of a cell, as letters: '#' white, 'o'
+  // `fill`, '.' the background green, '?' anything else.
+  Rows Picture(int x, int y, int rows, const QColor& fill) const {
+    Rows picture;
+    for (int py = 10 * y; py < 10 * y + rows; ++py) {
+      std::string row;
+      for (int px = 10 * x; px < 10 * x + 10; ++px) {
+        const QColor pixel = Pixel(px, py);
+        row += pixel == Qt::white ? '#' : pixel == fill ? 'o' : pixel == kGreen ? '.' : '?';
+      }
+      picture.push_back(row);
+    }
+    return picture;
+  }
 
   // The 100 pixels of a cell, row by row.
   std::vector<QColor> CellPixels(int x, int y) const {
@@ -125,7 +141,7 @@ TEST_F(BoardDrawingTest, PlainSquareFillsAllHundredPixelsInTheLevelsBrickColour)
   ExpectSurroundingUntouched(10, 4);
 }
 
-TEST_F(BoardDrawingTest, DrawBricksUsesTheKindTableAndTheDefaultColours) {
+TEST_F(BoardDrawingTest, DrawBricksPaintsEachKindInItsDefaultColour) {
   model.Settings.MixBricksColors = false;
   const struct {
     std::int32_t content;
@@ -239,41 +255,28 @@ TEST_F(BoardDrawingTest, CellsThatAreNoBrickOrLieOutsideTheFieldLeaveTheSurfaceA
   EXPECT_EQ(surfaces.field(), before);
 }
 
-// The white pixels of `text` written at (2, 0) on a cell of `background`.
-QImage GlyphMask(const QString& text, int cellHeight, const QColor& background) {
-  QImage cell(12, 12, QImage::Format_RGB32);
-  cell.fill(background);
-  QPainter painter(&cell);
-  const QFont font = SmallBoldFont(cellHeight);
-  painter.setFont(font);
-  painter.setPen(Qt::white);
-  painter.drawText(QPoint(2, QFontMetrics(font).ascent()), text);
-  return cell;
-}
-
-void ExpectWhiteWhereTheGlyphIs(const QImage& field, int x, int y, const QImage& glyph) {
-  int white = 0;
-  for (int py = 0; py < 11; ++py) {
-    for (int px = 0; px < 10; ++px) {
-      const bool expected = glyph.pixelColor(px, py) == Qt::white;
-      EXPECT_EQ(field.pixelColor(10 * x + px, 10 * y + py) == Qt::white, expected) << px << "," << py;
-      white += expected ? 1 : 0;
-    }
-  }
-  EXPECT_GT(white, 8);
-}
-
+// The pictures below are what a player sees: DejaVu Sans Bold, which stands
+// in for the missing small font, as Debian 12 renders it.
 TEST_F(BoardDrawingTest, CharacterBrickShowsTheExtraBytePlus128InWhite) {
   model.Settings.MixBricksColors = false;
   Put(6, 6, -5, 218);
   view.Draw_Brick_5(6, 6);
 
-  ExpectWhiteWhereTheGlyphIs(surfaces.field(), 6, 6, GlyphMask(QStringLiteral("Z"), 11, kTeal));
-  EXPECT_NE(GlyphMask(QStringLiteral("Z"), 11, kTeal), GlyphMask(QString(QChar(218)), 11, kTeal));
-  // The character's text cell is 11 pixels high, one row into the cell
-  // below, on the brick's colour.
-  EXPECT_EQ(Pixel(62, 70), kTeal);
-  EXPECT_EQ(Pixel(61, 70), kGreen);
+  // A "Z" on the brick's colour; the text cell is 11 pixels high, one row
+  // into the cell below.
+  EXPECT_EQ(Picture(6, 6, 11, kTeal), (Rows{
+                                          "oooooooooo",
+                                          "oooooooooo",
+                                          "ooo#####oo",
+                                          "oooooo##oo",
+                                          "ooooo##ooo",
+                                          "ooooo#oooo",
+                                          "oooo##oooo",
+                                          "ooo##ooooo",
+                                          "ooo#####oo",
+                                          "oooooooooo",
+                                          "..oooooo..",
+                                      }));
 }
 
 TEST_F(BoardDrawingTest, DrawNumberShowsTheTargetNumberWhiteOnABlackSquare) {
@@ -282,10 +285,18 @@ TEST_F(BoardDrawingTest, DrawNumberShowsTheTargetNumberWhiteOnABlackSquare) {
   model.TargetNumber = 7;
   view.DrawNumber();
 
-  ExpectWhiteWhereTheGlyphIs(surfaces.field(), 8, 2, GlyphMask(QStringLiteral("7"), 10, Qt::black));
-  EXPECT_EQ(CountInCell(8, 2, Qt::black) + CountInCell(8, 2, Qt::white) + CountInCell(8, 2, kGreen), 100);
-  EXPECT_LE(CountInCell(8, 2, kGreen), 4);  // at most the four corner pixels of the rounding
-  EXPECT_GT(CountInCell(8, 2, Qt::black), 50);
+  EXPECT_EQ(Picture(8, 2, 10, Qt::black), (Rows{
+                                              "oooooooooo",
+                                              "ooo####ooo",
+                                              "oooooo#ooo",
+                                              "ooooo##ooo",
+                                              "ooooo#oooo",
+                                              "ooooo#oooo",
+                                              "oooo##oooo",
+                                              "oooo#ooooo",
+                                              "oooooooooo",
+                                              "oooooooooo",
+                                          }));
   ExpectSurroundingUntouched(8, 2);
 }
 

@@ -194,16 +194,15 @@ TEST_F(MainFormTest, StartUpWritesTheDefaultTableAndClosingOffersEveryLivingPlay
 }
 
 TEST_F(MainFormTest, TheInputBoxTakesAtMost255Characters) {
-  QTimer::singleShot(0, [] {
-    QWidget* box = QApplication::activeModalWidget();
-    ASSERT_NE(box, nullptr);
-    auto* edit = box->findChild<QLineEdit*>();
+  const ModalAnswer type300([](QWidget& box) {
+    auto* edit = box.findChild<QLineEdit*>();
     ASSERT_NE(edit, nullptr);
     QTest::keyClicks(edit, QString(300, QLatin1Char('k')));
     QTest::keyClick(edit, Qt::Key_Return);
   });
   Host& host = form;
   EXPECT_EQ(host.InputBox("High scores", "Player1 reenter your name (max 15 characters)", ""), std::string(255, 'k'));
+  EXPECT_EQ(type300.dialogsSeen(), 1);
 }
 
 // A label shows text as it stands unless it takes it for markup.
@@ -218,26 +217,29 @@ TEST_F(MainFormTest, MessageAndInputBoxesShowNamesAsTyped) {
   const QString name = QStringLiteral("<b>Kim</b>");
   QString shown;
   bool plain = false;
-  const auto readLabelAndClose = [&](const char* labelName) {
-    QTimer::singleShot(0, [&, labelName] {
-      QWidget* box = QApplication::activeModalWidget();
-      ASSERT_NE(box, nullptr);
-      const auto* label = labelName ? box->findChild<QLabel*>(QLatin1String(labelName)) : box->findChild<QLabel*>();
+  const auto readLabel = [&](const char* labelName) {
+    return [&, labelName](QWidget& box) {
+      const auto* label = labelName ? box.findChild<QLabel*>(QLatin1String(labelName)) : box.findChild<QLabel*>();
       ASSERT_NE(label, nullptr);
       shown = label->text();
       plain = ShownAsPlainText(*label);
-      box->close();
-    });
+    };
   };
 
   Host& host = form;
-  readLabelAndClose("qt_msgbox_label");
-  host.ShowMessage(name.toStdString() + " died.");
+  {
+    const ModalAnswer readMessage(readLabel("qt_msgbox_label"));
+    host.ShowMessage(name.toStdString() + " died.");
+    EXPECT_EQ(readMessage.dialogsSeen(), 1);
+  }
   EXPECT_EQ(shown, name + QStringLiteral(" died."));
   EXPECT_TRUE(plain);
 
-  readLabelAndClose(nullptr);
-  EXPECT_FALSE(host.InputBox("High scores", name.toStdString() + " reenter your name", ""));
+  {
+    const ModalAnswer readPrompt(readLabel(nullptr));
+    EXPECT_FALSE(host.InputBox("High scores", name.toStdString() + " reenter your name", ""));
+    EXPECT_EQ(readPrompt.dialogsSeen(), 1);
+  }
   EXPECT_EQ(shown, name + QStringLiteral(" reenter your name"));
   EXPECT_TRUE(plain);
 }

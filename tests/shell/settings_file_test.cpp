@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/file_size_limit.h"
+#include "tests/support/temp_directory.h"
 
 namespace coilrun {
 namespace {
@@ -26,18 +27,8 @@ void WriteAll(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
 
 class SettingsFileTest : public ::testing::Test {
  protected:
-  SettingsFileTest() {
-    directory = fs::temp_directory_path() /
-                ("coilrun-settings-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(directory);
-    fs::create_directories(directory);
-    file = directory / "settings.dat";
-  }
-  ~SettingsFileTest() override { fs::remove_all(directory); }
-
-  fs::path directory;
-  fs::path file;
+  testing::TempDirectory directory{"coilrun-settings"};
+  fs::path file = directory / "settings.dat";
   GameModel model;
 };
 
@@ -223,7 +214,7 @@ TEST_F(SettingsFileTest, InterruptedSaveIsReportedAndLeavesTheOldFile) {
     EXPECT_TRUE(SaveSettings(model, file));
   }
   EXPECT_EQ(ReadAll(file), before);
-  EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(directory.path()), fs::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -1,13 +1,19 @@
-// A fresh directory for one test, removed with it.
+// A fresh directory for one test, removed with it. Its name is made unique
+// by the system, so that two runs of the suite at once never share, and so
+// never delete, each other's files.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace coilrun::testing {
@@ -16,9 +22,13 @@ class TempDirectory {
  public:
   explicit TempDirectory(const std::string& prefix) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() / (prefix + "-" + test->test_suite_name() + "-" + test->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    // Parameterized tests have a '/' in their names.
+    std::string name = prefix + "-" + test->test_suite_name() + "-" + test->name() + "-XXXXXX";
+    std::replace(name.begin(), name.end(), '/', '_');
+    std::string pattern = (std::filesystem::temp_directory_path() / name).string();
+    if (mkdtemp(pattern.data()) == nullptr)
+      throw std::filesystem::filesystem_error("mkdtemp", pattern, {errno, std::generic_category()});
+    path_ = pattern;
   }
   ~TempDirectory() { std::filesystem::remove_all(path_); }
   TempDirectory(const TempDirectory&) = delete;

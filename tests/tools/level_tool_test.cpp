@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -177,6 +178,68 @@ TEST_F(LevelToolTest, CheckReportsEveryProblemWithLevelAndOffset) {
   EXPECT_EQ(RunTool({"check", directory.Write("empty.lvl", {})}).status, 1);
   EXPECT_EQ(RunTool({"check", directory.Write("good.lvl", {0xFF, 50, 30, 0xCE})}).status, 0);
   EXPECT_EQ(RunTool({"check", directory.Write("grid.lvl", std::vector<std::uint8_t>(1581, 1))}).status, 0);
+}
+
+// Each hostile input ends in a message that names the file, and a non-zero
+// exit, never in an abort.
+TEST_F(LevelToolTest, HostileInputsAreReportedByNameAndNeverAbort) {
+  const std::string folder = (directory / "").string();
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {"show", folder}, {"check", folder}, {"compile", folder, "-o", (directory / "out.lvl").string()}}) {
+    const ToolRun run = RunTool(arguments);
+    EXPECT_EQ(run.status, 2) << arguments[0];
+    EXPECT_EQ(run.err, "coilrun-levels: " + folder + ": is a directory, not a level file\n") << arguments[0];
+  }
+  const std::string source = directory.Write("one.txt", {});
+  WriteText(source, "title One\n" + FieldText({"#"}));
+  const ToolRun intoFolder = RunTool({"compile", source, "-o", folder});
+  EXPECT_EQ(intoFolder.status, 2);
+  EXPECT_NE(intoFolder.err.find(folder + ": "), std::string::npos) << intoFolder.err;
+
+  const std::string empty = directory.Write("empty.lvl", {});
+  const ToolRun shownEmpty = RunTool({"show", empty});
+  EXPECT_EQ(shownEmpty.status, 2);
+  EXPECT_EQ(shownEmpty.err, "coilrun-levels: " + empty + ": the file is empty; it holds no levels\n");
+  EXPECT_EQ(RunTool({"check", empty}).status, 1);
+  EXPECT_NE(RunTool({"show", directory.Write("missing.lvl", {}) + "-not-there"}).err.find("No such file"),
+            std::string::npos);
+
+  // Level 1 is whole; level 2 breaks off inside a door record.
+  const std::string cut = directory.Write("cut.lvl", {0xFF, 3, 4, 0xCE, 0xFE, 1, 1, 2, 2});
+  const ToolRun shownCut = RunTool({"show", cut});
+  EXPECT_EQ(shownCut.status, 2);
+  EXPECT_EQ(shownCut.out.find("title level 1\n"), 0u) << shownCut.out;
+  EXPECT_EQ(shownCut.err, "coilrun-levels: " + cut + ": level 2 has no end marker (run check)\n");
+  EXPECT_NE(RunTool({"check", cut}).out.find("level 2, byte 9: the file ends before"), std::string::npos);
+}
+
+TEST_F(LevelToolTest, RandomBytesAreShownOrRefusedButNeverCrashTheTool) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    // Now and then exactly the size of grid levels, which takes the other decoder.
+    std::vector<std::uint8_t> bytes(round % 4 == 0 ? 1581 * (1 + round % 3) : random() % 4000);
+    for (auto& byte : bytes) byte = static_cast<std::uint8_t>(random());
+    const std::string file = directory.Write("random.lvl", bytes);
+    for (const char* command : {"show", "check"}) {
+      const ToolRun run = RunTool({command, file});
+      EXPECT_LE(run.status, 2) << command;
+      if (run.status == 2) {
+        EXPECT_NE(run.err.find(file), std::string::npos) << command << ": " << run.err;
+      }
+    }
+  }
+}
+
+// A file of a million empty stream levels, each only its end marker, once
+// made the tool hold every decoded level at once and run out of memory.
+TEST_F(LevelToolTest, AMillionLevelsAreCheckedAndShownOneAtATime) {
+  const std::string file = directory.Write("million.lvl", std::vector<std::uint8_t>(1000000, 0xCE));
+  const ToolRun checked = RunTool({"check", file});
+  EXPECT_EQ(checked.status, 0) << checked.out.substr(0, 200);
+  const ToolRun last = RunTool({"show", file, "--level", "1000000"});
+  ASSERT_EQ(last.status, 0) << last.err;
+  EXPECT_EQ(last.out.find("title level 1000000\n"), 0u);
+  EXPECT_EQ(RunTool({"show", file, "--level", "1000001"}).err, "coilrun-levels: " + file + " holds 1000000 levels\n");
 }
 
 TEST(LevelBlockTest, RefusesBlocksThatTheLevelSearchWouldMisread) {
