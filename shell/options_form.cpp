@@ -383,24 +383,23 @@ void TOptionsForm::FormShow() {
   for (int player = 1; player <= kMaxPlayers; ++player) ShowColor(ColorBoxes[player - 1], model_.Players[player].Color);
   ShowColor(ColorBoxes[kBackColorBox], settings.BackColor);
   ShowColor(ColorBoxes[kReportColorBox], settings.ReportColor);
-  // Copied first: a box whose state changes runs its handler at once, and
-  // the Long handler converts the snakes.
-  const GameSettings shown = settings;
-  Wrap1->setChecked(shown.Wrap);
-  Long1->setChecked(shown.Long);
-  Sounds1->setChecked(shown.Sounds);
-  Music1->setChecked(shown.Music);
-  SnakeFrame1->setChecked(shown.SnakeFrame);
-  BrickFrame1->setChecked(shown.BrickFrame);
-  MixBricksColors1->setChecked(shown.MixBricksColors);
-  ShowMessages1->setChecked(shown.ShowMessages);
+  // A box whose state changes runs its handler, which stores the same
+  // value again; Long's also converts the snakes to what Long says.
+  Wrap1->setChecked(settings.Wrap);
+  Long1->setChecked(settings.Long);
+  Sounds1->setChecked(settings.Sounds);
+  Music1->setChecked(settings.Music);
+  SnakeFrame1->setChecked(settings.SnakeFrame);
+  BrickFrame1->setChecked(settings.BrickFrame);
+  MixBricksColors1->setChecked(settings.MixBricksColors);
+  ShowMessages1->setChecked(settings.ShowMessages);
   {
     const QSignalBlocker fromTheProgram(TrackBar);
-    TrackBar->setValue(shown.Speed);
+    TrackBar->setValue(settings.Speed);
   }
   // A silent run shows both unticked, but keeps the stored choices for a
   // run that has sound again.
-  if (shown.NoSoundFiles) {
+  if (settings.NoSoundFiles) {
     for (QCheckBox* box : {Sounds1, Music1}) {
       const QSignalBlocker fromTheProgram(box);
       box->setChecked(false);
