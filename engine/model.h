@@ -60,6 +60,9 @@ enum ScreenStateValue : std::uint8_t {
   DisappointmentScreen = 9,
 };
 
+// Where the report panel puts the message lines of the information screens.
+enum ReportModeValue : std::uint8_t { ReportLeft = 0, ReportCenter = 1, ReportMoving = 2 };
+
 struct BoardCell {
   std::int32_t Content = 0;  // > 0: normal brick of that colour; < 0: -BrickKind
   std::uint8_t Occupied = 0;

@@ -6,6 +6,7 @@
 #include "engine/brick_colors.h"
 #include "engine/brick_kinds.h"
 #include "present/cell_looks.h"
+#include "present/text_painting.h"
 
 namespace coilrun {
 

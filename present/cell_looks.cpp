@@ -1,6 +1,6 @@
 #include "present/cell_looks.h"
 
-#include <QFontMetrics>
+#include "present/text_painting.h"
 
 namespace coilrun {
 
@@ -29,30 +29,7 @@ QFont SmallBoldFont(int cellHeight) {
   font.setBold(true);
   font.setStyleStrategy(QFont::NoAntialias);
   font.setHintingPreference(QFont::PreferFullHinting);
-  int pixelSize = cellHeight;
-  do {
-    font.setPixelSize(pixelSize);
-  } while (QFontMetrics(font).height() > cellHeight && --pixelSize > 1);
-  return font;
-}
-
-QRect PaintText(QPainter& painter, const QPoint& topLeft, const QString& text, const QFont& font,
-                const QColor& foreground, const QColor& background) {
-  const QFontMetrics metrics(font);
-  // Measured glyph by glyph, so that a tab is one glyph wide and not a tab
-  // stop; and clipped to the text cell, because accents on capitals rise
-  // above the face's ascent into the cell above.
-  int width = 0;
-  for (const QChar character : text) width += metrics.horizontalAdvance(character);
-  const QRect covered(topLeft, QSize(width, metrics.height()));
-  painter.fillRect(covered, background);
-  painter.save();
-  painter.setClipRect(covered);
-  painter.setFont(font);
-  painter.setPen(foreground);
-  painter.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
-  painter.restore();
-  return covered;
+  return FitCellHeight(font, cellHeight);
 }
 
 }  // namespace coilrun

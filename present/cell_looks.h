@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QPainter>
 #include <QRect>
-#include <QString>
 
 #include "engine/model.h"
 
@@ -26,11 +25,5 @@ void PaintSquare(QPainter& painter, int x, int y, const QColor& fill, bool frame
 // face allows. Drawn without smoothing, so that the letters stay crisp
 // single-colour pixels at this size.
 QFont SmallBoldFont(int cellHeight);
-
-// Writes text with its text cell's top left corner at `topLeft`, on an
-// opaque background, and paints nothing outside that text cell; returns the
-// pixels it covered.
-QRect PaintText(QPainter& painter, const QPoint& topLeft, const QString& text, const QFont& font,
-                const QColor& foreground, const QColor& background);
 
 }  // namespace coilrun

@@ -18,7 +18,7 @@ class Presentation {
       : surfaces(model),
         report(model, surfaces, host),
         board(model, surfaces, report),
-        screens(model, surfaces, board, report) {}
+        screens(model, surfaces, board, report, host) {}
 
   GameView views() { return {board, report, screens}; }
 

@@ -1,12 +1,18 @@
 #include "shell/command_line.h"
 
+#include <algorithm>
+
 namespace coilrun {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
   CommandLine commandLine;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments.at(i);
-    if (argument == QStringLiteral("--data-dir") && i + 1 < arguments.size()) {
+    if (argument == QStringLiteral("--help")) {
+      commandLine.request = std::max(commandLine.request, CommandLine::Request::Help);
+    } else if (argument == QStringLiteral("--version")) {
+      commandLine.request = std::max(commandLine.request, CommandLine::Request::Version);
+    } else if (argument == QStringLiteral("--data-dir") && i + 1 < arguments.size()) {
       commandLine.dataDirectory = arguments.at(++i);
     } else if (commandLine.levelFile.isEmpty()) {
       commandLine.levelFile = argument;
@@ -14,5 +20,20 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   }
   return commandLine;
 }
+
+QString UsageText() {
+  return QStringLiteral(
+      "Usage: coilrun [--data-dir DIR] [LEVEL-FILE]\n"
+      "A snake game for one to four players on one keyboard.\n"
+      "\n"
+      "  LEVEL-FILE      start a game on the levels of this file (*.lvl), paused\n"
+      "  --data-dir DIR  keep settings.dat, hscores.dat and the sound files in DIR\n"
+      "                  (by default beside the program, or in the per-user data\n"
+      "                  directory when the program's directory cannot be written)\n"
+      "  --help          show this help and exit\n"
+      "  --version       show the version and exit\n");
+}
+
+QString VersionText() { return QStringLiteral("coilrun " COILRUN_VERSION "\n"); }
 
 }  // namespace coilrun

@@ -1,5 +1,5 @@
-// The program's command line: an optional level file, and "--data-dir DIR"
-// to keep the game's files somewhere else.
+// The program's command line: an optional level file, "--data-dir DIR" to
+// keep the game's files somewhere else, and "--help" and "--version".
 #pragma once
 
 #include <QString>
@@ -8,11 +8,19 @@
 namespace coilrun {
 
 struct CommandLine {
+  // In rising precedence: of several requests the last named here wins.
+  enum class Request { Play, Version, Help };
+
+  Request request = Request::Play;
   QString dataDirectory;  // empty unless --data-dir was given
   QString levelFile;      // the first argument that is not an option
 };
 
 // `arguments` includes the program name first, as QCoreApplication gives it.
 CommandLine ParseCommandLine(const QStringList& arguments);
+
+// What "--help" and "--version" print.
+QString UsageText();
+QString VersionText();
 
 }  // namespace coilrun

@@ -2,22 +2,45 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <cstdio>
 
 #include "shell/command_line.h"
 #include "shell/data_directory.h"
 #include "shell/main_form.h"
 
+namespace {
+
+QStringList ArgumentsOf(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  // Help and version are answered before the window system is reached, so
+  // that they work without a display.
+  const coilrun::CommandLine::Request request = coilrun::ParseCommandLine(ArgumentsOf(argc, argv)).request;
+  if (request != coilrun::CommandLine::Request::Play) {
+    const QString text = request == coilrun::CommandLine::Request::Help ? coilrun::UsageText() : coilrun::VersionText();
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return 0;
+  }
+
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("coilrun"));
+  // Ties the window to its desktop entry, for the icon and the name a desktop shows.
+  QApplication::setDesktopFileName(QStringLiteral("coilrun"));
 
+  // Read again now that Qt has taken its own options out.
   const coilrun::CommandLine commandLine = coilrun::ParseCommandLine(application.arguments());
-  const QString dataDirectory =
-      coilrun::ResolveDataDirectory(commandLine.dataDirectory, application.applicationDirPath());
+  QString dataDirectory = coilrun::ResolveDataDirectory(commandLine.dataDirectory, application.applicationDirPath());
   if (dataDirectory.isEmpty()) {
+    // The game is still worth playing; each file that cannot be kept says so.
     QMessageBox::critical(nullptr, QStringLiteral("coilrun"),
                           QStringLiteral("No writable directory for the game's files was found."));
-    return 1;
+    dataDirectory = application.applicationDirPath();
   }
 
   coilrun::TMainForm mainForm(dataDirectory, commandLine.levelFile);

@@ -1,5 +1,6 @@
-// The main window: the field, the report panel, the timers and the keys. It
-// owns the game and carries out what the game asks of the window.
+// The main window: the field, the report panel, the menus, the timers and
+// the keys. It owns the game and carries out what the game asks of the
+// window; its own work is the start-up and the shutdown.
 #pragma once
 
 #include <QMainWindow>
@@ -11,10 +12,12 @@
 #include "engine/host.h"
 #include "engine/model.h"
 #include "present/presentation.h"
+#include "shell/beat_timer.h"
 #include "shell/high_score_file.h"
+#include "shell/main_menu.h"
+#include "shell/media_players.h"
 #include "shell/new_form.h"
 #include "shell/open_dialog.h"
-#include "shell/media_players.h"
 
 namespace coilrun {
 
@@ -49,15 +52,48 @@ class TMainForm : public QMainWindow, public Host {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void FormCreate(const QString& levelFileName);
-  void FormClose();
+  // Start-up, one step each, in this order.
+  void FormCreate();
+  void FormFilePaths();
+  void CreateHighScoreFile();
+  void LoadSettingsFile();
+  void CreateViewAndGame();
   void ExtractSounds();
-  void New1Click();
   void LayOut();
-  void ShowFileError(const std::string& error);
-  QTimer& TimerOf(GameTimer timer);
+  void StartMusic();
+  void FillTablesAndLevels();
+  void PreparePictureScreens();
+  void StartCommandLineGame();
+  void SetReportInterval();
+  void CreateDialogs();
+
+  // Shutdown, in this order.
+  void FormClose();
+  void EndGameOnBoard();
+  void SaveSettingsFile();
+  void DeleteSoundFiles();
+
+  // The menus.
+  void ConnectMenu();
+  void Game1Click();
+  void Help1Click();
+  void New1Click();
+  void Pause1Click();
+  void Stop1Click();
+  void Exit1Click();
+  void Names1Click();
+  void Options2Click();
+  void View1Click();
+  void Report1Click();
+  void Other1Click();
+  void BrickTypes1Click();
+  void keys1Click();
+  void HighScores1Click();
+  void About1Click();
 
   std::filesystem::path dataDirectory_;
+  QString commandLineLevelFile_;
+  std::filesystem::path HighScoreFile;
   std::filesystem::path SettingsFile;
   GameModel model_;
   std::unique_ptr<Presentation> presentation_;
@@ -67,8 +103,9 @@ class TMainForm : public QMainWindow, public Host {
   std::unique_ptr<MediaPlayers> players_;
   // Children of the window, like its other components, so that they can be
   // found by name.
-  QTimer Timer;
+  BeatTimer Timer;
   QTimer ReportTimer;
+  MainMenu MainMenu1;
   QWidget* BackShape = nullptr;
   QWidget* PaintBox = nullptr;
   QWidget* ReportShape = nullptr;

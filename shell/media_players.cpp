@@ -26,7 +26,7 @@ MediaPlayers::MediaPlayers(QObject* parent) : QObject(parent) {}
 
 MediaPlayers::~MediaPlayers() { Close(); }
 
-std::vector<std::string> MediaPlayers::Open(const std::filesystem::path& directory) {
+std::vector<std::string> MediaPlayers::Open(const std::filesystem::path& directory, MusicOutput::Loading music) {
   Close();
   MediaPlayers* none = nullptr;
   if (!mixerOwner.compare_exchange_strong(none, this)) return {"The sound device is in use by other players."};
@@ -53,13 +53,13 @@ std::vector<std::string> MediaPlayers::Open(const std::filesystem::path& directo
   for (const MediaPlayer player : kOpenOrder) {
     const std::filesystem::path file = SoundFilePath(directory, IndexOf(player));
     if (player == MediaPlayer::MusicPlayer) {
-      auto music = std::make_unique<MusicOutput>(file, frameRate, [this](const std::string& error) {
+      auto output = std::make_unique<MusicOutput>(file, frameRate, music, [this](const std::string& error) {
         if (error.empty()) return;
         QMetaObject::invokeMethod(
             this, [this, error] { emit OpenFailed(QString::fromStdString(error)); }, Qt::QueuedConnection);
       });
-      music_ = music.get();
-      SlotOf(player).output = std::move(music);
+      music_ = output.get();
+      SlotOf(player).output = std::move(output);
       Mix_SetPostMix(&MediaPlayers::PostMix, this);
       continue;
     }

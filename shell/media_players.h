@@ -43,7 +43,8 @@ class MediaPlayers : public QObject {
   // `directory` and opens them in the order Player01, Player03, Player02,
   // Player04..Player06, MusicPlayer. Returns one message for each failure;
   // a player that failed stays silent. Without a device nothing opens.
-  std::vector<std::string> Open(const std::filesystem::path& directory);
+  std::vector<std::string> Open(const std::filesystem::path& directory,
+                                MusicOutput::Loading music = MusicOutput::Loading::Ahead);
   // Closes MusicPlayer, then Player01..Player06, then the device.
   void Close();
 

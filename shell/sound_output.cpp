@@ -30,10 +30,11 @@ void WaveOutput::Resume() { Mix_Resume(channel_); }
 void WaveOutput::Halt() { Mix_HaltChannel(channel_); }
 bool WaveOutput::Active() const { return chunk_ && Mix_Playing(channel_) != 0; }
 
-MusicOutput::MusicOutput(const std::filesystem::path& file, int frameRate,
+MusicOutput::MusicOutput(const std::filesystem::path& file, int frameRate, Loading loading,
                          std::function<void(const std::string&)> loaded) {
+  const std::launch policy = loading == Loading::Ahead ? std::launch::async : std::launch::deferred;
   piece_ =
-      std::async(std::launch::async, [file, frameRate, loaded = std::move(loaded)] {
+      std::async(policy, [file, frameRate, loaded = std::move(loaded)] {
         Piece piece{Mix_LoadMUS(file.c_str()), 0};
         if (!piece.music) {
           loaded("Unable to open \"" + file.string() + "\": " + Mix_GetError());

@@ -46,8 +46,10 @@ class WaveOutput : public SoundOutput {
 };
 
 // The music. Reading a MIDI file loads the synthesizer's soundfont, which
-// takes long enough to be done in the background: the music is loaded on a
-// thread of its own, and the first command waits for it.
+// takes long enough to be done in the background, and holds the largest
+// part of the program's memory: music that is to play at once is loaded on
+// a thread of its own, and the first command waits for it; music that is off
+// is loaded only when it first starts.
 //
 // The synthesizer reports the end of a piece seconds after its last note,
 // which would leave a gap each time the music starts over. So a piece whose
@@ -56,8 +58,11 @@ class WaveOutput : public SoundOutput {
 // from its start, and stays Active.
 class MusicOutput : public SoundOutput {
  public:
+  enum class Loading { Ahead, AtFirstStart };
+
   // `loaded` is called on the loading thread with an empty text on success.
-  MusicOutput(const std::filesystem::path& file, int frameRate, std::function<void(const std::string& error)> loaded);
+  MusicOutput(const std::filesystem::path& file, int frameRate, Loading loading,
+              std::function<void(const std::string& error)> loaded);
   ~MusicOutput() override;
   MusicOutput(const MusicOutput&) = delete;
   MusicOutput& operator=(const MusicOutput&) = delete;
@@ -77,7 +82,10 @@ class MusicOutput : public SoundOutput {
     Mix_Music* music = nullptr;
     std::int64_t frames = 0;  // 0: length unknown, played once
   };
-  Mix_Music* Music() const { return piece_.get().music; }
+  // Null until loaded: what was never started has nothing to stop.
+  Mix_Music* Music() const {
+    return piece_.wait_for(std::chrono::seconds(0)) == std::future_status::ready ? piece_.get().music : nullptr;
+  }
 
   std::shared_future<Piece> piece_;
   std::atomic<bool> sounding_{false};

@@ -37,7 +37,10 @@ std::optional<std::string> ExtractSounds(GameSettings& settings, MediaPlayers& p
     return unpacked.error + "\n" + kSilentRun;
   }
 
-  const std::vector<std::string> errors = players.Open(directory);
+  // Music that is off waits to be loaded until it is switched on: its
+  // soundfont would more than double the memory of the whole start-up.
+  const std::vector<std::string> errors =
+      players.Open(directory, settings.Music ? MusicOutput::Loading::Ahead : MusicOutput::Loading::AtFirstStart);
   if (errors.empty()) return std::nullopt;
   std::string message = errors.front();
   for (std::size_t i = 1; i < errors.size(); ++i) message += "\n" + errors[i];

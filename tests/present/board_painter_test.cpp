@@ -1,10 +1,11 @@
+#include "present/board_painter.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <string>
 #include <vector>
 
-#include "present/board_painter.h"
 #include "present/surfaces.h"
 
 namespace coilrun {

@@ -4,10 +4,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +19,7 @@
 #include "shell/high_score_file.h"
 #include "shell/settings_file.h"
 #include "tests/shell/modal_answer.h"
+#include "tests/shell/start_game.h"
 
 namespace coilrun {
 namespace {
@@ -81,11 +84,10 @@ TEST_F(MainFormTest, ShowsTheSurfacesInsideTheirBlackOutlinedShapes) {
 }
 
 TEST_F(MainFormTest, TimersArePreciseAndTheGameTimerDrivesTheBeat) {
-  auto* gameTimer = form.findChild<QTimer*>(QStringLiteral("Timer"));
+  auto* gameTimer = form.findChild<BeatTimer*>(QStringLiteral("Timer"));
   auto* reportTimer = form.findChild<QTimer*>(QStringLiteral("ReportTimer"));
   ASSERT_NE(gameTimer, nullptr);
   ASSERT_NE(reportTimer, nullptr);
-  EXPECT_EQ(gameTimer->timerType(), Qt::PreciseTimer);
   EXPECT_EQ(reportTimer->timerType(), Qt::PreciseTimer);
   EXPECT_EQ(gameTimer->interval(), 70);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Report));
@@ -255,6 +257,75 @@ TEST(MainFormStartTest, ALevelFileOnTheCommandLineStartsAPausedGame) {
   EXPECT_EQ(form.model().LevelNumber, 101);
   EXPECT_EQ(form.model().LevelGrid.at(20, 10).Occupied, 1);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
+}
+
+// Every step of start-up runs, whichever fails: the player reads the
+// failure and gets a window that works without what the step would have made.
+TEST(MainFormStartTest, AFailingStepIsReportedAndTheRestOfStartUpRuns) {
+  QTemporaryDir dataDirectory;
+  ASSERT_TRUE(QDir(dataDirectory.path()).mkdir(QStringLiteral("settings.dat")));  // unreadable as a record
+  const QString missingLevelFile = dataDirectory.filePath(QStringLiteral("gone.lvl"));
+
+  QString settingsMessage;
+  auto readFirstMessage =
+      std::make_unique<ModalAnswer>([&](QWidget& box) { settingsMessage = static_cast<QMessageBox&>(box).text(); });
+  TMainForm form(dataDirectory.path(), missingLevelFile);
+  EXPECT_EQ(readFirstMessage->dialogsSeen(), 2);  // the settings, then the level file
+  EXPECT_FALSE(settingsMessage.isEmpty());
+  readFirstMessage.reset();
+
+  EXPECT_EQ(form.model().ScreenState, TitleScreen);
+  EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
+  EXPECT_EQ(form.findChild<QTimer*>(QStringLiteral("ReportTimer"))->interval(), form.model().Settings.ReportInterval);
+  EXPECT_EQ(form.centralWidget()->size(), QSize(512, 356));
+  // The defaults stand in for the damaged settings, and a new game starts.
+  EXPECT_EQ(form.model().Settings.Speed, GameSettings{}.Speed);
+  testing::StartGameFromTheDialog(form);
+  EXPECT_EQ(form.model().ScreenState, BoardScreen);
+}
+
+// Closing saves the settings and removes the sound files in every state, and
+// ends a game on the board, whether in play, paused, or paused under a help
+// screen.
+TEST(MainFormCloseTest, SavesTheSettingsAndStopsTheGameInEveryState) {
+  struct Case {
+    const char* name;
+    std::uint8_t screen;
+    bool paused;
+  };
+  for (const Case& state : {Case{"in play", BoardScreen, false}, Case{"paused", PauseScreen, true},
+                            Case{"paused under help", KeysScreen, true}, Case{"title", TitleScreen, false}}) {
+    QTemporaryDir dataDirectory;
+    TMainForm form(dataDirectory.path(), QString());
+    form.show();
+    if (state.screen != TitleScreen) {
+      testing::StartGameFromTheDialog(form);
+      ASSERT_TRUE(form.TimerEnabled(GameTimer::Game)) << state.name;
+      if (state.paused) QTest::keyClick(&form, Qt::Key_P);
+      form.model().ScreenState = state.screen;
+    }
+    form.model().Settings.Speed = 4;
+    ASSERT_TRUE(QFile::exists(dataDirectory.filePath(kAudioEntryNames[0]))) << state.name;
+    form.close();
+    EXPECT_FALSE(form.TimerEnabled(GameTimer::Game)) << state.name;
+    GameModel saved;
+    ASSERT_FALSE(LoadSettings(saved, (dataDirectory.path() + "/settings.dat").toStdString()).error) << state.name;
+    EXPECT_EQ(saved.Settings.Speed, 4) << state.name;
+    for (const char* name : kAudioEntryNames)
+      EXPECT_FALSE(QFile::exists(dataDirectory.filePath(name))) << state.name << " " << name;
+  }
+}
+
+TEST(CommandLineTest, AsksForHelpOrTheVersionBeforeAnythingElse) {
+  using Request = CommandLine::Request;
+  EXPECT_EQ(ParseCommandLine({"coilrun", "a.lvl"}).request, Request::Play);
+  EXPECT_EQ(ParseCommandLine({"coilrun", "--version", "a.lvl"}).request, Request::Version);
+  EXPECT_EQ(ParseCommandLine({"coilrun", "--help", "--version"}).request, Request::Help);
+  EXPECT_EQ(ParseCommandLine({"coilrun", "--version", "--help"}).request, Request::Help);
+  // The directory's name is never taken for an option.
+  EXPECT_EQ(ParseCommandLine({"coilrun", "--data-dir", "--help"}).request, Request::Play);
+  EXPECT_TRUE(UsageText().startsWith(QStringLiteral("Usage: coilrun")));
+  EXPECT_TRUE(VersionText().startsWith(QStringLiteral("coilrun ")));
 }
 
 TEST(MainFormSoundTest, PlaysTheMusicWhenItIsOnAndRemovesTheSoundFilesAtExit) {

@@ -50,9 +50,9 @@ class MediaPlayersTest : public ::testing::Test {
     model.Settings.Sounds = true;
   }
 
-  void Open(const AudioEntries& sounds) {
+  void Open(const AudioEntries& sounds, MusicOutput::Loading music = MusicOutput::Loading::Ahead) {
     WriteSoundFiles(directory.path(), sounds);
-    ASSERT_TRUE(players.Open(directory.path()).empty());
+    ASSERT_TRUE(players.Open(directory.path(), music).empty());
   }
 
   bool WaitFor(Finished notification, int count = 1, int milliseconds = 10'000) {
@@ -111,6 +111,16 @@ TEST_F(MediaPlayersTest, TheEffectTableStopsAndStartsTheRightPlayers) {
   game.EffectSound(SoundEffect::Target);
   EXPECT_TRUE(players.Sounding(MediaPlayer::Player03));
   EXPECT_FALSE(players.Sounding(MediaPlayer::Player01));
+}
+
+// Music that is off at start-up is read only when it is first played.
+TEST_F(MediaPlayersTest, MusicLeftForItsFirstStartPlaysWhenStarted) {
+  Open(TestSounds(0.2), MusicOutput::Loading::AtFirstStart);
+  players.Stop(MediaPlayer::MusicPlayer);
+  EXPECT_FALSE(players.Sounding(MediaPlayer::MusicPlayer));
+  players.Play(MediaPlayer::MusicPlayer);
+  EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));
+  players.Close();
 }
 
 // The test tune lasts half a second; its end is told when it comes round,

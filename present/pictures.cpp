@@ -1,0 +1,33 @@
+#include "present/pictures.h"
+
+#include <QString>
+
+namespace coilrun {
+
+namespace {
+
+// Every pixel one 32-bit word, so that the see-through copy is one pass
+// over whole words.
+QImage Load(const char* name) {
+  return QImage(QStringLiteral(":/pictures/") + QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+Pictures LoadPictures() {
+  return {Load("logo.png"), Load("author.png"), Load("exe.png"), Load("skip.png"), Load("comp.png")};
+}
+
+void BuildSeeThroughCopy(const QImage& picture, const QColor& back, QImage& copy) {
+  if (copy.size() != picture.size() || copy.format() != QImage::Format_RGB32)
+    copy = QImage(picture.size(), QImage::Format_RGB32);
+  const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
+  const QRgb backPixel = back.rgb();
+  for (int y = 0; y < picture.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    auto* to = reinterpret_cast<QRgb*>(copy.scanLine(y));
+    for (int x = 0; x < picture.width(); ++x) to[x] = from[x] == white ? backPixel : from[x];
+  }
+}
+
+}  // namespace coilrun

@@ -1,0 +1,208 @@
+#include "present/information_screens.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/game.h"
+#include "present/presentation.h"
+#include "present/text_painting.h"
+#include "tests/present/surface_checks.h"
+#include "tests/support/fake_host.h"
+
+namespace coilrun {
+namespace {
+
+using testing::InkBounds;
+using testing::ShowsText;
+
+const QColor kGreen(0x00, 0xFF, 0x00);
+const QColor kBlue(0x00, 0x00, 0xFF);
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+
+class InformationScreensTest : public ::testing::Test {
+ protected:
+  InformationScreensTest() {
+    model.ScreenState = TitleScreen;
+    presentation.report.InitMessages();
+  }
+
+  const QImage& Field() const { return presentation.surfaces.field(); }
+  const QImage& Report() const { return presentation.surfaces.report(); }
+  ::testing::AssertionResult Body(int x, int y, const QString& text) const {
+    return ShowsText(Field(), {x, y}, text, SansFace(12, false), Qt::black, kGreen);
+  }
+
+  // A level in play with bricks of two kinds, a snake and the target, all
+  // clear of the pause box.
+  void SetUpGame() {
+    model.ScreenState = BoardScreen;
+    model.Settings.PlayerCount = 1;
+    for (int x = 5; x < 45; x += 3) {
+      model.LevelGrid.at(x, 25).Content = x % 2 ? -4 : -1;
+      model.LevelGrid.at(x, 25).Occupied = 1;
+    }
+    PlayerState& snake = model.Players[1];
+    snake.Length = 6;
+    snake.Lives = 3;
+    snake.Color = RgbColor(0xFF, 0xFF, 0xFF);
+    for (int k = 1; k <= 6; ++k) {
+      snake.BodyX[k] = 20 - k;
+      snake.BodyY[k] = 20;
+    }
+    model.TargetX = 25;
+    model.TargetY = 22;
+    model.TargetNumber = 4;
+    host.gameTimerOn = true;
+    presentation.screens.RepaintBoard();
+    presentation.report.RepaintReport();
+  }
+
+  GameModel model;
+  testing::FakeHost host;
+  Presentation presentation{model, host};
+  InformationScreens& screens = presentation.screens;
+};
+
+TEST_F(InformationScreensTest, AnotherScreenInBetweenAdvancesThePairWhileARepaintKeepsIt) {
+  screens.keys1Click();
+  const QImage keysPair = Report().copy();
+  screens.RepaintBoard();
+  presentation.report.RepaintReport();
+  EXPECT_EQ(Report(), keysPair);
+
+  screens.About1Click();
+  EXPECT_EQ(model.ScreenState, AboutScreen);
+  screens.keys1Click();
+  EXPECT_EQ(model.ScreenState, KeysScreen);
+  EXPECT_NE(Report(), keysPair);
+  EXPECT_TRUE(Body(100, 60, "Player 1"));
+  EXPECT_TRUE(Body(320, 260, "D - Right"));
+}
+
+TEST_F(InformationScreensTest, HighScorePageReadsTheTableOnEveryRepaint) {
+  host.highScores.table[0] = {"Alice", 8500};
+  host.highScores.table[9] = {"Bo", -3};
+  screens.HighScores1Click();
+  const QImage pair = Report().copy();
+  const QFont body = SansFace(12, false);
+  EXPECT_TRUE(Body(240 - TextSize(body, "Alice").width(), 70, "Alice"));
+  EXPECT_TRUE(Body(260, 70, "8500"));
+  EXPECT_TRUE(Body(240 - TextSize(body, "Bo").width(), 250, "Bo"));
+  EXPECT_TRUE(Body(260, 250, "-3"));
+
+  host.highScores.table[0] = {"Carmen", 9100};
+  screens.RepaintBoard();
+  presentation.report.RepaintReport();
+  EXPECT_TRUE(Body(240 - TextSize(body, "Carmen").width(), 70, "Carmen"));
+  EXPECT_TRUE(Body(260, 70, "9100"));
+  EXPECT_EQ(Report(), pair);
+}
+
+TEST_F(InformationScreensTest, WhiteOfTheFourEndPicturesTakesTheFieldColourButNotOnTheAboutPage) {
+  model.Settings.BackColor = RgbColor(0, 0, 0xFF);
+  const Pictures pictures = LoadPictures();
+
+  struct Page {
+    void (InformationScreens::*show)();
+    const QImage& picture;
+    QPoint topLeft;
+    bool seeThrough;
+  };
+  const Page pages[] = {
+      {&InformationScreens::ShowTitle, pictures.LogoPic, {250 - 345 / 2, 60}, true},
+      {&InformationScreens::ShowCongratulations, pictures.ExePic, {250 - 198 / 2, 90}, true},
+      {&InformationScreens::ShowDisappointment, pictures.SkipPic, {250 - 400 / 2, 90}, true},
+      {&InformationScreens::ShowWinner, pictures.CompPic, {250 - 178 / 2, 90}, true},
+      {&InformationScreens::About1Click, pictures.AuthorPic, {40, 60}, false},
+  };
+  for (const Page& page : pages) {
+    (screens.*page.show)();
+    int whiteInPicture = 0;
+    for (int y = 0; y < page.picture.height(); ++y) {
+      for (int x = 0; x < page.picture.width(); ++x) {
+        const QPoint at = page.topLeft + QPoint(x, y);
+        if (!Field().rect().contains(at)) continue;  // the congratulations picture reaches below the field
+        const QColor own = page.picture.pixelColor(x, y);
+        const QColor shown = Field().pixelColor(at);
+        whiteInPicture += own == kWhite ? 1 : 0;
+        ASSERT_EQ(shown, own == kWhite && page.seeThrough ? kBlue : own) << "state " << int(model.ScreenState);
+      }
+    }
+    if (page.seeThrough) {
+      EXPECT_GT(whiteInPicture, 0) << "state " << int(model.ScreenState);
+    }
+  }
+  // The about page's text begins 20 pixels right of the 105-pixel picture.
+  EXPECT_TRUE(ShowsText(Field(), {165, 60}, "Coilrun version 2.1", SansFace(12, false), Qt::black, kBlue));
+}
+
+TEST_F(InformationScreensTest, BrickTypesPageLeavesTheLevelGridAsItWasUnderItsSpacedTitle) {
+  for (const std::int32_t content : {-5, -2}) {
+    BoardCell& cell = model.LevelGrid.at(17, 9);
+    cell.Content = content;
+    cell.Occupied = 1;
+    cell.Extra = {static_cast<std::uint8_t>('A' - 128), 3, 4, 5};
+    const BoardGrid before = model.LevelGrid;
+    model.ScreenState = TitleScreen;
+    screens.BrickTypes1Click();
+    EXPECT_EQ(model.LevelGrid, before) << "Content " << content;
+  }
+  EXPECT_TRUE(Body(210, 85, "Character brick"));
+  const QString heading = SpacedTitle("BRICK TYPES");
+  EXPECT_EQ(heading, "coilrun B R I C K   T Y P E S");
+  const QFont title = SansFace(16, true);
+  EXPECT_TRUE(ShowsText(Field(), {250 - TextSize(title, heading).width() / 2, 20}, heading, title, Qt::black, kGreen));
+}
+
+TEST_F(InformationScreensTest, WinnerPageNamesTheHigherNumberedOfTiedPlayers) {
+  model.Settings.PlayerCount = 3;
+  const char* names[] = {"", "Ann", "Ben", "Cy"};
+  const std::uint8_t wins[] = {0, 2, 5, 5};
+  for (int player = 1; player <= 3; ++player) {
+    model.Players[player].Name = names[player];
+    model.Players[player].Wins = wins[player];
+  }
+  screens.ShowWinner();
+  EXPECT_TRUE(Body(250 - TextSize(SansFace(12, false), "Cy").width() / 2, 65, "Cy"));
+}
+
+TEST_F(InformationScreensTest, PauseBoxIsCentredOn250And130AndResumingLeavesNoTraceOfItNorOfAScreen) {
+  SetUpGame();
+  const QImage game = Field().copy();
+  const QImage report = Report().copy();
+  Game rules(model, host, presentation.views());
+  rules.Pause1Click();
+  ASSERT_EQ(model.ScreenState, PauseScreen);
+
+  const QRect around(100, 80, 300, 100);  // nothing of the game lies here
+  QRect inside;
+  for (int y = around.top(); y <= around.bottom(); ++y)
+    for (int x = around.left(); x <= around.right(); ++x)
+      if (Field().pixelColor(x, y) == kWhite) inside |= QRect(x, y, 1, 1);
+  const QRect drawn = InkBounds(Field(), around, kGreen);
+  // Centred on (250, 130), less half a pixel: the box spans an even width.
+  EXPECT_EQ(inside.left() + inside.right(), 2 * 250 - 1);
+  EXPECT_EQ(inside.top() + inside.bottom(), 2 * 130 - 1);
+  EXPECT_EQ(drawn, inside.adjusted(-1, -1, 6, 6));
+  // The shadow: 5 pixels right of and below the box's black frame.
+  EXPECT_EQ(Field().pixelColor(drawn.right(), inside.top() + 3), kGreen);
+  EXPECT_EQ(Field().pixelColor(drawn.right(), inside.top() + 4), Qt::black);
+  EXPECT_EQ(Field().pixelColor(inside.left() + 3, drawn.bottom()), kGreen);
+  EXPECT_EQ(Field().pixelColor(inside.left() + 4, drawn.bottom()), Qt::black);
+  // The white is 9 pixels wider than the text on either side.
+  EXPECT_TRUE(ShowsText(Field(), {inside.left() + 9, inside.top() + 9}, "Game paused!",
+                        FitCellHeight(SansFace(22, true), 22), Qt::black, kWhite));
+
+  rules.Pause1Click();
+  EXPECT_EQ(Field(), game);
+  EXPECT_EQ(Report(), report);
+
+  rules.Pause1Click();
+  screens.BrickTypes1Click();
+  rules.Pause1Click();
+  EXPECT_EQ(model.ScreenState, BoardScreen);
+  EXPECT_EQ(Field(), game);
+  EXPECT_EQ(Report(), report);
+}
+
+}  // namespace
+}  // namespace coilrun
