@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "present/cell_looks.h"
 #include "present/surfaces.h"
 
 namespace coilrun {
