@@ -120,6 +120,6 @@ wait_for_exit() {
     sleep 0.1
   done
   kill -0 "$game_pid" 2>/dev/null && fail "the program still runs after Game > Exit"
-  wait "$game_pid" || fail "the program ended with status $?"
+  wait "$game_pid" || fail "the program ended with status $?: $(tail -n 40 "$work/game.log")"
   game_pid=""
 }
