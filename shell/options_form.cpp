@@ -175,9 +175,6 @@ void TOptionsForm::LayOut() {
   form->setSizeConstraint(QLayout::SetFixedSize);
   form->addWidget(PageControl);
   form->addLayout(buttons);
-
-  ColorDialog = Named<QColorDialog>("ColorDialog", this);
-  ColorDialog->setOption(QColorDialog::DontUseNativeDialog);
 }
 
 QWidget* TOptionsForm::NamesPageLayOut() {
@@ -426,7 +423,13 @@ void TOptionsForm::NameEditExit(int player) {
 
 void TOptionsForm::ReEnterNameBox1Click() { model_.Settings.ReEnterName = ReEnterNameBox1->isChecked(); }
 
+// The chooser is made on first use: building it takes a good part of the
+// game's start-up.
 std::optional<Color> TOptionsForm::ChooseColor(Color preset) {
+  if (ColorDialog == nullptr) {
+    ColorDialog = Named<QColorDialog>("ColorDialog", this);
+    ColorDialog->setOption(QColorDialog::DontUseNativeDialog);
+  }
   ColorDialog->setCurrentColor(ToQColor(preset));
   if (ColorDialog->exec() != QDialog::Accepted) return std::nullopt;
   return FromQColor(ColorDialog->selectedColor());
