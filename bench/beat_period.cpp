@@ -50,6 +50,10 @@ RunFigures Figures(const std::vector<Clock::time_point>& beats, int interval) {
 
 std::vector<Clock::time_point> BareTimerBeats(int beats, int interval) {
   const int clock = timerfd_create(CLOCK_MONOTONIC, TFD_CLOEXEC);
+  if (clock < 0) {
+    std::perror("coilrun_bench_beat_period: the bare timer");
+    std::exit(1);
+  }
   const timespec period{.tv_sec = 0, .tv_nsec = interval * 1'000'000L};
   const itimerspec every{.it_interval = period, .it_value = period};
   timerfd_settime(clock, 0, &every, nullptr);
