@@ -42,9 +42,9 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_RUNS ?= 10000000
 FUZZ_TIME ?= 0
 fuzz: deps
-	cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++
+	cmake -S . -B $(FUZZ_DIR) -DCOILRUN_FUZZING=ON -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
-	@for program in $(FUZZ_DIR)/coilrun_fuzz_*; do \
+	@for program in $(FUZZ_DIR)/fuzz/coilrun_fuzz_*; do \
 	  [ -f "$$program" ] && [ -x "$$program" ] || continue; \
 	  name=$${program##*/coilrun_fuzz_}; \
 	  echo "== $$name"; \

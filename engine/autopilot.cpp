@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/directions.h"
-#include "engine/game.h"
 #include "engine/keys.h"
 
 namespace coilrun {
@@ -255,10 +254,6 @@ std::optional<int> Autopilot::ChooseKey(const GameModel& model) {
     }
   }
   return KeyFor(snake, choices[best].direction);
-}
-
-void Autopilot::Steer(Game& game) {
-  if (const auto key = ChooseKey(game.model())) game.FormKeyDown(*key, ShiftNone);
 }
 
 }  // namespace coilrun

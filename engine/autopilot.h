@@ -22,8 +22,6 @@
 
 namespace coilrun {
 
-class Game;
-
 class Autopilot {
  public:
   Autopilot(int player, std::uint32_t seed);
@@ -31,8 +29,6 @@ class Autopilot {
   // The key to press before this beat, or nullopt to let the snake go on as
   // it heads (also when it may not move at all).
   std::optional<int> ChooseKey(const GameModel& model);
-  // Presses the chosen key, if any.
-  void Steer(Game& game);
 
  private:
   static constexpr int kCells = kFieldColumns * kFieldRows;

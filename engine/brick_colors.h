@@ -9,5 +9,7 @@ namespace coilrun {
 // entry 0 of BrickColors, or, with mixed colours, a band pattern that depends
 // on LevelNumber modulo 4.
 Color BrickColorAt(const GameModel& model, int x, int y);
+// The same as if the given level were in play.
+Color BrickColorOnLevel(const GameModel& model, int levelNumber, int x, int y);
 
 }  // namespace coilrun

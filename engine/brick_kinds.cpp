@@ -6,16 +6,16 @@ namespace coilrun {
 
 void DrawCellByKind(BoardView& view, int x, int y, std::int32_t content) {
   if (IsNormalContent(content)) {
-    view.Draw_Brick_1(x, y);
+    view.DrawNormalBrick(x, y);
     return;
   }
   switch (-content) {
-    case DoorBrick: view.Draw_Brick_2(x, y); break;
-    case InOutBrick: view.Draw_Brick_3(x, y); break;
-    case ReboundBrick: view.Draw_Brick_4(x, y); break;
-    case CharacterBrick: view.Draw_Brick_5(x, y); break;
-    case ScoreBrick: view.Draw_Brick_10(x, y); break;
-    case LifeBrick: view.Draw_Brick_11(x, y); break;
+    case DoorBrick: view.DrawDoorBrick(x, y); break;
+    case InOutBrick: view.DrawInOutBrick(x, y); break;
+    case ReboundBrick: view.DrawReboundBrick(x, y); break;
+    case CharacterBrick: view.DrawCharacterBrick(x, y); break;
+    case ScoreBrick: view.DrawScoreBrick(x, y); break;
+    case LifeBrick: view.DrawLifeBrick(x, y); break;
     default: break;
   }
 }

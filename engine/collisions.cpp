@@ -1,38 +1,17 @@
-// Collisions of a head after its move, and the effects of the special bricks.
+#include "engine/collisions.h"
+
 #include <algorithm>
 #include <cstdint>
-#include <string>
-#include <utility>
 
+#include "engine/brick_kinds.h"
+#include "engine/crash_codes.h"
 #include "engine/directions.h"
-#include "engine/game.h"
 
 namespace coilrun {
 
 namespace {
 
-// Head-on crash codes: -1 for the pair at index 1, down to -6.
-constexpr std::pair<int, int> kHeadOnPairs[] = {{0, 0}, {1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}};
-constexpr int kHeadOnPairCount = std::size(kHeadOnPairs) - 1;
-
 constexpr int kScoreBrickPoints = 50;
-constexpr int kSurvivorPoints = 100;
-
-// 0, which names no crash, unless the two are different players 1..4.
-constexpr int HeadOnCode(int playerA, int playerB) {
-  const std::pair<int, int> pair = std::minmax(playerA, playerB);
-  for (int code = 1; code <= kHeadOnPairCount; ++code) {
-    if (kHeadOnPairs[code] == pair) return -code;
-  }
-  return 0;
-}
-static_assert(HeadOnCode(2, 1) == -1 && HeadOnCode(3, 4) == -6 && HeadOnCode(2, 2) == 0 && HeadOnCode(1, 5) == 0);
-
-// Crash codes index the player records and the pair table, so a value
-// that names neither is no crash at all.
-constexpr bool IsCrashCode(int code) {
-  return (code >= 1 && code <= kMaxPlayers) || (code <= -1 && code >= -kHeadOnPairCount);
-}
 
 // A used score or life brick becomes a brick of the level. Extra survives a
 // level load, so the cell may still carry the mark of a trail that a snake
@@ -46,7 +25,7 @@ void TurnIntoNormalBrick(BoardCell& cell) {
 
 }  // namespace
 
-void Game::BumpCheck(int player) {
+void Collisions::BumpCheck(int player) {
   PlayerState& snake = model_.Players[player];
   const int playerCount = PlayersInGame(model_.Settings);
 
@@ -55,13 +34,13 @@ void Game::BumpCheck(int player) {
   const int lastSolidEntry = std::min(snake.Length - 1, kBodyCapacity);
   for (int k = 4; k <= lastSolidEntry; ++k) {
     if (snake.BodyX[k] == snake.BodyX[1] && snake.BodyY[k] == snake.BodyY[1]) {
-      On_Bump(player);
+      events_.On_Bump(player);
       return;
     }
   }
 
   if (!model_.Settings.Wrap && !OnField(snake.BodyX[1], snake.BodyY[1])) {
-    On_Bump(player);
+    events_.On_Bump(player);
     return;
   }
 
@@ -71,17 +50,17 @@ void Game::BumpCheck(int player) {
   if (cell.Occupied != 0) {
     const std::int32_t content = cell.Content;
     if (IsNormalContent(content) || content == -CharacterBrick) {
-      On_Bump(player);
+      events_.On_Bump(player);
       return;
     }
     switch (-content) {
-      case DoorBrick: Bump_2(x, y, player); break;
-      case InOutBrick: Bump_3(x, y, player); break;
+      case DoorBrick: BumpDoorBrick(x, y, player); break;
+      case InOutBrick: BumpInOutBrick(x, y, player); break;
       case ReboundBrick:
-        if (Bump_4(x, y, player)) return;
+        if (BumpReboundBrick(x, y, player)) return;
         break;
-      case ScoreBrick: Bump_10(x, y, player); break;
-      case LifeBrick: Bump_11(x, y, player); break;
+      case ScoreBrick: BumpScoreBrick(x, y, player); break;
+      case LifeBrick: BumpLifeBrick(x, y, player); break;
       default: break;  // Content 0 or an unknown kind is no brick
     }
   }
@@ -92,13 +71,13 @@ void Game::BumpCheck(int player) {
       const PlayerState& rival = model_.Players[other];
       if (other == player || rival.Lives <= 0) continue;
       if (rival.BodyX[1] == snake.BodyX[1] && rival.BodyY[1] == snake.BodyY[1]) {
-        On_Bump(HeadOnCode(player, other));
+        events_.On_Bump(HeadOnCode(player, other));
         return;
       }
       const int rivalLastEntry = std::min(rival.Length - 1, kBodyCapacity);
       for (int k = 2; k <= rivalLastEntry; ++k) {
         if (rival.BodyX[k] == snake.BodyX[1] && rival.BodyY[k] == snake.BodyY[1]) {
-          On_Bump(player);
+          events_.On_Bump(player);
           return;
         }
       }
@@ -106,13 +85,13 @@ void Game::BumpCheck(int player) {
   }
 
   if (snake.BodyX[1] == model_.TargetX && snake.BodyY[1] == model_.TargetY) {
-    EffectSound(SoundEffect::Target);
-    NewNumber(player);
+    sounds_.EffectSound(SoundEffect::Target);
+    targets_.NewNumber(player);
   }
 }
 
-void Game::Bump_2(int x, int y, int player) {
-  EffectSound(SoundEffect::Door);
+void Collisions::BumpDoorBrick(int x, int y, int player) {
+  sounds_.EffectSound(SoundEffect::Door);
   PlayerState& snake = model_.Players[player];
   const Offset step = StepOf(snake.Direction);
   snake.BodyX[1] = x + step.dx;
@@ -126,7 +105,7 @@ void Game::Bump_2(int x, int y, int player) {
     const int linkX = links[2 * link];
     const int linkY = links[2 * link + 1];
     // A link outside the grid names no cell at all, so it neither decides nor toggles.
-    if (!BoardGrid::Contains(linkX, linkY)) continue;
+    if (!InGrid(linkX, linkY)) continue;
     BoardCell& wall = model_.LevelGrid.at(linkX, linkY);
     if (!decided) {
       opening = wall.Occupied != 0;
@@ -135,15 +114,15 @@ void Game::Bump_2(int x, int y, int player) {
     wall.Occupied = opening ? 0 : 1;
     if (!OnField(linkX, linkY)) continue;
     if (opening) {
-      view_.board.ClearBrick(linkX, linkY);
+      board_.ClearBrick(linkX, linkY);
     } else {
-      RedrawCell(linkX, linkY);
+      DrawCellByKind(board_, linkX, linkY, wall.Content);
     }
   }
 }
 
-void Game::Bump_3(int x, int y, int player) {
-  EffectSound(SoundEffect::InOut);
+void Collisions::BumpInOutBrick(int x, int y, int player) {
+  sounds_.EffectSound(SoundEffect::InOut);
   PlayerState& snake = model_.Players[player];
   const BoardCell& brick = model_.LevelGrid.at(x, y);
   const int targetX = static_cast<std::int8_t>(brick.Extra[0]);
@@ -153,12 +132,12 @@ void Game::Bump_3(int x, int y, int player) {
   snake.BodyY[1] = targetY + step.dy;
 }
 
-bool Game::Bump_4(int x, int y, int player) {
+bool Collisions::BumpReboundBrick(int x, int y, int player) {
   const Offset step = StepOf(model_.Players[player].Direction);
   // The brick always lands on the field, whatever Wrap says.
   const int aheadX = (x + step.dx + kFieldColumns) % kFieldColumns;
   const int aheadY = (y + step.dy + kFieldRows) % kFieldRows;
-  EffectSound(SoundEffect::Rebound);
+  sounds_.EffectSound(SoundEffect::Rebound);
 
   bool blocked =
       model_.LevelGrid.at(aheadX, aheadY).Occupied != 0 || (aheadX == model_.TargetX && aheadY == model_.TargetY);
@@ -174,105 +153,33 @@ bool Game::Bump_4(int x, int y, int player) {
     }
   }
   if (blocked) {
-    On_Bump(player);
+    events_.On_Bump(player);
     return true;
   }
 
   BoardCell& ahead = model_.LevelGrid.at(aheadX, aheadY);
   ahead.Content = -ReboundBrick;
   ahead.Occupied = 1;
-  view_.board.Draw_Brick_4(aheadX, aheadY);
+  board_.DrawReboundBrick(aheadX, aheadY);
   model_.LevelGrid.at(x, y).Occupied = 0;
   return false;
 }
 
-void Game::Bump_10(int x, int y, int player) {
-  EffectSound(SoundEffect::Score);
+void Collisions::BumpScoreBrick(int x, int y, int player) {
+  sounds_.EffectSound(SoundEffect::Score);
   model_.Players[player].Score = AddPoints(model_.Players[player].Score, kScoreBrickPoints);
   TurnIntoNormalBrick(model_.LevelGrid.at(x, y));
-  view_.board.Draw_Brick_1(x, y);
+  board_.DrawNormalBrick(x, y);
 }
 
-void Game::Bump_11(int x, int y, int player) {
-  EffectSound(SoundEffect::Life);
+void Collisions::BumpLifeBrick(int x, int y, int player) {
+  sounds_.EffectSound(SoundEffect::Life);
   PlayerState& snake = model_.Players[player];
   // Lives has no cap of its own, but a signed byte must not wrap to negative.
   if (snake.Lives < INT8_MAX) ++snake.Lives;
   TurnIntoNormalBrick(model_.LevelGrid.at(x, y));
-  view_.board.Draw_Brick_1(x, y);
-  view_.report.ShowLives(player);
-}
-
-void Game::On_Bump(int crashCode) {
-  if (model_.Settings.Competition) {
-    On_Competition_Bump(crashCode);
-  } else {
-    On_Normal_Bump(crashCode);
-  }
-}
-
-void Game::On_Normal_Bump(int crashCode) {
-  if (!IsCrashCode(crashCode)) return;
-  host_.SetTimerEnabled(GameTimer::Game, false);
-  Bump_Sound();
-  auto loseLife = [this](int player) {
-    std::int8_t& lives = model_.Players[player].Lives;
-    if (lives > 0) --lives;
-  };
-  auto offerIfOut = [this](int player) {
-    if (model_.Players[player].Lives == 0) ReWriteHS(player);
-  };
-
-  if (crashCode < 0) {
-    const auto [first, second] = kHeadOnPairs[-crashCode];
-    loseLife(first);
-    loseLife(second);
-    host_.ShowMessage(model_.Players[first].Name + " && " + model_.Players[second].Name + " died.");
-    offerIfOut(first);
-    offerIfOut(second);
-  } else {
-    host_.ShowMessage(model_.Players[crashCode].Name + " died.");
-    loseLife(crashCode);
-    offerIfOut(crashCode);
-  }
-
-  int livesLeft = 0;
-  const int playerCount = PlayersInGame(model_.Settings);
-  for (int player = 1; player <= playerCount; ++player) livesLeft += model_.Players[player].Lives;
-  if (livesLeft > 0) {
-    RestartAfterDeath();
-    return;
-  }
-  host_.ShowMessage("Game Over.");
-  host_.SetTimerEnabled(GameTimer::Game, false);
-  model_.TargetNumber = 0;
-  ShowScreen(&ScreenView::ShowTitle, TitleScreen);
-}
-
-void Game::On_Competition_Bump(int crashCode) {
-  if (!IsCrashCode(crashCode)) return;
-  host_.SetTimerEnabled(GameTimer::Game, false);
-  Bump_Sound();
-  const int playerCount = PlayersInGame(model_.Settings);
-  const auto addSurvivorPoints = [this](int player) {
-    std::int32_t& roundScore = model_.Players[player].RoundScore;
-    roundScore = AddPoints(roundScore, kSurvivorPoints);
-  };
-  if (crashCode < 0) {
-    const auto [first, second] = kHeadOnPairs[-crashCode];
-    model_.Players[first].RoundScore = 0;
-    model_.Players[second].RoundScore = 0;
-    for (int player = 1; player <= playerCount; ++player) {
-      if (player != first && player != second) addSurvivorPoints(player);
-    }
-  } else {
-    for (int player = 1; player <= playerCount; ++player) {
-      if (player != crashCode && model_.Players[player].Lives > 0) addSurvivorPoints(player);
-    }
-    model_.Players[crashCode].RoundScore = 0;
-  }
-  Level_Done_Message();
-  RestartAfterDeath();
+  board_.DrawNormalBrick(x, y);
+  report_.ShowLives(player);
 }
 
 }  // namespace coilrun

@@ -7,15 +7,14 @@
 #include <cstdint>
 #include <string>
 
+#include "formats/color.h"
+#include "formats/level_cells.h"
+#include "formats/settings_record.h"
+
 namespace coilrun {
 
-constexpr int kGridColumns = 51;  // columns 0..50; column 50 lies outside the field
-constexpr int kGridRows = 31;     // rows 0..30; row 30 lies outside the field
-constexpr int kFieldColumns = 50;
-constexpr int kFieldRows = 30;
 constexpr int kCellPixels = 10;
 
-constexpr int kMaxPlayers = 4;
 constexpr int kNoPlayer = 5;  // "nobody" where an operation takes a player
 constexpr int kBodyCapacity = 70;
 constexpr int kStartLength = 10;
@@ -24,26 +23,11 @@ constexpr std::uint8_t SnakeBrickMark = 156;
 
 constexpr int kBuiltInLevelCount = 82;  // the built-in levels are numbered 1..82
 constexpr int kFirstFileLevel = 101;    // the levels of a file are numbered from 101
-
-// Colours hold red in the lowest byte, then green, then blue, 0 on top.
-using Color = std::uint32_t;
-
-constexpr Color RgbColor(int red, int green, int blue) {
-  return static_cast<Color>(red & 0xFF) | static_cast<Color>(green & 0xFF) << 8 | static_cast<Color>(blue & 0xFF) << 16;
+// Levels of a file are numbered from 101 and shown from 1.
+constexpr int kFileLevelOffset = kFirstFileLevel - 1;
+constexpr int ShownLevelNumber(int levelNumber) {
+  return levelNumber > kFileLevelOffset ? levelNumber - kFileLevelOffset : levelNumber;
 }
-constexpr int RedOf(Color color) { return static_cast<int>(color & 0xFF); }
-constexpr int GreenOf(Color color) { return static_cast<int>((color >> 8) & 0xFF); }
-constexpr int BlueOf(Color color) { return static_cast<int>((color >> 16) & 0xFF); }
-
-enum BrickKind : int {
-  NormalBrick = 1,
-  DoorBrick = 2,
-  InOutBrick = 3,
-  ReboundBrick = 4,
-  CharacterBrick = 5,
-  ScoreBrick = 10,
-  LifeBrick = 11,
-};
 
 enum class Direction : std::uint8_t { Left = 1, Right = 2, Up = 3, Down = 4 };
 
@@ -60,8 +44,14 @@ enum ScreenStateValue : std::uint8_t {
   DisappointmentScreen = 9,
 };
 
-// Where the report panel puts the message lines of the information screens.
-enum ReportModeValue : std::uint8_t { ReportLeft = 0, ReportCenter = 1, ReportMoving = 2 };
+// Screens from KeysScreen on are pages in the board's place with message
+// pairs in the report panel; the board and the pause box are not.
+constexpr int kFirstInformationScreen = KeysScreen;
+constexpr int kLastInformationScreen = DisappointmentScreen;
+constexpr int kInformationScreenCount = kLastInformationScreen - kFirstInformationScreen + 1;
+constexpr bool IsInformationScreen(int state) {
+  return state >= kFirstInformationScreen && state <= kLastInformationScreen;
+}
 
 struct BoardCell {
   std::int32_t Content = 0;  // > 0: normal brick of that colour; < 0: -BrickKind
@@ -71,10 +61,6 @@ struct BoardCell {
   friend bool operator==(const BoardCell&, const BoardCell&) = default;
 };
 
-// True for the 50 x 30 visible cells; column 50 and row 30 of the grid and
-// anything beyond lie off the field.
-constexpr bool OnField(int x, int y) { return x >= 0 && x < kFieldColumns && y >= 0 && y < kFieldRows; }
-
 // True when a cell's Content is drawn and collided with as a normal brick.
 constexpr bool IsNormalContent(std::int32_t content) { return content > 0 || content == -NormalBrick; }
 
@@ -83,14 +69,12 @@ constexpr bool IsNormalContent(std::int32_t content) { return content > 0 || con
 // empty and whatever is written to it is dropped.
 class BoardGrid {
  public:
-  static constexpr bool Contains(int x, int y) { return x >= 0 && x < kGridColumns && y >= 0 && y < kGridRows; }
-
   const BoardCell& at(int x, int y) const {
-    if (!Contains(x, y)) return kOutside;
+    if (!InGrid(x, y)) return kOutside;
     return cells_[x][y];
   }
   BoardCell& at(int x, int y) {
-    if (!Contains(x, y)) {
+    if (!InGrid(x, y)) {
       outsideSink_ = BoardCell{};
       return outsideSink_;
     }
@@ -117,48 +101,6 @@ struct PlayerState {
   std::int32_t Score = 0;
   std::int32_t RoundScore = 0;
   coilrun::Color Color = 0;
-};
-
-constexpr int kMaxNameLength = 15;
-constexpr int kMaxFileNameLength = 255;
-constexpr int kBrickColorCount = 6;
-// A competition is won by 1 to 50 won levels.
-constexpr int kMaxWinsTarget = 50;
-
-// Every option and a few run-time flags; stored as settings.dat.
-struct GameSettings {
-  bool SnakeFrame = true;
-  bool BrickFrame = false;
-  bool MixBricksColors = true;
-  bool ShowMessages = true;
-  bool Wrap = true;
-  bool Long = false;
-  bool Sounds = true;
-  bool Music = false;
-  bool NoSoundFiles = false;
-  bool Paused = false;
-  bool LevelsSkipped = false;
-  bool BuiltInLevels = true;
-  bool Competition = false;
-  std::int32_t Speed = 5;
-  std::string LevelFileName;
-  bool ReEnterName = true;
-  std::uint8_t WinsTarget = 5;
-  std::uint8_t ExtendedMessageShown = 0;
-  std::array<Color, kBrickColorCount> BrickColors{RgbColor(0x00, 0x80, 0x80), RgbColor(0xCC, 0x99, 0xD9),
-                                                  RgbColor(0xEB, 0x7A, 0x86), RgbColor(0x99, 0xCC, 0xFF),
-                                                  RgbColor(0xA6, 0xE2, 0x8F), RgbColor(0xE3, 0xE3, 0x8E)};
-  std::uint8_t ReportMode = 0;
-  std::uint8_t ReportStep = 2;
-  std::int32_t ReportInterval = 30;
-  std::array<Color, kMaxPlayers> PlayerColors{RgbColor(0xFF, 0xFF, 0xFF), RgbColor(0xFF, 0xFF, 0x00),
-                                              RgbColor(0x00, 0xFF, 0xFF), RgbColor(0xFF, 0x00, 0xFF)};
-  std::array<std::string, kMaxPlayers> PlayerNames{"Player1", "Player2", "Player3", "Player4"};
-  Color BackColor = RgbColor(0x00, 0xFF, 0x00);
-  Color ReportColor = RgbColor(0xFF, 0x00, 0x00);
-  std::uint8_t PlayerCount = 1;
-
-  friend bool operator==(const GameSettings&, const GameSettings&) = default;
 };
 
 // Points added to a score. A score stops at the largest value it can hold

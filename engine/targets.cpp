@@ -1,8 +1,6 @@
-// The nine numbered targets of a level: growth, score and placement.
-#include <algorithm>
-#include <random>
+#include "engine/targets.h"
 
-#include "engine/game.h"
+#include <algorithm>
 
 namespace coilrun {
 
@@ -21,10 +19,10 @@ constexpr int kLongestBody = kBodyCapacity - 1;
 
 }  // namespace
 
-void Game::NewNumber(int player) {
+void Targets::NewNumber(int player) {
   if (model_.TargetNumber >= kLastTarget) {
     NumberIncScore(player);
-    LevelFinished();
+    events_.LevelFinished();
     return;
   }
 
@@ -47,28 +45,28 @@ void Game::NewNumber(int player) {
     eater.Length = std::min(eater.Length + model_.TargetNumber, kLongestBody);
   }
   ++model_.TargetNumber;
-  if (eaterIsPlayer) view_.board.DrawWholeSnake(player);
+  if (eaterIsPlayer) board_.DrawWholeSnake(player);
 
-  random_.seed(host_.ClockSeed());
+  random_.seed(clock_.ClockSeed());
   std::uniform_int_distribution<int> column(0, kFieldColumns - 1);
   std::uniform_int_distribution<int> row(0, kFieldRows - 1);
   bool placed = false;
   for (int attempt = 0; attempt < kRandomPlacementAttempts && !placed; ++attempt) {
     model_.TargetX = static_cast<std::uint8_t>(column(random_));
     model_.TargetY = static_cast<std::uint8_t>(row(random_));
-    placed = TargetCellFree();
+    placed = TargetCellFree(model_);
   }
   for (int y = 0; y < kFieldRows && !placed; ++y) {
     for (int x = 0; x < kFieldColumns && !placed; ++x) {
       model_.TargetX = static_cast<std::uint8_t>(x);
       model_.TargetY = static_cast<std::uint8_t>(y);
-      placed = TargetCellFree();
+      placed = TargetCellFree(model_);
     }
   }
   // With every cell a brick or a snake there is nowhere to put the target:
   // the level goes on without one until a crash replays or ends it.
   if (placed) {
-    view_.board.DrawNumber();
+    board_.DrawNumber();
   } else {
     model_.TargetX = kNoTargetCell;
     model_.TargetY = kNoTargetCell;
@@ -77,31 +75,31 @@ void Game::NewNumber(int player) {
   NumberIncScore(player);
 }
 
-void Game::NumberIncScore(int player) {
+void Targets::NumberIncScore(int player) {
   if (player >= 1 && player <= kMaxPlayers) {
     const int points = model_.Settings.Wrap ? kTargetPoints - kWrapDiscount : kTargetPoints;
     PlayerState& eater = model_.Players[player];
     eater.Score = AddPoints(eater.Score, points);
     eater.RoundScore = AddPoints(eater.RoundScore, points);
   }
-  view_.report.ShowNumber();
+  report_.ShowNumber();
 }
 
 // A head crashes into any cell whose Occupied is not 0, so the target must
 // avoid them all, whatever value a level file stored there. An open door's
 // wall is free, even though the door may close on the target later.
-bool Game::TargetCellFree() const {
-  const int x = model_.TargetX;
-  const int y = model_.TargetY;
-  const int playerCount = PlayersInGame(model_.Settings);
+bool TargetCellFree(const GameModel& model) {
+  const int x = model.TargetX;
+  const int y = model.TargetY;
+  const int playerCount = PlayersInGame(model.Settings);
   for (int i = 1; i <= playerCount; ++i) {
-    const PlayerState& snake = model_.Players[i];
+    const PlayerState& snake = model.Players[i];
     const int lastEntry = std::min(snake.Length + 1, kBodyCapacity);
     for (int k = 1; k <= lastEntry; ++k) {
       if (snake.BodyX[k] == x && snake.BodyY[k] == y) return false;
     }
   }
-  return model_.LevelGrid.at(x, y).Occupied == 0;
+  return model.LevelGrid.at(x, y).Occupied == 0;
 }
 
 }  // namespace coilrun

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <span>
 
-#include "shell/audio_archive.h"
-#include "shell/midi_length.h"
+#include "formats/audio_archive.h"
+#include "formats/midi_length.h"
 
 namespace {
 

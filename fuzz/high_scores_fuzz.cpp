@@ -7,9 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "engine/high_scores.h"
-#include "engine/model.h"
-#include "shell/high_score_file.h"
+#include "formats/high_score_table.h"
 
 namespace {
 

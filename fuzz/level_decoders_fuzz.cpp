@@ -6,7 +6,7 @@
 #include <span>
 
 #include "engine/model.h"
-#include "game/level_stream.h"
+#include "formats/level_stream.h"
 #include "game/level_writing.h"
 
 namespace {

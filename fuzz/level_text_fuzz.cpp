@@ -6,19 +6,23 @@
 #include <span>
 #include <string_view>
 
-#include "game/level_stream.h"
-#include "tools/level_design.h"
+#include <vector>
+
+#include "formats/level_design.h"
+#include "formats/level_stream.h"
+#include "formats/level_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  try {
-    coilrun::ParseLevelText(std::string_view(reinterpret_cast<const char*>(data), size));
-  } catch (const coilrun::LevelFormatError&) {
-  }
+  std::vector<coilrun::LevelDesign> parsed;
+  coilrun::ParseLevelText(std::string_view(reinterpret_cast<const char*>(data), size), parsed);
 
   coilrun::LevelDesign design;
   coilrun::LevelDesignWriter writer(design);
   coilrun::SpanByteSource source(std::span<const std::uint8_t>(data, size));
   coilrun::ReadLevelRecord(source, coilrun::kStreamShift, writer);
-  if (coilrun::ParseLevelText(coilrun::FormatLevelText(design)).at(0).Cells != design.Cells) std::abort();
+  std::vector<coilrun::LevelDesign> again;
+  if (coilrun::ParseLevelText(coilrun::FormatLevelText(design), again) || again.size() != 1 ||
+      again[0].Cells != design.Cells)
+    std::abort();
   return 0;
 }

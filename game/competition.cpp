@@ -1,9 +1,9 @@
 // How a competition is decided after every play of a level.
-#include "engine/game.h"
+#include "game/course.h"
 
 namespace coilrun {
 
-void Game::ExtendCompetition() {
+void Course::ExtendCompetition() {
   if (model_.Settings.ExtendedMessageShown == 0) {
     model_.Settings.ExtendedMessageShown = 1;
     Comp_ShowExtendedMessage();
@@ -11,7 +11,7 @@ void Game::ExtendCompetition() {
   competition_.EliminateTrailing();
 }
 
-bool Game::CompetitionEnded() {
+bool Course::CompetitionEnded() {
   competition_.AwardRoundWins();
   if (competition_.NobodyReachedTarget()) return false;
   competition_.MarkTrailing();
@@ -23,11 +23,11 @@ bool Game::CompetitionEnded() {
   return false;
 }
 
-void Game::Comp_End() {
-  host_.SetTimerEnabled(GameTimer::Game, false);
-  ShowScreen(&ScreenView::ShowWinner, WinnerScreen);
+void Course::Comp_End() {
+  timers_.SetTimerEnabled(GameTimer::Game, false);
+  screens_.ShowScreen(WinnerScreen);
 }
 
-void Game::Comp_ShowExtendedMessage() { host_.ShowMessage("Competition will be extend."); }
+void Course::Comp_ShowExtendedMessage() { prompts_.ShowMessage("Competition will be extend."); }
 
 }  // namespace coilrun

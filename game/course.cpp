@@ -1,9 +1,7 @@
-// The course of a game: level starts, finished levels, replays after a
-// death, the level message, pausing and the skip-level prompt.
+#include "game/course.h"
+
 #include <algorithm>
 #include <string>
-
-#include "engine/game.h"
 
 namespace coilrun {
 
@@ -22,14 +20,13 @@ constexpr PlayerStart kPlayerStarts[kMaxPlayers + 1] = {
 
 constexpr int kLifeBonusLimit = 10;
 constexpr int kLevelBonus = 100;
-// Levels of a file are numbered from 101 and announced from 1.
-constexpr int kFileLevelOffset = kFirstFileLevel - 1;
+constexpr int kLevelsExhausted = kBuiltInLevelCount + 1;
 
 }  // namespace
 
 // All four are placed whatever PlayerCount is, so the first target keeps
 // clear of every start cell.
-void Game::PlaceSnakes() {
+void Course::PlaceSnakes() {
   for (int player = 1; player <= kMaxPlayers; ++player) {
     const PlayerStart& start = kPlayerStarts[player];
     PlayerState& snake = model_.Players[player];
@@ -44,31 +41,31 @@ void Game::PlaceSnakes() {
   }
 }
 
-void Game::StartLevel() {
+void Course::StartLevel() {
   model_.ScreenState = BoardScreen;
   model_.LevelBackup = model_.LevelGrid;
   view_.board.ClearBoard();
   view_.board.DrawBricks();
   model_.TargetNumber = 0;
   PlaceSnakes();
-  NewNumber(kNoPlayer);
+  rules_.PlaceFirstTarget();
   for (int player = 1; player <= kMaxPlayers; ++player) {
     PlayerState& snake = model_.Players[player];
     if (snake.Lives == 0) snake.Length = 0;
     snake.RoundScore = 0;
   }
-  host_.SetTimerEnabled(GameTimer::Game, true);
+  timers_.SetTimerEnabled(GameTimer::Game, true);
   view_.report.ClearReport();
   view_.report.RepaintReport();
 }
 
-void Game::RestartAfterDeath() {
+void Course::RestartAfterDeath() {
   if (model_.Settings.Competition && CompetitionEnded()) return;
   model_.LevelGrid = model_.LevelBackup;
   StartLevel();
 }
 
-void Game::LevelFinished() {
+void Course::LevelFinished() {
   const int playerCount = PlayersInGame(model_.Settings);
   for (int player = 1; player <= playerCount; ++player) {
     PlayerState& snake = model_.Players[player];
@@ -79,7 +76,7 @@ void Game::LevelFinished() {
   }
   // Stopped before the competition is decided: an extension is announced in
   // a modal box, and a beat inside it would run on a finished level.
-  host_.SetTimerEnabled(GameTimer::Game, false);
+  timers_.SetTimerEnabled(GameTimer::Game, false);
   if (model_.Settings.Competition && CompetitionEnded()) return;
   for (int player = 1; player <= playerCount; ++player) {
     view_.report.ShowScore(player);
@@ -91,20 +88,16 @@ void Game::LevelFinished() {
   if (model_.LevelNumber < INT16_MAX) ++model_.LevelNumber;
   if (model_.Settings.BuiltInLevels) {
     NextBuiltInLevel();
-  } else if (sources_.levelFileIsStream()) {
-    NextStreamLevel();
   } else {
-    NextGridLevel();
+    NextFileLevel();
   }
 }
 
-void Game::Level_Done_Message() {
+void Course::Level_Done_Message() {
   if (!model_.Settings.ShowMessages) return;
   if (!model_.Settings.Competition) {
     if (model_.LevelNumber < 1) return;
-    const int shownNumber =
-        model_.LevelNumber > kFileLevelOffset ? model_.LevelNumber - kFileLevelOffset : model_.LevelNumber;
-    host_.ShowMessage("Level " + std::to_string(shownNumber) + " finished.");
+    prompts_.ShowMessage("Level " + std::to_string(ShownLevelNumber(model_.LevelNumber)) + " finished.");
     return;
   }
 
@@ -120,27 +113,84 @@ void Game::Level_Done_Message() {
     ++winners;
   }
   if (winners == 0) {
-    host_.ShowMessage("No winners.");
+    prompts_.ShowMessage("No winners.");
   } else if (winners == 1) {
-    host_.ShowMessage("Winner of this level is " + names + ".");
+    prompts_.ShowMessage("Winner of this level is " + names + ".");
   } else {
-    host_.ShowMessage("Winners of this level are " + names + ".");
+    prompts_.ShowMessage("Winners of this level are " + names + ".");
   }
 }
 
-void Game::Pause1Click() {
-  if (host_.TimerEnabled(GameTimer::Game)) {
-    model_.ScreenState = PauseScreen;
-    host_.SetTimerEnabled(GameTimer::Game, false);
-    model_.Settings.Paused = true;
-    view_.screens.DrawPauseBox();
-  } else if (model_.Settings.Paused) {
-    // A help screen may cover the paused board.
-    if (model_.ScreenState != PauseScreen) view_.board.ClearBoard();
-    model_.ScreenState = BoardScreen;
-    model_.Settings.Paused = false;
-    host_.SetTimerEnabled(GameTimer::Game, true);
-    view_.screens.ErasePauseBox();
+bool Course::OpenLevelFile(const std::string& name) {
+  if (const FileResult failure = sources_.OpenLevelFile(name)) {
+    prompts_.ShowFailure(*failure);
+    return false;
+  }
+  // The game's levels come from this file from now on, also when it holds
+  // none: the end of the game and the next level read this flag.
+  model_.Settings.BuiltInLevels = false;
+  return true;
+}
+
+void Course::CloseLevelFile() {
+  if (const FileResult failure = sources_.CloseLevelFile()) prompts_.ShowFailure(*failure);
+}
+
+void Course::OnLevelsExhausted() {
+  if (model_.Settings.Competition) {
+    model_.LevelGrid = model_.LevelBackup;
+    StartLevel();
+  } else {
+    OnEnd();
+  }
+}
+
+void Course::NextBuiltInLevel() {
+  if (model_.LevelNumber >= kLevelsExhausted) {
+    OnLevelsExhausted();
+    return;
+  }
+  sources_.ClearGrid();
+  sources_.DecodeBuiltInLevel();
+  model_.Settings.BuiltInLevels = true;
+  StartLevel();
+}
+
+bool Course::NextFileLevel() {
+  const LevelRead read = sources_.LevelFileIsStream() ? sources_.LoadStreamLevel() : sources_.LoadGridLevel();
+  if (read.failure) {
+    prompts_.ShowFailure(*read.failure);
+    return false;
+  }
+  if (!read.loaded) {
+    OnLevelsExhausted();
+    return true;
+  }
+  PlaceSnakes();
+  model_.Settings.BuiltInLevels = false;
+  StartLevel();
+  return true;
+}
+
+void Course::OnEnd() {
+  timers_.SetTimerEnabled(GameTimer::Game, false);
+  OfferScoresInPlay();
+  const bool builtInListFinished = model_.LevelNumber >= kBuiltInLevelCount && model_.Settings.BuiltInLevels;
+  if (builtInListFinished && !model_.Settings.LevelsSkipped) {
+    screens_.ShowScreen(CongratulationsScreen);
+  } else if (builtInListFinished) {
+    screens_.ShowScreen(DisappointmentScreen);
+  } else {
+    --model_.LevelNumber;
+    prompts_.ShowMessage("You have finished all levels.");
+    screens_.ShowScreen(TitleScreen);
+  }
+}
+
+void Course::OfferScoresInPlay() {
+  const int playerCount = PlayersInGame(model_.Settings);
+  for (int player = 1; player <= playerCount; ++player) {
+    if (model_.Players[player].Lives > 0) highScores_.ReWriteHS(player);
   }
 }
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/game.h"
+#include "game/game.h"
 
 namespace coilrun {
 
@@ -32,15 +32,16 @@ std::optional<int> ParseWholeNumber(const std::string& text) {
 }  // namespace
 
 void Game::On_Start_Click(int level, const NewGameChoice& choice) {
-  GameSettings& settings = model_.Settings;
+  GameModel& model = parts_.model;
+  GameSettings& settings = model.Settings;
   // As the options dialog's speed slider does, so that every new game runs
   // at the chosen speed.
-  SetSpeed(settings.Speed);
+  parts_.options.SetSpeed(settings.Speed);
   settings.PlayerCount = static_cast<std::uint8_t>(std::clamp(choice.PlayerCount, 1, kMaxPlayers));
   settings.WinsTarget = static_cast<std::uint8_t>(std::clamp(choice.WinsTarget, 1, kMaxWinsTarget));
   settings.Competition = choice.Competition;
   for (int player = 1; player <= kMaxPlayers; ++player) {
-    PlayerState& snake = model_.Players[player];
+    PlayerState& snake = model.Players[player];
     const bool playing = player <= settings.PlayerCount;
     snake.Score = 0;
     if (settings.Competition || !playing) snake.Wins = 0;
@@ -52,56 +53,59 @@ void Game::On_Start_Click(int level, const NewGameChoice& choice) {
   }
   settings.ExtendedMessageShown = 0;
   settings.Paused = false;
-  model_.LevelNumber = static_cast<std::int16_t>(level);
+  model.LevelNumber = static_cast<std::int16_t>(level);
 }
 
 bool Game::StartButtonClick(const NewGameChoice& choice) {
   On_Start_Click(1, choice);
-  model_.Settings.LevelsSkipped = false;
+  parts_.model.Settings.LevelsSkipped = false;
   if (choice.BuiltIn) {
-    sources_.setBuiltInPos(-1);
-    NextBuiltInLevel();
+    parts_.sources.SetBuiltInPos(-1);
+    parts_.course.NextBuiltInLevel();
     return true;
   }
-  if (!OpenLevelFile(choice.LevelFile)) return false;
-  return sources_.levelFileIsStream() ? NextStreamLevel() : NextGridLevel();
+  if (!parts_.course.OpenLevelFile(choice.LevelFile)) return false;
+  return parts_.course.NextFileLevel();
 }
 
 // The prompt can come in the middle of a level. Its boxes are modal, and a
 // beat inside them would move snakes that nobody can steer, so the game
 // timer waits; it goes on as before when no level is chosen.
-void Game::Startlevel1Click() {
-  const bool gameWasRunning = host_.TimerEnabled(GameTimer::Game);
-  host_.SetTimerEnabled(GameTimer::Game, false);
+void Game::Startlevel1Click(const NewGameChoice& choice) {
+  GameTimers& timers = parts_.ports.timers;
+  Prompts& prompts = parts_.ports.prompts;
+  const bool gameWasRunning = timers.TimerEnabled(GameTimer::Game);
+  timers.SetTimerEnabled(GameTimer::Game, false);
   const auto text =
-      host_.InputBox("Skip Levels", "Enter level number (1-" + std::to_string(kBuiltInLevelCount) + ").", "");
+      prompts.InputBox("Skip Levels", "Enter level number (1-" + std::to_string(kBuiltInLevelCount) + ").", "");
   std::optional<int> number;
   if (text && !text->empty()) {
     number = ParseWholeNumber(*text);
-    if (!number) host_.ShowMessage("'" + *text + "' is not a valid integer value");
+    if (!number) prompts.ShowMessage("'" + *text + "' is not a valid integer value");
   }
   if (!number) {
-    host_.SetTimerEnabled(GameTimer::Game, gameWasRunning);
+    timers.SetTimerEnabled(GameTimer::Game, gameWasRunning);
     return;
   }
   const int level = std::clamp(*number, 1, kBuiltInLevelCount);
-  On_Start_Click(level, host_.NewGameControls());
-  model_.Settings.LevelsSkipped = true;
-  sources_.setBuiltInPos(sources_.BuiltInLevelStart(level));
-  NextBuiltInLevel();
+  On_Start_Click(level, choice);
+  parts_.model.Settings.LevelsSkipped = true;
+  parts_.sources.SetBuiltInPos(parts_.sources.BuiltInLevelStart(level));
+  parts_.course.NextBuiltInLevel();
 }
 
 void Game::StartCommandLineGame(const std::string& levelFileName) {
+  GameModel& model = parts_.model;
   // The speed setting applies here too, rather than the timer's initial 70 ms.
-  host_.SetTimerInterval(GameTimer::Game, GameTimerInterval(model_.Settings.Speed));
-  for (int player = 1; player <= PlayersInGame(model_.Settings); ++player) {
-    model_.Players[player].Lives = kStartLives;
-    model_.Players[player].Score = 0;
+  parts_.ports.timers.SetTimerInterval(GameTimer::Game, GameTimerInterval(model.Settings.Speed));
+  for (int player = 1; player <= PlayersInGame(model.Settings); ++player) {
+    model.Players[player].Lives = kStartLives;
+    model.Players[player].Score = 0;
   }
-  model_.Settings.Paused = false;
-  model_.LevelNumber = kFirstFileLevel;
-  if (!OpenLevelFile(levelFileName)) return;
-  sources_.levelFileIsStream() ? NextStreamLevel() : NextGridLevel();
+  model.Settings.Paused = false;
+  model.LevelNumber = kFirstFileLevel;
+  if (!parts_.course.OpenLevelFile(levelFileName)) return;
+  parts_.course.NextFileLevel();
   Pause1Click();
 }
 

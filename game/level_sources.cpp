@@ -1,18 +1,19 @@
 #include "game/level_sources.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <optional>
 
+#include "formats/level_stream.h"
 #include "game/builtin_level_block.h"
-#include "game/io_error.h"
-#include "game/level_stream.h"
 #include "game/level_writing.h"
 
 namespace coilrun {
 
 namespace {
 
-constexpr const char* kFileNotOpen = "File not open";
+const FileError kFileNotOpen("File not open");
 
 // Reads the built-in buffer the way the block is defined: every read first
 // advances the position, which then rests on the last byte read.
@@ -30,40 +31,41 @@ class BuiltInByteSource : public ByteSource {
   std::int32_t& position_;
 };
 
-// A failed read raises the error; the end of the file answers nullopt.
+// The end of the file answers nullopt, and so does a failed read, which it
+// keeps.
 class FileByteSource : public ByteSource {
  public:
   explicit FileByteSource(std::FILE* file) : file_(file) {}
   std::optional<std::uint8_t> Next() override {
     const int byte = std::fgetc(file_);
     if (byte == EOF) {
-      if (std::ferror(file_)) throw InOutError(IoErrorText(errno));
+      if (std::ferror(file_)) failure_ = FileError::FromErrno(errno);
       return std::nullopt;
     }
     return static_cast<std::uint8_t>(byte);
   }
+  const FileResult& failure() const { return failure_; }
 
  private:
   std::FILE* file_;
+  FileResult failure_;
 };
 
-// True when the game's file has no level left.
-bool AtEndOfFile(std::FILE* file) {
-  if (file == nullptr) throw InOutError(kFileNotOpen);
+// Whether the game's file has a level left: true or false, or a failure.
+struct LevelsLeft {
+  bool any = false;
+  FileResult failure;
+};
+
+LevelsLeft CheckLevelsLeft(std::FILE* file) {
+  if (file == nullptr) return {false, kFileNotOpen};
   const int byte = std::fgetc(file);
   if (byte == EOF) {
-    if (std::ferror(file)) throw InOutError(IoErrorText(errno));
-    return true;
+    if (std::ferror(file)) return {false, FileError::FromErrno(errno)};
+    return {false, std::nullopt};
   }
   std::ungetc(byte, file);
-  return false;
-}
-
-std::uintmax_t FileSize(std::FILE* file) {
-  if (std::fseek(file, 0, SEEK_END) != 0) throw InOutError(IoErrorText(errno));
-  const long size = std::ftell(file);
-  if (size < 0) throw InOutError(IoErrorText(errno));
-  return static_cast<std::uintmax_t>(size);
+  return {true, std::nullopt};
 }
 
 // Cut to what the settings record can hold, never inside a UTF-8 sequence.
@@ -76,21 +78,21 @@ std::string StoredFileName(const std::string& name) {
 
 }  // namespace
 
-LevelSources::LevelSources(GameModel& model) : model_(model), BuiltInLevelData(kBuiltInLevelCapacity) {}
+LevelSources::LevelSources(GameModel& model) : model_(model), builtInLevelData_(kBuiltInLevelCapacity) {}
 
 void LevelSources::CopyBuiltInLevels() { CopyBuiltInLevels(BuiltInLevelBlock()); }
 
 void LevelSources::CopyBuiltInLevels(std::span<const std::uint8_t> block) {
-  std::fill(BuiltInLevelData.begin(), BuiltInLevelData.end(), 0);
-  std::copy_n(block.begin(), std::min(block.size(), BuiltInLevelData.size()), BuiltInLevelData.begin());
+  std::fill(builtInLevelData_.begin(), builtInLevelData_.end(), 0);
+  std::copy_n(block.begin(), std::min(block.size(), builtInLevelData_.size()), builtInLevelData_.begin());
 }
 
 std::int32_t LevelSources::BuiltInLevelStart(int level) const {
-  return static_cast<std::int32_t>(BuiltInLevelStartIn(BuiltInLevelData, level));
+  return static_cast<std::int32_t>(BuiltInLevelStartIn(builtInLevelData_, level));
 }
 
 void LevelSources::DecodeBuiltInLevel() {
-  BuiltInByteSource source(BuiltInLevelData, BuiltInPos);
+  BuiltInByteSource source(builtInLevelData_, builtInPos_);
   LevelGridWriter writer(model_);
   ReadLevelRecord(source, kBuiltInShift, writer);
 }
@@ -101,55 +103,60 @@ void LevelSources::ClearGrid() {
   }
 }
 
-void LevelSources::OpenLevelFile(const std::string& name) {
-  LevelFile probe(std::fopen(name.c_str(), "rb"));
+FileResult LevelSources::OpenLevelFile(const std::string& name) {
+  FileHandle probe = OpenFile(name, "rb");
   if (!probe) {
     // The game's own handle may still hold the file.
-    CloseLevelFile();
-    probe.reset(std::fopen(name.c_str(), "rb"));
+    if (FileResult closed = CloseLevelFile()) return closed;
+    probe = OpenFile(name, "rb");
   }
-  if (!probe) throw InOutError(IoErrorText(errno));
-  const bool isStream = !IsGridFileSize(FileSize(probe.get()));
-  if (std::fclose(probe.release()) != 0) throw InOutError(IoErrorText(errno));
-  OpenLevelFileForGame(name, isStream);
+  if (!probe) return FileError::FromErrno(errno);
+  if (std::fseek(probe.get(), 0, SEEK_END) != 0) return FileError::FromErrno(errno);
+  const long size = std::ftell(probe.get());
+  if (size < 0) return FileError::FromErrno(errno);
+  if (FileResult closed = CloseFile(probe)) return closed;
+  if (FileResult opened = OpenLevelFileForGame(name, !IsGridFileSize(static_cast<std::uintmax_t>(size)))) return opened;
   model_.LevelNumber = kFirstFileLevel;
   model_.Settings.LevelFileName = StoredFileName(name);
+  return std::nullopt;
 }
 
-void LevelSources::OpenLevelFileForGame(const std::string& name, bool isStream) {
+FileResult LevelSources::OpenLevelFileForGame(const std::string& name, bool isStream) {
   // A game reads one file; the last game's file of the other format is done with.
-  (isStream ? GridLevelFile : StreamLevelFile).reset();
-  LevelFileIsStream = isStream;
-  LevelFile file(std::fopen(name.c_str(), "rb"));
-  if (!file) throw InOutError(IoErrorText(errno));
-  (isStream ? StreamLevelFile : GridLevelFile) = std::move(file);
+  (isStream ? gridLevelFile_ : streamLevelFile_).reset();
+  levelFileIsStream_ = isStream;
+  FileHandle file = OpenFile(name, "rb");
+  if (!file) return FileError::FromErrno(errno);
+  (isStream ? streamLevelFile_ : gridLevelFile_) = std::move(file);
+  return std::nullopt;
 }
 
-void LevelSources::CloseLevelFile() {
-  LevelFile& file = LevelFileIsStream ? StreamLevelFile : GridLevelFile;
-  if (file && std::fclose(file.release()) != 0) throw InOutError(IoErrorText(errno));
-}
+FileResult LevelSources::CloseLevelFile() { return CloseFile(levelFileIsStream_ ? streamLevelFile_ : gridLevelFile_); }
 
-bool LevelSources::LevelFileOpen() const { return (LevelFileIsStream ? StreamLevelFile : GridLevelFile) != nullptr; }
+bool LevelSources::LevelFileOpen() const { return (levelFileIsStream_ ? streamLevelFile_ : gridLevelFile_) != nullptr; }
 
-bool LevelSources::LoadStreamLevel() {
-  if (AtEndOfFile(StreamLevelFile.get())) return false;
+LevelRead LevelSources::LoadStreamLevel() {
+  const LevelsLeft left = CheckLevelsLeft(streamLevelFile_.get());
+  if (!left.any) return {false, left.failure};
   ClearGrid();
-  FileByteSource source(StreamLevelFile.get());
+  FileByteSource source(streamLevelFile_.get());
   LevelGridWriter writer(model_);
-  if (ReadLevelRecord(source, kStreamShift, writer).End != LevelEnd::EndMarker) throw InOutError(kReadBeyondEnd);
-  return true;
+  const LevelEnd end = ReadLevelRecord(source, kStreamShift, writer).End;
+  if (source.failure()) return {false, source.failure()};
+  if (end != LevelEnd::EndMarker) return {false, FileError::ReadBeyondEnd()};
+  return {true, std::nullopt};
 }
 
-bool LevelSources::LoadGridLevel() {
-  if (AtEndOfFile(GridLevelFile.get())) return false;
+LevelRead LevelSources::LoadGridLevel() {
+  const LevelsLeft left = CheckLevelsLeft(gridLevelFile_.get());
+  if (!left.any) return {false, left.failure};
   ClearGrid();
   std::array<std::uint8_t, kGridLevelBytes> bytes{};
-  if (std::fread(bytes.data(), 1, bytes.size(), GridLevelFile.get()) != bytes.size()) {
-    throw InOutError(std::ferror(GridLevelFile.get()) ? IoErrorText(errno) : kReadBeyondEnd);
+  if (std::fread(bytes.data(), 1, bytes.size(), gridLevelFile_.get()) != bytes.size()) {
+    return {false, std::ferror(gridLevelFile_.get()) ? FileError::FromErrno(errno) : FileError::ReadBeyondEnd()};
   }
   WriteGridLevel(model_, bytes);
-  return true;
+  return {true, std::nullopt};
 }
 
 }  // namespace coilrun

@@ -1,19 +1,25 @@
 // Where the levels of a game come from: the built-in block in its working
 // buffer, and the level file a game reads, held open for the whole game.
-// Loading only fills LevelGrid; starting play on it is the game's. A failed
-// open, read or close throws InOutError with the runtime's text.
+// Loading only fills LevelGrid; starting play on it is the course's.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
-#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "engine/model.h"
+#include "formats/file_error.h"
+#include "formats/file_handle.h"
 
 namespace coilrun {
+
+// What reading the next level of the game's file gave: a level, the end of
+// the file, or a failure.
+struct LevelRead {
+  bool loaded = false;
+  FileResult failure;
+};
 
 class LevelSources {
  public:
@@ -25,39 +31,34 @@ class LevelSources {
   // The position from which the next decode yields built-in level 1..82.
   std::int32_t BuiltInLevelStart(int level) const;
   void DecodeBuiltInLevel();
-  std::int32_t builtInPos() const { return BuiltInPos; }
-  void setBuiltInPos(std::int32_t position) { BuiltInPos = position; }
+  std::int32_t BuiltInPos() const { return builtInPos_; }
+  void SetBuiltInPos(std::int32_t position) { builtInPos_ = position; }
 
   void ClearGrid();
 
   // Opens the named file for the game, as a grid or a stream file by its
   // size; LevelNumber becomes the first file level and LevelFileName the name.
-  void OpenLevelFile(const std::string& name);
-  void CloseLevelFile();
-  bool levelFileIsStream() const { return LevelFileIsStream; }
+  FileResult OpenLevelFile(const std::string& name);
+  FileResult CloseLevelFile();
+  bool LevelFileIsStream() const { return levelFileIsStream_; }
   bool LevelFileOpen() const;
   // Read the next level of the game's stream or grid file into LevelGrid;
-  // false, with LevelGrid untouched, when the file has no level left.
-  bool LoadStreamLevel();
-  bool LoadGridLevel();
+  // LevelGrid is untouched when the file has no level left.
+  LevelRead LoadStreamLevel();
+  LevelRead LoadGridLevel();
 
  private:
-  struct LevelFileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-  using LevelFile = std::unique_ptr<std::FILE, LevelFileCloser>;
-
   // Opens the level file for the game as the format its size gave.
-  void OpenLevelFileForGame(const std::string& name, bool isStream);
+  FileResult OpenLevelFileForGame(const std::string& name, bool isStream);
 
   GameModel& model_;
   // Allocated once, with the game, and never again.
-  std::vector<std::uint8_t> BuiltInLevelData;
+  std::vector<std::uint8_t> builtInLevelData_;
   // Every read first advances it, so -1 reads the block from its first byte.
-  std::int32_t BuiltInPos = -1;
-  bool LevelFileIsStream = false;
-  LevelFile StreamLevelFile;
-  LevelFile GridLevelFile;
+  std::int32_t builtInPos_ = -1;
+  bool levelFileIsStream_ = false;
+  FileHandle streamLevelFile_;
+  FileHandle gridLevelFile_;
 };
 
 }  // namespace coilrun

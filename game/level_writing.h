@@ -5,7 +5,7 @@
 #include <span>
 
 #include "engine/model.h"
-#include "game/level_stream.h"
+#include "formats/level_stream.h"
 
 namespace coilrun {
 

@@ -56,7 +56,7 @@ BoardPainter::BoardPainter(const GameModel& model, Surfaces& surfaces, ReportVie
       characterFont_(SmallBoldFont(kCharacterCellHeight)),
       numberFont_(SmallBoldFont(kNumberCellHeight)) {}
 
-void BoardPainter::Draw_Brick_1(int x, int y) {
+void BoardPainter::DrawNormalBrick(int x, int y) {
   if (!OnField(x, y)) return;
   Surfaces::Painting painting(surfaces_, Surface::Field);
   const NormalBrickLook look = LookOfNormalBrick(model_, x, y);
@@ -71,39 +71,39 @@ void BoardPainter::PaintRoundCell(int x, int y, Color fill, int cornerEllipse) {
   painting.changed(CellRect(x, y));
 }
 
-void BoardPainter::Draw_Brick_2(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kDoorColor], kDisc); }
+void BoardPainter::DrawDoorBrick(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kDoorColor], kDisc); }
 
-void BoardPainter::Draw_Brick_3(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kInOutColor], kDisc); }
+void BoardPainter::DrawInOutBrick(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kInOutColor], kDisc); }
 
 // The only kind drawn on an erased cell: a pushed rebound brick must not
 // keep the corners of the snake or brick it was pushed onto.
-void BoardPainter::Draw_Brick_4(int x, int y) {
+void BoardPainter::DrawReboundBrick(int x, int y) {
   Surfaces::Painting painting(surfaces_, Surface::Field);
   ClearBrick(x, y);
   PaintRoundCell(x, y, model_.Settings.BrickColors[kReboundColor], kRoundedCorner);
 }
 
 // The cell holds the character's code minus 128, modulo 256.
-void BoardPainter::Draw_Brick_5(int x, int y) {
-  DrawCharacterBrick(x, y, static_cast<std::uint8_t>(model_.LevelGrid.at(x, y).Extra[0] + 128));
+void BoardPainter::DrawCharacterBrick(int x, int y) {
+  DrawCharacterBrickShowing(x, y, static_cast<std::uint8_t>(model_.LevelGrid.at(x, y).Extra[0] + 128));
 }
 
 // The character's text cell is one pixel taller than the brick and reaches
 // into the row below.
-void BoardPainter::DrawCharacterBrick(int x, int y, std::uint8_t code) {
+void BoardPainter::DrawCharacterBrickShowing(int x, int y, std::uint8_t code) {
   if (!OnField(x, y)) return;
   Surfaces::Painting painting(surfaces_, Surface::Field);
-  Draw_Brick_1(x, y);
+  DrawNormalBrick(x, y);
   const QString character(QChar::fromLatin1(static_cast<char>(code)));
   painting.changed(PaintText(painting.painter(), TextCorner(x, y), character, characterFont_, Qt::white,
                              LookOfNormalBrick(model_, x, y).fill));
 }
 
-void BoardPainter::Draw_Brick_10(int x, int y) {
+void BoardPainter::DrawScoreBrick(int x, int y) {
   PaintRoundCell(x, y, model_.Settings.BrickColors[kScoreColor], kRoundedCorner);
 }
 
-void BoardPainter::Draw_Brick_11(int x, int y) {
+void BoardPainter::DrawLifeBrick(int x, int y) {
   PaintRoundCell(x, y, model_.Settings.BrickColors[kLifeColor], kRoundedCorner);
 }
 

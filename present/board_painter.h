@@ -15,13 +15,13 @@ class BoardPainter : public BoardView {
   // The report is told the score after every head DrawSnake paints.
   BoardPainter(const GameModel& model, Surfaces& surfaces, ReportView& report);
 
-  void Draw_Brick_1(int x, int y) override;
-  void Draw_Brick_2(int x, int y) override;
-  void Draw_Brick_3(int x, int y) override;
-  void Draw_Brick_4(int x, int y) override;
-  void Draw_Brick_5(int x, int y) override;
-  void Draw_Brick_10(int x, int y) override;
-  void Draw_Brick_11(int x, int y) override;
+  void DrawNormalBrick(int x, int y) override;
+  void DrawDoorBrick(int x, int y) override;
+  void DrawInOutBrick(int x, int y) override;
+  void DrawReboundBrick(int x, int y) override;
+  void DrawCharacterBrick(int x, int y) override;
+  void DrawScoreBrick(int x, int y) override;
+  void DrawLifeBrick(int x, int y) override;
   void DrawBricks() override;
   void ClearBrick(int x, int y) override;
   void ClearBoard() override;
@@ -30,7 +30,7 @@ class BoardPainter : public BoardView {
   void DrawWholeSnake(int player) override;
 
   // A character brick showing `code` at (x, y), whatever the grid holds there.
-  void DrawCharacterBrick(int x, int y, std::uint8_t code);
+  void DrawCharacterBrickShowing(int x, int y, std::uint8_t code);
 
  private:
   void PaintRoundCell(int x, int y, Color fill, int cornerEllipse);

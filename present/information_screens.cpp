@@ -50,10 +50,10 @@ struct BrickSample {
 };
 
 constexpr BrickSample kBrickSamples[] = {
-    {"Normal brick", 65, 7, &BoardPainter::Draw_Brick_1},    {"Character brick", 85, 9, nullptr},
-    {"Door brick", 105, 11, &BoardPainter::Draw_Brick_2},    {"In-out brick", 125, 13, &BoardPainter::Draw_Brick_3},
-    {"Rebound brick", 145, 15, &BoardPainter::Draw_Brick_4}, {"Score brick", 165, 17, &BoardPainter::Draw_Brick_10},
-    {"Life brick", 185, 19, &BoardPainter::Draw_Brick_11},
+    {"Normal brick", 65, 7, &BoardPainter::DrawNormalBrick},    {"Character brick", 85, 9, nullptr},
+    {"Door brick", 105, 11, &BoardPainter::DrawDoorBrick},    {"In-out brick", 125, 13, &BoardPainter::DrawInOutBrick},
+    {"Rebound brick", 145, 15, &BoardPainter::DrawReboundBrick}, {"Score brick", 165, 17, &BoardPainter::DrawScoreBrick},
+    {"Life brick", 185, 19, &BoardPainter::DrawLifeBrick},
 };
 
 // The about page's own lines: who made the game, on what terms it is given
@@ -96,13 +96,13 @@ QString SpacedTitle(const QString& word) {
   return title;
 }
 
-InformationScreens::InformationScreens(GameModel& model, Surfaces& surfaces, BoardPainter& board, ReportPanel& report,
-                                       Host& host)
+InformationScreens::InformationScreens(const GameModel& model, Surfaces& surfaces, BoardPainter& board,
+                                       ReportPanel& report, HighScoreStore& highScores)
     : model_(model),
       surfaces_(surfaces),
       board_(board),
       report_(report),
-      host_(host),
+      highScores_(highScores),
       titleFont_(SansFace(kTitlePixels, true)),
       bodyFont_(SansFace(kBodyPixels, false)),
       smallPrintFont_(SansFace(kSmallPrintPixels, false)),
@@ -137,9 +137,19 @@ void InformationScreens::DrawSeeThrough(const QImage& picture, QImage& copy, int
 
 // A screen entered from the game or another screen starts on a clear field;
 // one drawn again is drawn over what the window shows.
-void InformationScreens::Enter(std::uint8_t state) {
-  if (model_.ScreenState != state) board_.ClearBoard();
-  model_.ScreenState = state;
+void InformationScreens::ShowPage(bool entering) {
+  // The table is read before anything is painted: reading may stop at a
+  // message box about a damaged file.
+  if (model_.ScreenState == HighScoreScreen) {
+    const HighScoreTable table = highScores_.ReadHighScores();
+    Surfaces::Painting painting(surfaces_, Surface::Field);
+    if (entering) board_.ClearBoard();
+    ShowHighScores(table);
+    return;
+  }
+  Surfaces::Painting painting(surfaces_, Surface::Field);
+  if (entering) board_.ClearBoard();
+  DrawPage();
 }
 
 void InformationScreens::DrawGame() {
@@ -158,14 +168,28 @@ void InformationScreens::RepaintBoard() {
       DrawGame();
       DrawPauseBox();
       break;
+    case TitleScreen:
+    case CongratulationsScreen:
+    case WinnerScreen:
+    case DisappointmentScreen:
+      report_.ShowStateMessage(false);
+      DrawPage();
+      break;
+    default: DrawPage(); break;
+  }
+}
+
+void InformationScreens::DrawPage() {
+  switch (model_.ScreenState) {
     case KeysScreen: ShowKeys(); break;
-    case HighScoreScreen: ShowHighScores(); break;
+    case HighScoreScreen: ShowHighScores(highScores_.ReadHighScores()); break;
     case AboutScreen: ShowAbout(); break;
     case TitleScreen: ShowTitle(); break;
     case BrickTypesScreen: ShowBrickTypes(); break;
     case CongratulationsScreen: ShowCongratulations(); break;
     case WinnerScreen: ShowWinner(); break;
     case DisappointmentScreen: ShowDisappointment(); break;
+    default: break;
   }
 }
 
@@ -174,22 +198,17 @@ void InformationScreens::RedrawHighScoresAfterReset() {
   const QRect rows(QPoint(100, 50), QPoint(398, 288));
   painting.painter().fillRect(rows, ToQColor(model_.Settings.BackColor));
   painting.changed(rows);
-  ShowHighScores();
+  ShowHighScores(highScores_.ReadHighScores());
 }
 
 void InformationScreens::ShowKeys() {
   Surfaces::Painting painting(surfaces_, Surface::Field);
-  Enter(KeysScreen);
   WriteTitle("KEYS");
   for (const PlacedText& placed : kKeysTexts) WriteBody(placed.x, placed.y, placed.text);
 }
 
-// The table is read before anything is painted: reading may stop at a
-// message box about a damaged file.
-void InformationScreens::ShowHighScores() {
-  const HighScoreTable table = host_.HighScores().ReadHighScores();
+void InformationScreens::ShowHighScores(const HighScoreTable& table) {
   Surfaces::Painting painting(surfaces_, Surface::Field);
-  Enter(HighScoreScreen);
   WriteTitle("HIGHSCORE");
   constexpr int kNameEnd = 240;
   constexpr int kScoreX = 260;
@@ -204,7 +223,6 @@ void InformationScreens::ShowHighScores() {
 
 void InformationScreens::ShowAbout() {
   Surfaces::Painting painting(surfaces_, Surface::Field);
-  Enter(AboutScreen);
   WriteTitle("ABOUT");
   const QImage& portrait = pictures_.AuthorPic;
   painting.painter().drawImage(kAboutPictureX, kAboutTop, portrait);
@@ -224,48 +242,43 @@ void InformationScreens::ShowAbout() {
 // (17, 9) stays as it is.
 void InformationScreens::ShowBrickTypes() {
   Surfaces::Painting painting(surfaces_, Surface::Field);
-  Enter(BrickTypesScreen);
   WriteTitle("BRICK TYPES");
   for (const BrickSample& sample : kBrickSamples) {
     WriteBody(kBrickTypesLabelX, sample.labelY, sample.label);
     if (sample.draw)
       (board_.*sample.draw)(kBrickTypesSampleColumn, sample.row);
     else
-      board_.DrawCharacterBrick(kBrickTypesSampleColumn, sample.row, kSampleCharacter);
+      board_.DrawCharacterBrickShowing(kBrickTypesSampleColumn, sample.row, kSampleCharacter);
   }
 }
 
 void InformationScreens::ShowTitle() {
-  report_.ShowStateMessage(TitleScreen);
   Surfaces::Painting painting(surfaces_, Surface::Field);
-  Enter(TitleScreen);
   const QString credit = QLatin1String(kTitleCredit);
   WriteText({kFieldWidth - TextSize(creditFont_, credit).width(), kTitleCreditTop}, credit, creditFont_);
   DrawSeeThrough(pictures_.LogoPic, BuffLogoPic, kLogoTop);
 }
 
-void InformationScreens::ShowEndPage(std::uint8_t state, const char* titleWord, const QString& line,
-                                     const QImage& picture, QImage& copy) {
-  report_.ShowStateMessage(state);
+void InformationScreens::ShowEndPage(const char* titleWord, const QString& line, const QImage& picture,
+                                     QImage& copy) {
   Surfaces::Painting painting(surfaces_, Surface::Field);
-  Enter(state);
   WriteTitle(titleWord);
   WriteCentred(kEndPageLineTop, line, bodyFont_);
   DrawSeeThrough(picture, copy, kEndPagePictureTop);
 }
 
 void InformationScreens::ShowCongratulations() {
-  ShowEndPage(CongratulationsScreen, "CONGRATULATIONS", QStringLiteral("You have finished all levels in exe"),
+  ShowEndPage("CONGRATULATIONS", QStringLiteral("You have finished all levels in exe"),
               pictures_.ExePic, BuffExePic);
 }
 
 void InformationScreens::ShowDisappointment() {
-  ShowEndPage(DisappointmentScreen, "DISAPPOINTMENT", QStringLiteral("You have skipped some levels"), pictures_.SkipPic,
+  ShowEndPage("DISAPPOINTMENT", QStringLiteral("You have skipped some levels"), pictures_.SkipPic,
               BuffSkipPic);
 }
 
 void InformationScreens::ShowWinner() {
-  ShowEndPage(WinnerScreen, "Comp.WINNER", WinnerName(), pictures_.CompPic, BuffCompPic);
+  ShowEndPage("Comp.WINNER", WinnerName(), pictures_.CompPic, BuffCompPic);
 }
 
 // Living or not, the player with the most wins; of those tied, the one
@@ -303,26 +316,6 @@ void InformationScreens::ErasePauseBox() {
   RepaintBoard();
   report_.ClearReport();
   report_.DrawReport();
-}
-
-void InformationScreens::BrickTypes1Click() {
-  report_.ShowStateMessage(BrickTypesScreen);
-  ShowBrickTypes();
-}
-
-void InformationScreens::keys1Click() {
-  report_.ShowStateMessage(KeysScreen);
-  ShowKeys();
-}
-
-void InformationScreens::HighScores1Click() {
-  report_.ShowStateMessage(HighScoreScreen);
-  ShowHighScores();
-}
-
-void InformationScreens::About1Click() {
-  report_.ShowStateMessage(AboutScreen);
-  ShowAbout();
 }
 
 }  // namespace coilrun

@@ -9,8 +9,8 @@
 #include <cstdint>
 
 #include "engine/game_view.h"
-#include "engine/host.h"
 #include "engine/model.h"
+#include "game/high_score_store.h"
 #include "present/board_painter.h"
 #include "present/pictures.h"
 #include "present/report_panel.h"
@@ -24,55 +24,46 @@ QString SpacedTitle(const QString& word);
 
 class InformationScreens : public ScreenView {
  public:
-  InformationScreens(GameModel& model, Surfaces& surfaces, BoardPainter& board, ReportPanel& report, Host& host);
+  InformationScreens(const GameModel& model, Surfaces& surfaces, BoardPainter& board, ReportPanel& report,
+                     HighScoreStore& highScores);
 
   // The whole field for the current ScreenState, starting from the bare
   // field as an uncovered window shows it; a picture's see-through copy
-  // takes the field's colour of the moment.
+  // takes the field's colour of the moment. The picture pages draw their
+  // message pair again too.
   void RepaintBoard() override;
-
-  // Each enters its screen, clearing the field when another one was shown,
-  // or, when its screen is shown already, draws it again.
-  void ShowKeys();
-  // Reads the table afresh on every draw.
-  void ShowHighScores();
+  void ShowPage(bool entering) override;
   // After the table was reset, while its page shows: the rows wiped and
   // drawn again, from the default table that reading it now writes.
-  void RedrawHighScoresAfterReset();
-  void ShowAbout();
-  void ShowBrickTypes();
-  // These four show their message pair themselves.
-  void ShowTitle() override;
-  void ShowCongratulations() override;
-  void ShowWinner() override;
-  void ShowDisappointment() override;
-
+  void RedrawHighScoresAfterReset() override;
   void DrawPauseBox() override;
-  // Redraws the game and its report, which takes the box away.
   void ErasePauseBox() override;
 
-  // The help menu's commands: the screen's message pair, then the screen.
-  void BrickTypes1Click();
-  void keys1Click();
-  void HighScores1Click();
-  void About1Click();
-
  private:
-  void Enter(std::uint8_t state);
+  void DrawPage();
   void DrawGame();
+  void ShowKeys();
+  // The table is read afresh for every draw.
+  void ShowHighScores(const HighScoreTable& table);
+  void ShowAbout();
+  void ShowBrickTypes();
+  void ShowTitle();
+  void ShowCongratulations();
+  void ShowWinner();
+  void ShowDisappointment();
   void WriteText(const QPoint& topLeft, const QString& text, const QFont& font);
   void WriteCentred(int top, const QString& text, const QFont& font);
   void WriteTitle(const char* word);
   void WriteBody(int x, int y, const char* text);
   void DrawSeeThrough(const QImage& picture, QImage& copy, int top);
-  void ShowEndPage(std::uint8_t state, const char* titleWord, const QString& line, const QImage& picture, QImage& copy);
+  void ShowEndPage(const char* titleWord, const QString& line, const QImage& picture, QImage& copy);
   QString WinnerName() const;
 
-  GameModel& model_;
+  const GameModel& model_;
   Surfaces& surfaces_;
   BoardPainter& board_;
   ReportPanel& report_;
-  Host& host_;
+  HighScoreStore& highScores_;
   QFont titleFont_;
   QFont bodyFont_;
   QFont smallPrintFont_;
@@ -80,6 +71,7 @@ class InformationScreens : public ScreenView {
   QFont pauseFont_;
 
   Pictures pictures_;
+  // The see-through pictures' copies on the field's colour.
   QImage BuffLogoPic;
   QImage BuffExePic;
   QImage BuffSkipPic;

@@ -16,8 +16,7 @@ constexpr QRect kSnakeBoxRect(16, 0, 97, 49);
 constexpr QRect kBrickBoxRect(148, 0, 89, 49);
 
 // Paints the frame and both samples, in the frame's coordinates. Mixed brick
-// colours are always those of level 1: LevelNumber is 1 while the bricks are
-// painted and is given back afterwards.
-void Draw_Snake_Bricks_Type(QPainter& painter, GameModel& model, int sampleSnakePlayer);
+// colours are always those of level 1.
+void Draw_Snake_Bricks_Type(QPainter& painter, const GameModel& model, int sampleSnakePlayer);
 
 }  // namespace coilrun

@@ -1,10 +1,11 @@
 // Everything the window shows of a game: the two surfaces and the three
-// views that paint on them, wired to one another.
+// views that paint on them, wired to one another. They read the model; only
+// the game writes it.
 #pragma once
 
 #include "engine/game_view.h"
-#include "engine/host.h"
 #include "engine/model.h"
+#include "game/high_score_store.h"
 #include "present/board_painter.h"
 #include "present/information_screens.h"
 #include "present/report_panel.h"
@@ -14,11 +15,11 @@ namespace coilrun {
 
 class Presentation {
  public:
-  Presentation(GameModel& model, Host& host)
+  Presentation(const GameModel& model, HighScoreStore& highScores)
       : surfaces(model),
-        report(model, surfaces, host),
+        report(model, surfaces),
         board(model, surfaces, report),
-        screens(model, surfaces, board, report, host) {}
+        screens(model, surfaces, board, report, highScores) {}
 
   GameView views() { return {board, report, screens}; }
 

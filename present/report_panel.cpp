@@ -32,8 +32,8 @@ QString Decimal(long long value, const char* blanks) { return QString::number(va
 
 }  // namespace
 
-ReportPanel::ReportPanel(GameModel& model, Surfaces& surfaces, Host& host)
-    : model_(model), surfaces_(surfaces), host_(host), font_(SansFace(kFontPixels, true)) {}
+ReportPanel::ReportPanel(const GameModel& model, Surfaces& surfaces)
+    : model_(model), surfaces_(surfaces), font_(SansFace(kFontPixels, true)) {}
 
 void ReportPanel::WriteText(const QPoint& topLeft, const QString& text, const QColor& color) {
   Surfaces::Painting painting(surfaces_, Surface::Report);
@@ -68,8 +68,7 @@ void ReportPanel::ShowNumber() {
 // The levels of a file count from 1 again.
 void ReportPanel::ShowLevel() {
   if (ScreenShown() || PlayerCount() >= 3) return;
-  const int level = model_.LevelNumber >= 100 ? model_.LevelNumber - 100 : model_.LevelNumber;
-  WriteValue({324, kBottomRow}, Decimal(level, "  "));
+  WriteValue({324, kBottomRow}, Decimal(ShownLevelNumber(model_.LevelNumber), "  "));
 }
 
 void ReportPanel::ShowWrap() {
@@ -133,22 +132,22 @@ void ReportPanel::RepaintReport() {
   Surfaces::Painting painting(surfaces_, Surface::Report);
   ClearReport();
   if (ScreenShown())
-    ShowStateMessage(model_.ScreenState);
+    ShowStateMessage(false);
   else
     DrawReport();
 }
 
-void ReportPanel::InitMessages() {
-  StateMessages = StateMessageTexts();
-  std::mt19937 random(host_.ClockSeed());
+void ReportPanel::InitMessages(std::uint32_t seed) {
+  stateMessages_ = StateMessageTexts();
+  std::mt19937 random(seed);
   std::uniform_int_distribution<int> pair(0, kMessagePairsPerScreen - 1);
-  for (std::uint8_t& counter : MessageCounters) counter = static_cast<std::uint8_t>(pair(random));
+  for (std::uint8_t& counter : messageCounters_) counter = static_cast<std::uint8_t>(pair(random));
 }
 
 void ReportPanel::DrawPair(int state, bool padded) {
   if (!IsInformationScreen(state)) return;
   const int screen = state - kFirstInformationScreen;
-  const MessagePair& pair = StateMessages[screen][MessageCounters[screen] % kMessagePairsPerScreen];
+  const MessagePair& pair = stateMessages_[screen][messageCounters_[screen] % kMessagePairsPerScreen];
   if (padded)
     DrawReportLines(QStringLiteral("  ") + pair.first + QStringLiteral("  "),
                     QStringLiteral("  ") + pair.second + QStringLiteral(" "));
@@ -156,22 +155,20 @@ void ReportPanel::DrawPair(int state, bool padded) {
     DrawReportLines(pair.first, pair.second);
 }
 
-void ReportPanel::ShowStateMessage(int state) {
+void ReportPanel::ShowStateMessage(bool entering) {
+  const int state = model_.ScreenState;
   if (!IsInformationScreen(state)) return;
-  const bool entering = state != model_.ScreenState;
   Surfaces::Painting painting(surfaces_, Surface::Report);
   if (entering) {
     ClearReport();
-    ++MessageCounters[state - kFirstInformationScreen];
+    ++messageCounters_[state - kFirstInformationScreen];
   }
   if (model_.Settings.ReportMode != ReportMoving) {
     DrawPair(state, false);
     return;
   }
-  if (entering) TopLineX = BottomLineX = kMovingStart;
+  if (entering) topLineX_ = bottomLineX_ = kMovingStart;
   DrawPair(state, true);
-  host_.SetTimerInterval(GameTimer::Report, model_.Settings.ReportInterval);
-  host_.SetTimerEnabled(GameTimer::Report, true);
 }
 
 void ReportPanel::DrawReportLines(const QString& line1, const QString& line2) {
@@ -180,17 +177,17 @@ void ReportPanel::DrawReportLines(const QString& line1, const QString& line2) {
   const auto turnAtRightEdge = [](std::int32_t& lineX, int width) {
     if (width + lineX > kReportWidth - kEdgeDistance) lineX = -lineX;
   };
-  turnAtRightEdge(TopLineX, width1);
-  turnAtRightEdge(BottomLineX, width2);
+  turnAtRightEdge(topLineX_, width1);
+  turnAtRightEdge(bottomLineX_, width2);
   switch (model_.Settings.ReportMode) {
     case ReportMoving:
-      for (std::int32_t* lineX : {&TopLineX, &BottomLineX})
+      for (std::int32_t* lineX : {&topLineX_, &bottomLineX_})
         if (*lineX > -kEdgeDistance && *lineX < kEdgeDistance) *lineX = kEdgeDistance;
       break;
-    case ReportLeft: TopLineX = BottomLineX = kLabelIndent; break;
+    case ReportLeft: topLineX_ = bottomLineX_ = kLabelIndent; break;
     case ReportCenter:
-      TopLineX = kCenter - width1 / 2;
-      BottomLineX = kCenter - width2 / 2;
+      topLineX_ = kCenter - width1 / 2;
+      bottomLineX_ = kCenter - width2 / 2;
       break;
   }
   Surfaces::Painting painting(surfaces_, Surface::Report);
@@ -202,34 +199,20 @@ void ReportPanel::DrawReportLines(const QString& line1, const QString& line2) {
     for (const int top : {kTopRow, kBottomRow}) painting.painter().fillRect(0, top, kReportWidth, rowHeight, panel);
     painting.changed(QRect(0, kTopRow, kReportWidth, kBottomRow + rowHeight - kTopRow));
   }
-  WriteText({std::abs(TopLineX), kTopRow}, line1, kLabelColor);
-  WriteText({std::abs(BottomLineX), kBottomRow}, line2, kValueColor);
+  WriteText({std::abs(topLineX_), kTopRow}, line1, kLabelColor);
+  WriteText({std::abs(bottomLineX_), kBottomRow}, line2, kValueColor);
 }
 
-void ReportPanel::ReportTimerTimer() {
-  if (!ScreenShown()) return;
-  // A timer left running from a game in which the mode left Moving has
-  // nothing to move; it stops rather than wake the idle program for ever.
-  if (model_.Settings.ReportMode != ReportMoving) {
-    host_.SetTimerEnabled(GameTimer::Report, false);
-    return;
-  }
-  TopLineX += model_.Settings.ReportStep + 1;
-  BottomLineX += model_.Settings.ReportStep;
+void ReportPanel::MoveReportLines() {
+  topLineX_ += model_.Settings.ReportStep + 1;
+  bottomLineX_ += model_.Settings.ReportStep;
   DrawPair(model_.ScreenState, true);
 }
 
-void ReportPanel::ChangeReportMode(std::uint8_t mode) {
-  if (!ScreenShown()) {
-    model_.Settings.ReportMode = mode;
-    return;
-  }
-  if (mode != ReportMoving) host_.SetTimerEnabled(GameTimer::Report, false);
+void ReportPanel::ReportModeChanged(std::uint8_t previousMode) {
   Surfaces::Painting painting(surfaces_, Surface::Report);
-  if (model_.Settings.ReportMode != mode) ClearReport();
-  model_.Settings.ReportMode = mode;
-  DrawPair(model_.ScreenState, mode == ReportMoving);
-  if (mode == ReportMoving) host_.SetTimerEnabled(GameTimer::Report, true);
+  if (previousMode != model_.Settings.ReportMode) ClearReport();
+  DrawPair(model_.ScreenState, model_.Settings.ReportMode == ReportMoving);
 }
 
 }  // namespace coilrun

@@ -9,7 +9,6 @@
 #include <cstdint>
 
 #include "engine/game_view.h"
-#include "engine/host.h"
 #include "engine/model.h"
 #include "present/state_messages.h"
 #include "present/surfaces.h"
@@ -18,7 +17,7 @@ namespace coilrun {
 
 class ReportPanel : public ReportView {
  public:
-  ReportPanel(GameModel& model, Surfaces& surfaces, Host& host);
+  ReportPanel(const GameModel& model, Surfaces& surfaces);
 
   // The values do nothing while an information screen is shown.
   void ShowScore(int player) override;
@@ -33,23 +32,18 @@ class ReportPanel : public ReportView {
   // The whole panel from the model, starting from the bare panel as an
   // uncovered window shows it.
   void RepaintReport() override;
-  void ReportTimerTimer() override;
+  void ShowStateMessage(bool entering) override;
+  void MoveReportLines() override;
+  void ReportModeChanged(std::uint8_t previousMode) override;
 
   // Fills the message table and sets every screen's counter to a random
-  // pair, from the clock.
-  void InitMessages();
-  // The pair of an information screen. Its screen calls it before setting
-  // ScreenState, so that entering another screen advances the counter and a
-  // repaint does not.
-  void ShowStateMessage(int state);
+  // pair, from the seed.
+  void InitMessages(std::uint32_t seed);
   // Two message lines at the positions of the report mode.
   void DrawReportLines(const QString& line1, const QString& line2);
-  // The options dialog's choice of report mode: on an information screen the
-  // pair shown moves to the new mode's place at once.
-  void ChangeReportMode(std::uint8_t mode);
 
-  std::int32_t topLineX() const { return TopLineX; }
-  std::int32_t bottomLineX() const { return BottomLineX; }
+  std::int32_t topLineX() const { return topLineX_; }
+  std::int32_t bottomLineX() const { return bottomLineX_; }
 
  private:
   void WriteText(const QPoint& topLeft, const QString& text, const QColor& color);
@@ -57,20 +51,19 @@ class ReportPanel : public ReportView {
   // The current pair of an information screen, padded with the blanks that
   // wipe what a moving line leaves behind.
   void DrawPair(int state, bool padded);
-  bool ScreenShown() const { return model_.ScreenState >= kFirstInformationScreen; }
+  bool ScreenShown() const { return IsInformationScreen(model_.ScreenState); }
   int PlayerCount() const { return model_.Settings.PlayerCount; }
 
-  GameModel& model_;
+  const GameModel& model_;
   Surfaces& surfaces_;
-  Host& host_;
   QFont font_;
 
-  StateMessageTable StateMessages;
-  std::array<std::uint8_t, kInformationScreenCount> MessageCounters{};
+  StateMessageTable stateMessages_;
+  std::array<std::uint8_t, kInformationScreenCount> messageCounters_{};
   // Moving mode draws a line at the position's absolute value; the sign is
   // its direction, negative while it runs left.
-  std::int32_t TopLineX = 0;
-  std::int32_t BottomLineX = 0;
+  std::int32_t topLineX_ = 0;
+  std::int32_t bottomLineX_ = 0;
 };
 
 }  // namespace coilrun

@@ -9,14 +9,7 @@
 
 namespace coilrun {
 
-constexpr int kFirstInformationScreen = KeysScreen;
-constexpr int kLastInformationScreen = DisappointmentScreen;
-constexpr int kInformationScreenCount = kLastInformationScreen - kFirstInformationScreen + 1;
 constexpr int kMessagePairsPerScreen = 3;
-
-constexpr bool IsInformationScreen(int state) {
-  return state >= kFirstInformationScreen && state <= kLastInformationScreen;
-}
 
 struct MessagePair {
   QString first;

@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     dataDirectory = application.applicationDirPath();
   }
 
-  coilrun::TMainForm mainForm(dataDirectory, commandLine.levelFile);
+  coilrun::MainForm mainForm(dataDirectory, commandLine.levelFile);
   mainForm.adjustSize();
   mainForm.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, mainForm.size(),
                                            application.primaryScreen()->availableGeometry()));

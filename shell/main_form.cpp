@@ -9,10 +9,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <array>
-#include <chrono>
 #include <exception>
 
+#include "engine/keys.h"
 #include "game/menu_state.h"
+#include "game/stored_settings.h"
 #include "present/game_icon.h"
 #include "shell/key_translation.h"
 #include "shell/settings_file.h"
@@ -48,93 +49,96 @@ void ShowPlainBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) 
   box.exec();
 }
 
-// A failure of the system (a file, the memory) rather than of the game.
-void ReportFailure(QWidget* parent, const std::string& message) {
-  ShowPlainBox(parent, QMessageBox::Critical, QString::fromStdString(message));
-}
-
 // Runs every step even when one fails: the player reads the step's message
 // and goes on with a window that lacks only what that step would have made.
 template <std::size_t N>
-void RunEachStep(TMainForm& form, const std::array<void (TMainForm::*)(), N>& steps) {
+void RunEachStep(MainForm& form, const std::array<void (MainForm::*)(), N>& steps) {
   for (const auto step : steps) {
     try {
       (form.*step)();
     } catch (const std::exception& failure) {
-      ReportFailure(&form, failure.what());
+      // A failure of the system (the memory, say) rather than of a file.
+      form.ShowFailure(FileError(failure.what()));
     }
   }
 }
 
 }  // namespace
 
-TMainForm::TMainForm(const QString& dataDirectory, const QString& levelFileName, QWidget* parent)
+MainForm::MainForm(const QString& dataDirectory, const QString& levelFileName, QWidget* parent)
     : QMainWindow(parent),
       dataDirectory_(dataDirectory.toStdString()),
       commandLineLevelFile_(levelFileName),
-      MainMenu1(*this) {
+      menu_(*this) {
   setWindowTitle(QStringLiteral("coilrun"));
   setWindowIcon(GameIcon());
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFocusPolicy(Qt::StrongFocus);
-  Timer.setParent(this);
-  Timer.setObjectName(QStringLiteral("Timer"));
-  Timer.setInterval(kDesignTimerInterval);
-  ReportTimer.setParent(this);
-  ReportTimer.setObjectName(QStringLiteral("ReportTimer"));
-  ReportTimer.setTimerType(Qt::PreciseTimer);
-  connect(&Timer, &BeatTimer::timeout, this, [this] { game_->TimerTimer(); });
-  connect(&ReportTimer, &QTimer::timeout, this, [this] { game_->ReportTimerTimer(); });
+  timer_.setParent(this);
+  timer_.setObjectName(QStringLiteral("Timer"));
+  timer_.setInterval(kDesignTimerInterval);
+  reportTimer_.setParent(this);
+  reportTimer_.setObjectName(QStringLiteral("ReportTimer"));
+  reportTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &BeatTimer::timeout, this, [this] { game_->TimerTimer(); });
+  connect(&reportTimer_, &QTimer::timeout, this, [this] { game_->ReportTimerTimer(); });
+  connect(&players_, &MediaPlayers::PlayFinished, this, [this](SoundPlayer player, bool reachedEnd) {
+    if (player == SoundPlayer::Music && game_) game_->MusicPlayerNotify(reachedEnd);
+  });
+  connect(&players_, &MediaPlayers::OpenFailed, this,
+          [this](const QString& message) { ShowFailure(FileError(message.toStdString())); });
   ConnectMenu();
   FormCreate();
   CreateDialogs();
 }
 
-TMainForm::~TMainForm() = default;
+MainForm::~MainForm() = default;
 
 // The order matters: the settings come before everything that reads them,
 // and the screens are prepared before a command-line game covers them.
-void TMainForm::FormCreate() {
-  RunEachStep<11>(*this, {&TMainForm::FormFilePaths, &TMainForm::CreateHighScoreFile, &TMainForm::LoadSettingsFile,
-                          &TMainForm::CreateViewAndGame, &TMainForm::ExtractSounds, &TMainForm::LayOut,
-                          &TMainForm::StartMusic, &TMainForm::FillTablesAndLevels, &TMainForm::PreparePictureScreens,
-                          &TMainForm::StartCommandLineGame, &TMainForm::SetReportInterval});
+void MainForm::FormCreate() {
+  RunEachStep<11>(*this, {&MainForm::FormFilePaths, &MainForm::CreateHighScoreFile, &MainForm::LoadSettingsFile,
+                          &MainForm::CreateViewAndGame, &MainForm::ExtractSounds, &MainForm::LayOut,
+                          &MainForm::StartMusic, &MainForm::FillTablesAndLevels, &MainForm::PreparePictureScreens,
+                          &MainForm::StartCommandLineGame, &MainForm::SetReportInterval});
 }
 
-void TMainForm::FormFilePaths() {
-  HighScoreFile = dataDirectory_ / kHighScoreFileName;
-  SettingsFile = dataDirectory_ / "settings.dat";
-  highScores_ =
-      std::make_unique<FileHighScores>(HighScoreFile, [this](const std::string& error) { ReportFailure(this, error); });
+void MainForm::FormFilePaths() {
+  highScoreFile_ = dataDirectory_ / kHighScoreFileName;
+  settingsFile_ = dataDirectory_ / "settings.dat";
+  highScores_ = std::make_unique<FileHighScores>(highScoreFile_, *this);
 }
 
-void TMainForm::CreateHighScoreFile() { highScores_->WriteDefaultsWhenMissing(); }
+void MainForm::CreateHighScoreFile() { highScores_->WriteDefaultsWhenMissing(); }
 
-void TMainForm::LoadSettingsFile() {
-  const SettingsLoadResult loaded = LoadSettings(model_, SettingsFile);
-  if (loaded.error) ReportFailure(this, *loaded.error);
+// The model starts from the stored settings, before the game and its views
+// exist.
+void MainForm::LoadSettingsFile() {
+  const SettingsLoad loaded = LoadSettings(settingsFile_);
+  ApplyStoredSettings(model_, loaded.stored);
+  if (loaded.failure) ShowFailure(*loaded.failure);
 }
 
 // The surfaces take their first colours from the settings.
-void TMainForm::CreateViewAndGame() {
-  presentation_ = std::make_unique<Presentation>(model_, *this);
-  game_ = std::make_unique<Game>(model_, *this, presentation_->views());
+void MainForm::CreateViewAndGame() {
+  presentation_ = std::make_unique<Presentation>(model_, *highScores_);
+  game_ = std::make_unique<Game>(model_, presentation_->views(),
+                                 GamePorts{.prompts = *this,
+                                           .timers = *this,
+                                           .sounds = players_,
+                                           .highScores = *highScores_,
+                                           .clock = clock_});
 }
 
-void TMainForm::ExtractSounds() {
-  players_ = std::make_unique<MediaPlayers>();
-  connect(players_.get(), &MediaPlayers::PlayFinished, this, [this](MediaPlayer player, bool reachedEnd) {
-    if (player == MediaPlayer::MusicPlayer) game_->MusicPlayerNotify(reachedEnd);
-  });
-  connect(players_.get(), &MediaPlayers::OpenFailed, this,
-          [this](const QString& message) { ReportFailure(this, message.toStdString()); });
+void MainForm::ExtractSounds() {
   const auto archive = FindAudioArchive(QCoreApplication::applicationDirPath().toStdString());
-  if (const auto message = coilrun::ExtractSounds(model_.Settings, *players_, archive, dataDirectory_))
-    ReportFailure(this, *message);
+  const SoundSetup setup = coilrun::ExtractSounds(model_.Settings.Music, players_, archive, dataDirectory_);
+  game_->options().SetSoundFiles(setup.files);
+  if (setup.failure) ShowFailure(*setup.failure);
 }
 
-void TMainForm::LayOut() {
+void MainForm::LayOut() {
   auto* client = new QWidget(this);
   client->setFixedSize(kClientWidth, kClientHeight);
   setCentralWidget(client);
@@ -145,163 +149,161 @@ void TMainForm::LayOut() {
     component->setGeometry(geometry);
     return component;
   };
-  BackShape = place(new ShapeWidget(model_.Settings.BackColor, client), "BackShape",
-                    {kMargin, kMargin, kBackShapeWidth, kBackShapeHeight});
-  PaintBox = place(new SurfaceWidget(presentation_->surfaces.field(), client), "PaintBox",
-                   {kMargin + 2, kMargin + 2, kFieldWidth, kFieldHeight});
-  ReportShape = place(new ShapeWidget(model_.Settings.ReportColor, client), "ReportShape",
-                      {kMargin, kReportShapeTop, kBackShapeWidth, kReportShapeHeight});
-  ReportCanvas = place(new SurfaceWidget(presentation_->surfaces.report(), client), "ReportCanvas",
-                       {kMargin + 1, kReportShapeTop + 1, kReportWidth, kReportHeight});
+  backShape_ = place(new ShapeWidget(model_.Settings.BackColor, client), "BackShape",
+                     {kMargin, kMargin, kBackShapeWidth, kBackShapeHeight});
+  paintBox_ = place(new SurfaceWidget(presentation_->surfaces.field(), client), "PaintBox",
+                    {kMargin + 2, kMargin + 2, kFieldWidth, kFieldHeight});
+  reportShape_ = place(new ShapeWidget(model_.Settings.ReportColor, client), "ReportShape",
+                       {kMargin, kReportShapeTop, kBackShapeWidth, kReportShapeHeight});
+  reportCanvas_ = place(new SurfaceWidget(presentation_->surfaces.report(), client), "ReportCanvas",
+                        {kMargin + 1, kReportShapeTop + 1, kReportWidth, kReportHeight});
 
   presentation_->surfaces.setChangeListener([this](Surface surface, const QRect& pixels) {
-    (surface == Surface::Field ? PaintBox : ReportCanvas)->update(pixels);
+    (surface == Surface::Field ? paintBox_ : reportCanvas_)->update(pixels);
   });
 }
 
-void TMainForm::StartMusic() {
-  if (model_.Settings.Music) MediaPlay(MediaPlayer::MusicPlayer);
+void MainForm::StartMusic() {
+  if (model_.Settings.Music) players_.Play(SoundPlayer::Music);
 }
 
-void TMainForm::FillTablesAndLevels() {
-  presentation_->report.InitMessages();
+void MainForm::FillTablesAndLevels() {
+  presentation_->report.InitMessages(clock_.ClockSeed());
   game_->CopyBuiltInLevels();
 }
 
-// Each screen sets ScreenState, so the title page, drawn last, is the one
-// the window opens on.
-void TMainForm::PreparePictureScreens() {
-  InformationScreens& screens = presentation_->screens;
-  screens.ShowWinner();
-  screens.ShowCongratulations();
-  screens.ShowDisappointment();
-  screens.ShowTitle();
-}
+// Each page is shown once, so the title page, shown last, is the one the
+// window opens on.
+void MainForm::PreparePictureScreens() { game_->PrepareInformationScreens(); }
 
-void TMainForm::StartCommandLineGame() {
+void MainForm::StartCommandLineGame() {
   if (!commandLineLevelFile_.isEmpty()) game_->StartCommandLineGame(commandLineLevelFile_.toStdString());
 }
 
-void TMainForm::SetReportInterval() { ReportTimer.setInterval(model_.Settings.ReportInterval); }
+void MainForm::SetReportInterval() { reportTimer_.setInterval(model_.Settings.ReportInterval); }
 
 // The dialogs take their first state from the settings, so they follow
 // FormCreate.
-void TMainForm::CreateDialogs() {
-  OptionsForm = new TOptionsForm(*game_, *presentation_, this);
-  connect(OptionsForm, &TOptionsForm::FrameColorsChanged, this, [this] {
-    BackShape->update();
-    ReportShape->update();
+void MainForm::CreateDialogs() {
+  optionsForm_ = new OptionsForm(game_->options(), model_, this);
+  connect(optionsForm_, &OptionsForm::FrameColorsChanged, this, [this] {
+    backShape_->update();
+    reportShape_->update();
   });
-  NewForm = new TNewForm(
-      *game_, [this](const QString& preset) { return OpenDialog.Execute(preset); }, this);
+  newForm_ = new NewForm(
+      *game_, [this](const QString& preset) { return openDialog_.Execute(preset); }, this);
 }
 
-void TMainForm::FormClose() {
-  RunEachStep<3>(*this, {&TMainForm::EndGameOnBoard, &TMainForm::SaveSettingsFile, &TMainForm::DeleteSoundFiles});
+void MainForm::FormClose() {
+  RunEachStep<3>(*this, {&MainForm::EndGameOnBoard, &MainForm::SaveSettingsFile, &MainForm::DeleteSoundFiles});
 }
 
-void TMainForm::EndGameOnBoard() { game_->ShutDown(); }
+void MainForm::EndGameOnBoard() { game_->ShutDown(); }
 
 // A failed save is reported, but never keeps the player from closing the game.
-void TMainForm::SaveSettingsFile() {
-  if (const auto error = SaveSettings(model_, SettingsFile)) ReportFailure(this, *error);
+void MainForm::SaveSettingsFile() {
+  if (const FileResult failure = SaveSettings(StoredSettingsOf(model_), settingsFile_)) ShowFailure(*failure);
 }
 
-void TMainForm::DeleteSoundFiles() { coilrun::DeleteSoundFiles(model_.Settings, *players_, dataDirectory_); }
+void MainForm::DeleteSoundFiles() { coilrun::DeleteSoundFiles(model_.Settings.NoSoundFiles, players_, dataDirectory_); }
 
-void TMainForm::closeEvent(QCloseEvent* event) {
+void MainForm::closeEvent(QCloseEvent* event) {
   FormClose();
   event->accept();
 }
 
-void TMainForm::ConnectMenu() {
-  const MainMenu& menu = MainMenu1;
-  connect(menu.Game1, &QMenu::aboutToShow, this, &TMainForm::Game1Click);
-  connect(menu.Help1, &QMenu::aboutToShow, this, &TMainForm::Help1Click);
-  const std::array<std::pair<QAction*, void (TMainForm::*)()>, 13> handlers = {{
-      {menu.New1, &TMainForm::New1Click},
-      {menu.Pause1, &TMainForm::Pause1Click},
-      {menu.Stop1, &TMainForm::Stop1Click},
-      {menu.Exit1, &TMainForm::Exit1Click},
-      {menu.Names1, &TMainForm::Names1Click},
-      {menu.Options2, &TMainForm::Options2Click},
-      {menu.View1, &TMainForm::View1Click},
-      {menu.Report1, &TMainForm::Report1Click},
-      {menu.Other1, &TMainForm::Other1Click},
-      {menu.BrickTypes1, &TMainForm::BrickTypes1Click},
-      {menu.keys1, &TMainForm::keys1Click},
-      {menu.HighScores1, &TMainForm::HighScores1Click},
-      {menu.About1, &TMainForm::About1Click},
+void MainForm::ConnectMenu() {
+  const MainMenu& menu = menu_;
+  connect(menu.GameMenu, &QMenu::aboutToShow, this, &MainForm::Game1Click);
+  connect(menu.HelpMenu, &QMenu::aboutToShow, this, &MainForm::Help1Click);
+  const std::array<std::pair<QAction*, void (MainForm::*)()>, 13> handlers = {{
+      {menu.NewItem, &MainForm::New1Click},
+      {menu.PauseItem, &MainForm::Pause1Click},
+      {menu.StopItem, &MainForm::Stop1Click},
+      {menu.ExitItem, &MainForm::Exit1Click},
+      {menu.NamesItem, &MainForm::Names1Click},
+      {menu.ColorsItem, &MainForm::Options2Click},
+      {menu.ViewItem, &MainForm::View1Click},
+      {menu.ReportItem, &MainForm::Report1Click},
+      {menu.OtherItem, &MainForm::Other1Click},
+      {menu.BrickTypesItem, &MainForm::BrickTypes1Click},
+      {menu.KeysItem, &MainForm::keys1Click},
+      {menu.HighScoresItem, &MainForm::HighScores1Click},
+      {menu.AboutItem, &MainForm::About1Click},
   }};
   for (const auto& [item, handler] : handlers) connect(item, &QAction::triggered, this, handler);
 }
 
-void TMainForm::Game1Click() {
+void MainForm::Game1Click() {
   const GameMenuState items = MenuStateFor(model_);
-  MainMenu1.New1->setVisible(items.NewVisible);
-  MainMenu1.Pause1->setVisible(items.PauseVisible);
-  MainMenu1.Pause1->setChecked(items.PauseChecked);
-  MainMenu1.Stop1->setVisible(items.StopVisible);
+  menu_.NewItem->setVisible(items.NewVisible);
+  menu_.PauseItem->setVisible(items.PauseVisible);
+  menu_.PauseItem->setChecked(items.PauseChecked);
+  menu_.StopItem->setVisible(items.StopVisible);
 }
 
-void TMainForm::Help1Click() {
+void MainForm::Help1Click() {
   const bool enabled = MenuStateFor(model_).HelpItemsEnabled;
-  for (QAction* item : {MainMenu1.BrickTypes1, MainMenu1.keys1, MainMenu1.HighScores1, MainMenu1.About1})
+  for (QAction* item : {menu_.BrickTypesItem, menu_.KeysItem, menu_.HighScoresItem, menu_.AboutItem})
     item->setEnabled(enabled);
 }
 
 // Makes its own test, so F2 does nothing while a game is in play or paused,
 // whatever the menu last showed.
-void TMainForm::New1Click() {
+void MainForm::New1Click() {
   if (GameInPlay(model_)) return;
-  NewForm->exec();
+  newForm_->exec();
 }
 
 // The item checks itself when chosen; the game's state decides instead.
-void TMainForm::Pause1Click() {
+void MainForm::Pause1Click() {
   game_->Pause1Click();
-  MainMenu1.Pause1->setChecked(model_.Settings.Paused);
+  menu_.PauseItem->setChecked(model_.Settings.Paused);
 }
 
-void TMainForm::Stop1Click() {
+void MainForm::Stop1Click() {
   game_->Stop1Click();
-  MainMenu1.Pause1->setChecked(model_.Settings.Paused);
+  menu_.PauseItem->setChecked(model_.Settings.Paused);
 }
-
-void TMainForm::ShowNewMenuItem() { MainMenu1.New1->setVisible(true); }
 
 // Closing runs FormClose, whichever way the window is closed.
-void TMainForm::Exit1Click() { close(); }
+void MainForm::Exit1Click() { close(); }
 
 // The game goes on behind the dialog: its timers and the music are not stopped.
-void TMainForm::Names1Click() { OptionsForm->ShowOnPage(TOptionsForm::NamesPage); }
-void TMainForm::Options2Click() { OptionsForm->ShowOnPage(TOptionsForm::ColorsPage); }
-void TMainForm::View1Click() { OptionsForm->ShowOnPage(TOptionsForm::ViewPage); }
-void TMainForm::Report1Click() { OptionsForm->ShowOnPage(TOptionsForm::ReportPage); }
-void TMainForm::Other1Click() { OptionsForm->ShowOnPage(TOptionsForm::OtherPage); }
+void MainForm::Names1Click() { optionsForm_->ShowOnPage(OptionsForm::NamesPage); }
+void MainForm::Options2Click() { optionsForm_->ShowOnPage(OptionsForm::ColorsPage); }
+void MainForm::View1Click() { optionsForm_->ShowOnPage(OptionsForm::ViewPage); }
+void MainForm::Report1Click() { optionsForm_->ShowOnPage(OptionsForm::ReportPage); }
+void MainForm::Other1Click() { optionsForm_->ShowOnPage(OptionsForm::OtherPage); }
 
-void TMainForm::BrickTypes1Click() { presentation_->screens.BrickTypes1Click(); }
-void TMainForm::keys1Click() { presentation_->screens.keys1Click(); }
-void TMainForm::HighScores1Click() { presentation_->screens.HighScores1Click(); }
-void TMainForm::About1Click() { presentation_->screens.About1Click(); }
+void MainForm::BrickTypes1Click() { game_->ShowHelpScreen(BrickTypesScreen); }
+void MainForm::keys1Click() { game_->ShowHelpScreen(KeysScreen); }
+void MainForm::HighScores1Click() { game_->ShowHelpScreen(HighScoreScreen); }
+void MainForm::About1Click() { game_->ShowHelpScreen(AboutScreen); }
 
-void TMainForm::keyPressEvent(QKeyEvent* event) {
+void MainForm::keyPressEvent(QKeyEvent* event) {
   // F2 is New's shortcut; the window takes it, rather than the item, so that
   // it works while the item is hidden (as it stays after a game until the
   // Game menu opens again).
   constexpr Qt::KeyboardModifiers kShiftKeys =
       Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
   if (event->key() == Qt::Key_F2 && !(event->modifiers() & kShiftKeys) && !event->isAutoRepeat()) New1Click();
-  if (const std::optional<KeyDown> keyDown = TranslateKeyEvent(*event))
-    game_->FormKeyDown(keyDown->key, keyDown->shift);
+  const std::optional<KeyDown> keyDown = TranslateKeyEvent(*event);
+  if (!keyDown) return;
+  // Ctrl alone with F12 skips to a built-in level, with the new game
+  // dialog's choices as they stand.
+  if (keyDown->shift == ShiftCtrl && keyDown->key == VkF12) game_->Startlevel1Click(newForm_->Choice());
+  game_->FormKeyDown(keyDown->key, keyDown->shift);
 }
 
-NewGameChoice TMainForm::NewGameControls() { return NewForm->Choice(); }
+void MainForm::ShowMessage(const std::string& text) { ShowPlainBox(this, QMessageBox::NoIcon, FromLatin1(text)); }
 
-void TMainForm::ShowMessage(const std::string& text) { ShowPlainBox(this, QMessageBox::NoIcon, FromLatin1(text)); }
+void MainForm::ShowFailure(const FileError& failure) {
+  ShowPlainBox(this, QMessageBox::Critical, QString::fromStdString(failure.text()));
+}
 
-std::optional<std::string> TMainForm::InputBox(const std::string& caption, const std::string& prompt,
-                                               const std::string& initialText) {
+std::optional<std::string> MainForm::InputBox(const std::string& caption, const std::string& prompt,
+                                              const std::string& initialText) {
   QInputDialog box(this);
   box.setWindowTitle(FromLatin1(caption));
   box.setLabelText(FromLatin1(prompt));
@@ -315,32 +317,22 @@ std::optional<std::string> TMainForm::InputBox(const std::string& caption, const
 
 // Switching on a running timer leaves its beat where it is; start() would
 // begin the period afresh.
-void TMainForm::SetTimerEnabled(GameTimer timer, bool enabled) {
+void MainForm::SetTimerEnabled(GameTimer timer, bool enabled) {
   const bool running = TimerEnabled(timer);
   if (enabled == running) return;
   if (timer == GameTimer::Game) {
-    enabled ? Timer.start() : Timer.stop();
+    enabled ? timer_.start() : timer_.stop();
   } else {
-    enabled ? ReportTimer.start() : ReportTimer.stop();
+    enabled ? reportTimer_.start() : reportTimer_.stop();
   }
 }
 
-bool TMainForm::TimerEnabled(GameTimer timer) const {
-  return timer == GameTimer::Game ? Timer.isActive() : ReportTimer.isActive();
+bool MainForm::TimerEnabled(GameTimer timer) const {
+  return timer == GameTimer::Game ? timer_.isActive() : reportTimer_.isActive();
 }
 
-void TMainForm::SetTimerInterval(GameTimer timer, int milliseconds) {
-  timer == GameTimer::Game ? Timer.setInterval(milliseconds) : ReportTimer.setInterval(milliseconds);
-}
-
-void TMainForm::MediaStop(MediaPlayer player) { players_->Stop(player); }
-void TMainForm::MediaPlay(MediaPlayer player) { players_->Play(player); }
-void TMainForm::MediaPlayFromStart(MediaPlayer player) { players_->PlayFromStart(player); }
-
-HighScoreStore& TMainForm::HighScores() { return *highScores_; }
-
-std::uint32_t TMainForm::ClockSeed() {
-  return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+void MainForm::SetTimerInterval(GameTimer timer, int milliseconds) {
+  timer == GameTimer::Game ? timer_.setInterval(milliseconds) : reportTimer_.setInterval(milliseconds);
 }
 
 }  // namespace coilrun

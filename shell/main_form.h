@@ -1,6 +1,7 @@
 // The main window: the field, the report panel, the menus, the timers and
-// the keys. It owns the game and carries out what the game asks of the
-// window; its own work is the start-up and the shutdown.
+// the keys. It owns the game, carries out what the game asks of the window
+// (boxes, timers) and is where every failure becomes a message box; its own
+// work is the start-up and the shutdown.
 #pragma once
 
 #include <QMainWindow>
@@ -8,9 +9,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "engine/game.h"
-#include "engine/host.h"
 #include "engine/model.h"
+#include "game/game.h"
+#include "game/game_timers.h"
+#include "game/prompts.h"
 #include "present/presentation.h"
 #include "shell/beat_timer.h"
 #include "shell/high_score_file.h"
@@ -19,34 +21,29 @@
 #include "shell/new_form.h"
 #include "shell/open_dialog.h"
 #include "shell/options_form.h"
+#include "shell/system_clock.h"
 
 namespace coilrun {
 
-class TMainForm : public QMainWindow, public Host {
+class MainForm : public QMainWindow, public Prompts, public GameTimers {
   Q_OBJECT
 
  public:
   // A non-empty level file name starts a game on that file, paused.
-  TMainForm(const QString& dataDirectory, const QString& levelFileName, QWidget* parent = nullptr);
-  ~TMainForm() override;
+  MainForm(const QString& dataDirectory, const QString& levelFileName, QWidget* parent = nullptr);
+  ~MainForm() override;
 
-  GameModel& model() { return model_; }
+  const GameModel& model() const { return model_; }
   const Surfaces& surfaces() const { return presentation_->surfaces; }
-  const MediaPlayers& players() const { return *players_; }
+  const MediaPlayers& players() const { return players_; }
 
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& initialText) override;
+  void ShowFailure(const FileError& failure) override;
   void SetTimerEnabled(GameTimer timer, bool enabled) override;
   bool TimerEnabled(GameTimer timer) const override;
   void SetTimerInterval(GameTimer timer, int milliseconds) override;
-  void MediaStop(MediaPlayer player) override;
-  void MediaPlay(MediaPlayer player) override;
-  void MediaPlayFromStart(MediaPlayer player) override;
-  void ShowNewMenuItem() override;
-  NewGameChoice NewGameControls() override;
-  HighScoreStore& HighScores() override;
-  std::uint32_t ClockSeed() override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -94,26 +91,27 @@ class TMainForm : public QMainWindow, public Host {
 
   std::filesystem::path dataDirectory_;
   QString commandLineLevelFile_;
-  std::filesystem::path HighScoreFile;
-  std::filesystem::path SettingsFile;
+  std::filesystem::path highScoreFile_;
+  std::filesystem::path settingsFile_;
   GameModel model_;
+  SystemClock clock_;
+  std::unique_ptr<FileHighScores> highScores_;
   std::unique_ptr<Presentation> presentation_;
   std::unique_ptr<Game> game_;
-  std::unique_ptr<FileHighScores> highScores_;
   // Closed before the game goes, so that no notification reaches it after.
-  std::unique_ptr<MediaPlayers> players_;
+  MediaPlayers players_;
   // Children of the window, like its other components, so that they can be
   // found by name.
-  BeatTimer Timer;
-  QTimer ReportTimer;
-  MainMenu MainMenu1;
-  QWidget* BackShape = nullptr;
-  QWidget* PaintBox = nullptr;
-  QWidget* ReportShape = nullptr;
-  QWidget* ReportCanvas = nullptr;
-  LevelOpenDialog OpenDialog{this};
-  TOptionsForm* OptionsForm = nullptr;
-  TNewForm* NewForm = nullptr;
+  BeatTimer timer_;
+  QTimer reportTimer_;
+  MainMenu menu_;
+  QWidget* backShape_ = nullptr;
+  QWidget* paintBox_ = nullptr;
+  QWidget* reportShape_ = nullptr;
+  QWidget* reportCanvas_ = nullptr;
+  LevelOpenDialog openDialog_{this};
+  OptionsForm* optionsForm_ = nullptr;
+  NewForm* newForm_ = nullptr;
 };
 
 }  // namespace coilrun

@@ -26,33 +26,33 @@ void AddSeparator(QMenu& menu, const char* name) { menu.addSeparator()->setObjec
 
 MainMenu::MainMenu(QMainWindow& window) {
   QMenuBar& bar = *window.menuBar();
-  bar.setObjectName(QStringLiteral("MainMenu1"));
+  bar.setObjectName(QStringLiteral("MainMenu"));
 
-  Game1 = AddMenu(bar, "Game1", QStringLiteral("&Game"));
+  GameMenu = AddMenu(bar, "GameMenu", QStringLiteral("&Game"));
   // The window takes F2 itself, shown or hidden as New may be; the item
   // only names its shortcut.
-  New1 = AddItem(*Game1, "New1", QStringLiteral("&New\tF2"));
-  Pause1 = AddItem(*Game1, "Pause1", QStringLiteral("&Pause"));
-  Pause1->setCheckable(true);
-  Pause1->setVisible(false);
-  Stop1 = AddItem(*Game1, "Stop1", QStringLiteral("&Stop"));
-  Stop1->setVisible(false);
-  AddSeparator(*Game1, "N4");
-  Exit1 = AddItem(*Game1, "Exit1", QStringLiteral("&Exit"));
+  NewItem = AddItem(*GameMenu, "NewItem", QStringLiteral("&New\tF2"));
+  PauseItem = AddItem(*GameMenu, "PauseItem", QStringLiteral("&Pause"));
+  PauseItem->setCheckable(true);
+  PauseItem->setVisible(false);
+  StopItem = AddItem(*GameMenu, "StopItem", QStringLiteral("&Stop"));
+  StopItem->setVisible(false);
+  AddSeparator(*GameMenu, "GameSeparator");
+  ExitItem = AddItem(*GameMenu, "ExitItem", QStringLiteral("&Exit"));
 
-  Options1 = AddMenu(bar, "Options1", QStringLiteral("&Options"));
-  Names1 = AddItem(*Options1, "Names1", QStringLiteral("&Names"));
-  Options2 = AddItem(*Options1, "Options2", QStringLiteral("&Colors"));
-  View1 = AddItem(*Options1, "View1", QStringLiteral("&View"));
-  Report1 = AddItem(*Options1, "Report1", QStringLiteral("&Report"));
-  Other1 = AddItem(*Options1, "Other1", QStringLiteral("&Other"));
+  OptionsMenu = AddMenu(bar, "OptionsMenu", QStringLiteral("&Options"));
+  NamesItem = AddItem(*OptionsMenu, "NamesItem", QStringLiteral("&Names"));
+  ColorsItem = AddItem(*OptionsMenu, "ColorsItem", QStringLiteral("&Colors"));
+  ViewItem = AddItem(*OptionsMenu, "ViewItem", QStringLiteral("&View"));
+  ReportItem = AddItem(*OptionsMenu, "ReportItem", QStringLiteral("&Report"));
+  OtherItem = AddItem(*OptionsMenu, "OtherItem", QStringLiteral("&Other"));
 
-  Help1 = AddMenu(bar, "Help1", QStringLiteral("&Help"));
-  BrickTypes1 = AddItem(*Help1, "BrickTypes1", QStringLiteral("&Bricks"));
-  keys1 = AddItem(*Help1, "keys1", QStringLiteral("&Keys"));
-  HighScores1 = AddItem(*Help1, "HighScores1", QStringLiteral("&High score"));
-  AddSeparator(*Help1, "N8");
-  About1 = AddItem(*Help1, "About1", QStringLiteral("&About"));
+  HelpMenu = AddMenu(bar, "HelpMenu", QStringLiteral("&Help"));
+  BrickTypesItem = AddItem(*HelpMenu, "BrickTypesItem", QStringLiteral("&Bricks"));
+  KeysItem = AddItem(*HelpMenu, "KeysItem", QStringLiteral("&Keys"));
+  HighScoresItem = AddItem(*HelpMenu, "HighScoresItem", QStringLiteral("&High score"));
+  AddSeparator(*HelpMenu, "HelpSeparator");
+  AboutItem = AddItem(*HelpMenu, "AboutItem", QStringLiteral("&About"));
 }
 
 }  // namespace coilrun

@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "shell/sound_files.h"
+#include "formats/audio_files.h"
 
 namespace coilrun {
 
@@ -12,13 +12,13 @@ namespace {
 // owns the mixer at a time.
 std::atomic<MediaPlayers*> mixerOwner{nullptr};
 
-constexpr std::array kOpenOrder = {MediaPlayer::Player01,   MediaPlayer::Player03, MediaPlayer::Player02,
-                                   MediaPlayer::Player04,   MediaPlayer::Player05, MediaPlayer::Player06,
-                                   MediaPlayer::MusicPlayer};
+constexpr std::array kOpenOrder = {SoundPlayer::TargetEaten,   SoundPlayer::LevelFinished, SoundPlayer::Crash,
+                                   SoundPlayer::BonusBrick,   SoundPlayer::Passage, SoundPlayer::Rebound,
+                                   SoundPlayer::Music};
 
-// Player01..Player06 play on channels 0..5 and, like MusicPlayer, take the
+// The six effects play on channels 0..5 and, like the music, take the
 // archive entry of the same position.
-int IndexOf(MediaPlayer player) { return static_cast<int>(player) - 1; }
+int IndexOf(SoundPlayer player) { return static_cast<int>(player) - 1; }
 
 }  // namespace
 
@@ -50,9 +50,9 @@ std::vector<std::string> MediaPlayers::Open(const std::filesystem::path& directo
   Mix_HookMusicFinished(&MediaPlayers::MusicFinished);
 
   std::vector<std::string> errors;
-  for (const MediaPlayer player : kOpenOrder) {
+  for (const SoundPlayer player : kOpenOrder) {
     const std::filesystem::path file = SoundFilePath(directory, IndexOf(player));
-    if (player == MediaPlayer::MusicPlayer) {
+    if (player == SoundPlayer::Music) {
       auto output = std::make_unique<MusicOutput>(file, frameRate, music, [this](const std::string& error) {
         if (error.empty()) return;
         QMetaObject::invokeMethod(
@@ -81,7 +81,7 @@ void MediaPlayers::Close() {
   Mix_HookMusicFinished(nullptr);
   Mix_ChannelFinished(nullptr);
   music_ = nullptr;
-  SlotOf(MediaPlayer::MusicPlayer).output.reset();
+  SlotOf(SoundPlayer::Music).output.reset();
   for (Slot& slot : slots_) {
     slot.output.reset();
     slot.state = PlayState::Idle;
@@ -92,12 +92,12 @@ void MediaPlayers::Close() {
   mixerOwner = nullptr;
 }
 
-bool MediaPlayers::Sounding(MediaPlayer player) const {
+bool MediaPlayers::Sounding(SoundPlayer player) const {
   const Slot& slot = SlotOf(player);
   return slot.output && slot.state == PlayState::Playing && slot.output->Active();
 }
 
-void MediaPlayers::Play(MediaPlayer player) {
+void MediaPlayers::Play(SoundPlayer player) {
   Slot& slot = SlotOf(player);
   if (!slot.output || slot.state == PlayState::Playing) return;
   // A sound stopped in the middle goes on; one whose end came meanwhile
@@ -117,14 +117,14 @@ void MediaPlayers::Play(MediaPlayer player) {
   Begin(player);
 }
 
-void MediaPlayers::PlayFromStart(MediaPlayer player) {
+void MediaPlayers::PlayFromStart(SoundPlayer player) {
   Slot& slot = SlotOf(player);
   if (!slot.output) return;
   if (slot.state == PlayState::Playing) Notify(player, false);
   Begin(player);
 }
 
-void MediaPlayers::Stop(MediaPlayer player) {
+void MediaPlayers::Stop(SoundPlayer player) {
   Slot& slot = SlotOf(player);
   if (!slot.output || slot.state != PlayState::Playing) return;
   slot.output->Pause();
@@ -133,7 +133,7 @@ void MediaPlayers::Stop(MediaPlayer player) {
 }
 
 // The halt reports the end of the earlier play at once, under its own number.
-void MediaPlayers::Begin(MediaPlayer player) {
+void MediaPlayers::Begin(SoundPlayer player) {
   Slot& slot = SlotOf(player);
   slot.output->Halt();
   ++slot.play;
@@ -141,31 +141,31 @@ void MediaPlayers::Begin(MediaPlayer player) {
   slot.output->Start();
 }
 
-void MediaPlayers::Notify(MediaPlayer player, bool reachedEnd) {
+void MediaPlayers::Notify(SoundPlayer player, bool reachedEnd) {
   QMetaObject::invokeMethod(
       this, [this, player, reachedEnd] { emit PlayFinished(player, reachedEnd); }, Qt::QueuedConnection);
 }
 
 void MediaPlayers::ChannelFinished(int channel) {
-  if (MediaPlayers* owner = mixerOwner.load()) owner->OutputEnded(static_cast<MediaPlayer>(channel + 1));
+  if (MediaPlayers* owner = mixerOwner.load()) owner->OutputEnded(static_cast<SoundPlayer>(channel + 1));
 }
 
 void MediaPlayers::PostMix(void* players, Uint8* /*stream*/, int length) {
   auto* self = static_cast<MediaPlayers*>(players);
-  if (self->music_->Mixed(length / self->bytesPerFrame_)) self->OutputEnded(MediaPlayer::MusicPlayer);
+  if (self->music_->Mixed(length / self->bytesPerFrame_)) self->OutputEnded(SoundPlayer::Music);
 }
 
 void MediaPlayers::MusicFinished() {
-  if (MediaPlayers* owner = mixerOwner.load()) owner->OutputEnded(MediaPlayer::MusicPlayer);
+  if (MediaPlayers* owner = mixerOwner.load()) owner->OutputEnded(SoundPlayer::Music);
 }
 
-void MediaPlayers::OutputEnded(MediaPlayer player) {
+void MediaPlayers::OutputEnded(SoundPlayer player) {
   const std::uint32_t play = SlotOf(player).play.load();
   QMetaObject::invokeMethod(
       this, [this, player, play] { Ended(player, play); }, Qt::QueuedConnection);
 }
 
-void MediaPlayers::Ended(MediaPlayer player, std::uint32_t play) {
+void MediaPlayers::Ended(SoundPlayer player, std::uint32_t play) {
   Slot& slot = SlotOf(player);
   if (play != slot.play.load() || slot.state != PlayState::Playing) return;
   slot.state = PlayState::AtEnd;

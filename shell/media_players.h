@@ -1,5 +1,6 @@
-// The seven media players on SDL2_mixer: Player01..Player06 each bound to a
-// mixer channel and a wave of its own, MusicPlayer to the MIDI music.
+// The seven media players on SDL2_mixer: each effect's player bound to a
+// mixer channel and a wave of its own (001.wav to 006.wav), the music's to
+// the MIDI music (999.mid).
 //
 // A stopped player keeps its place: Play goes on from there, or starts over
 // when the player stands at its end. Every play ends in one completion
@@ -16,16 +17,16 @@
 #include <string>
 #include <vector>
 
-#include "engine/host.h"
+#include "engine/sound_players.h"
 #include "shell/sound_output.h"
 
 namespace coilrun {
 
-class MediaPlayers : public QObject {
+class MediaPlayers : public QObject, public SoundPlayers {
   Q_OBJECT
 
  public:
-  static constexpr int kPlayerCount = 7;
+  static constexpr int kPlayerCount = kSoundPlayerCount;
   // A mixer buffer of 512 frames at 44.1 kHz lasts 11.6 ms, so an effect
   // sounds well within 25 ms of its request.
   static constexpr int kSampleRate = 44'100;
@@ -40,24 +41,24 @@ class MediaPlayers : public QObject {
   MediaPlayers& operator=(const MediaPlayers&) = delete;
 
   // Opens the sound device, then binds the players to their files in
-  // `directory` and opens them in the order Player01, Player03, Player02,
-  // Player04..Player06, MusicPlayer. Returns one message for each failure;
+  // `directory` and opens them in the order target, ninth target, crash,
+  // bonus, passage, rebound, music. Returns one message for each failure;
   // a player that failed stays silent. Without a device nothing opens.
   std::vector<std::string> Open(const std::filesystem::path& directory,
                                 MusicOutput::Loading music = MusicOutput::Loading::Ahead);
-  // Closes MusicPlayer, then Player01..Player06, then the device.
+  // Closes the music, then the effects, then the device.
   void Close();
 
   bool deviceOpen() const { return deviceOpen_; }
   // Playing now: neither stopped nor at its end.
-  bool Sounding(MediaPlayer player) const;
+  bool Sounding(SoundPlayer player) const;
 
-  void Play(MediaPlayer player);
-  void PlayFromStart(MediaPlayer player);
-  void Stop(MediaPlayer player);
+  void Play(SoundPlayer player) override;
+  void PlayFromStart(SoundPlayer player) override;
+  void Stop(SoundPlayer player) override;
 
  signals:
-  void PlayFinished(coilrun::MediaPlayer player, bool reachedEnd);
+  void PlayFinished(coilrun::SoundPlayer player, bool reachedEnd);
   // The music is opened in the background; its failure comes later.
   void OpenFailed(const QString& message);
 
@@ -75,13 +76,13 @@ class MediaPlayers : public QObject {
   static void MusicFinished();
   static void PostMix(void* players, Uint8* stream, int length);
 
-  Slot& SlotOf(MediaPlayer player) { return slots_[static_cast<std::size_t>(player) - 1]; }
-  const Slot& SlotOf(MediaPlayer player) const { return slots_[static_cast<std::size_t>(player) - 1]; }
+  Slot& SlotOf(SoundPlayer player) { return slots_[static_cast<std::size_t>(player) - 1]; }
+  const Slot& SlotOf(SoundPlayer player) const { return slots_[static_cast<std::size_t>(player) - 1]; }
   // Any thread: the output of `player` has stopped sounding.
-  void OutputEnded(MediaPlayer player);
-  void Ended(MediaPlayer player, std::uint32_t play);
-  void Begin(MediaPlayer player);
-  void Notify(MediaPlayer player, bool reachedEnd);
+  void OutputEnded(SoundPlayer player);
+  void Ended(SoundPlayer player, std::uint32_t play);
+  void Begin(SoundPlayer player);
+  void Notify(SoundPlayer player, bool reachedEnd);
 
   std::array<Slot, kPlayerCount> slots_;
   // Also reached from the mixer's thread, between Open and Close.

@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/game.h"
+#include "game/game.h"
 #include "shell/dialog_parts.h"
 
 namespace coilrun {
@@ -50,7 +50,7 @@ void Reselect(QRadioButton* button) {
 
 }  // namespace
 
-TNewForm::TNewForm(Game& game, LevelFileChooser chooseLevelFile, QWidget* parent)
+NewForm::NewForm(Game& game, LevelFileChooser chooseLevelFile, QWidget* parent)
     : QDialog(parent), game_(game), chooseLevelFile_(std::move(chooseLevelFile)) {
   setObjectName(QStringLiteral("NewForm"));
   setWindowTitle(QStringLiteral("New game"));
@@ -62,27 +62,27 @@ TNewForm::TNewForm(Game& game, LevelFileChooser chooseLevelFile, QWidget* parent
 
 // The controls in their initial states; the handlers are connected after, so
 // that these states are set without running them.
-void TNewForm::LayOut() {
-  GroupBox3 = Named<QGroupBox>("GroupBox3", QStringLiteral(" Type "));
+void NewForm::LayOut() {
+  TypeGroup = Named<QGroupBox>("TypeGroup", QStringLiteral(" Type "));
   Normal1 = Named<QRadioButton>("Normal1", QStringLiteral("&Normal"));
   Normal1->setChecked(true);
   Competition1 = Named<QRadioButton>("Competition1", QStringLiteral("&Competition"));
-  Label2 = Named<QLabel>("Label2", QStringLiteral("Win"));
-  Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  WinLabel = Named<QLabel>("WinLabel", QStringLiteral("Win"));
+  WinLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   WinsEdit1 = Named<QSpinBox>("WinsEdit1");
   WinsEdit1->setRange(1, kMaxWinsTarget);
   WinsEdit1->setValue(1);
-  Label1 = Named<QLabel>("Label1", QStringLiteral("games"));
-  auto* type = new QGridLayout(GroupBox3);
+  GamesLabel = Named<QLabel>("GamesLabel", QStringLiteral("games"));
+  auto* type = new QGridLayout(TypeGroup);
   type->addWidget(Normal1, 0, 0);
   type->addWidget(Competition1, 1, 0);
   // The line reads as a phrase: Win, the number, games.
-  type->addWidget(Label2, 1, 1);
+  type->addWidget(WinLabel, 1, 1);
   type->addWidget(WinsEdit1, 1, 2);
-  type->addWidget(Label1, 1, 3);
+  type->addWidget(GamesLabel, 1, 3);
   type->setColumnStretch(4, 1);
 
-  GroupBox2 = Named<QGroupBox>("GroupBox2", QStringLiteral(" Levels "));
+  LevelsGroup = Named<QGroupBox>("LevelsGroup", QStringLiteral(" Levels "));
   BuiltIn1 = Named<QRadioButton>("BuiltIn1", QStringLiteral("&Built in exe"));
   BuiltIn1->setChecked(true);
   External1 = Named<QRadioButton>("External1", QStringLiteral("&External "));
@@ -91,19 +91,19 @@ void TNewForm::LayOut() {
   // Room for a cut file name, so that choosing one does not resize the
   // dialog; a name shown whole widens it.
   OpenButton->setMinimumWidth(OpenButton->fontMetrics().averageCharWidth() * kOpenButtonCharacters);
-  auto* levels = new QGridLayout(GroupBox2);
+  auto* levels = new QGridLayout(LevelsGroup);
   levels->addWidget(BuiltIn1, 0, 0);
   levels->addWidget(External1, 1, 0);
   levels->addWidget(OpenButton, 1, 1);
 
-  GroupBox1 = Named<QGroupBox>("GroupBox1", QStringLiteral(" Players "));
+  PlayersGroup = Named<QGroupBox>("PlayersGroup", QStringLiteral(" Players "));
   OnePlayer1 = Named<QRadioButton>("OnePlayer1", QStringLiteral("&One player"));
   OnePlayer1->setChecked(true);
   TwoPlayers1 = Named<QRadioButton>("TwoPlayers1", QStringLiteral("&Two players"));
   ThreePlayers1 = Named<QRadioButton>("ThreePlayers1", QStringLiteral("T&hree players"));
   FourPlayers1 = Named<QRadioButton>("FourPlayers1", QStringLiteral("&Four players"));
   playerButtons_ = {OnePlayer1, TwoPlayers1, ThreePlayers1, FourPlayers1};
-  auto* players = new QGridLayout(GroupBox1);
+  auto* players = new QGridLayout(PlayersGroup);
   players->addWidget(OnePlayer1, 0, 0);
   players->addWidget(TwoPlayers1, 1, 0);
   players->addWidget(ThreePlayers1, 0, 1);
@@ -111,21 +111,21 @@ void TNewForm::LayOut() {
 
   StartButton = Named<QPushButton>("StartButton", QStringLiteral("&Start"));
   StartButton->setDefault(true);
-  Button2 = Named<QPushButton>("Button2", QStringLiteral("C&ancel"));
+  CancelButton = Named<QPushButton>("CancelButton", QStringLiteral("C&ancel"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(StartButton);
-  buttons->addWidget(Button2);
+  buttons->addWidget(CancelButton);
   buttons->addStretch();
 
   auto* form = new QVBoxLayout(this);
   form->setSizeConstraint(QLayout::SetFixedSize);
-  form->addWidget(GroupBox3);
-  form->addWidget(GroupBox2);
-  form->addWidget(GroupBox1);
+  form->addWidget(TypeGroup);
+  form->addWidget(LevelsGroup);
+  form->addWidget(PlayersGroup);
   form->addLayout(buttons);
 
-  QWidget* const tabOrder[] = {StartButton, Button2,   OnePlayer1, TwoPlayers1, ThreePlayers1, FourPlayers1,
+  QWidget* const tabOrder[] = {StartButton, CancelButton,   OnePlayer1, TwoPlayers1, ThreePlayers1, FourPlayers1,
                                BuiltIn1,    External1, OpenButton, Normal1,     Competition1,  WinsEdit1};
   for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
   StartButton->setFocus();
@@ -133,34 +133,34 @@ void TNewForm::LayOut() {
 
 // A radio button's handler runs whenever it becomes selected, by the player
 // or by the program.
-void TNewForm::ConnectHandlers() {
-  const auto onSelected = [this](QRadioButton* button, void (TNewForm::*handler)()) {
+void NewForm::ConnectHandlers() {
+  const auto onSelected = [this](QRadioButton* button, void (NewForm::*handler)()) {
     connect(button, &QRadioButton::toggled, this, [this, handler](bool selected) {
       if (selected) (this->*handler)();
     });
   };
-  onSelected(Normal1, &TNewForm::Normal1Click);
-  onSelected(Competition1, &TNewForm::Competition1Click);
-  onSelected(OnePlayer1, &TNewForm::OnePlayer1Click);
-  onSelected(TwoPlayers1, &TNewForm::MorePlayersClick);
-  onSelected(ThreePlayers1, &TNewForm::MorePlayersClick);
-  onSelected(FourPlayers1, &TNewForm::MorePlayersClick);
-  onSelected(BuiltIn1, &TNewForm::BuiltIn1Click);
-  onSelected(External1, &TNewForm::External1Click);
-  connect(OpenButton, &QPushButton::clicked, this, &TNewForm::OpenButtonClick);
-  connect(StartButton, &QPushButton::clicked, this, &TNewForm::StartButtonClick);
-  connect(Button2, &QPushButton::clicked, this, &TNewForm::Button2Click);
+  onSelected(Normal1, &NewForm::Normal1Click);
+  onSelected(Competition1, &NewForm::Competition1Click);
+  onSelected(OnePlayer1, &NewForm::OnePlayer1Click);
+  onSelected(TwoPlayers1, &NewForm::MorePlayersClick);
+  onSelected(ThreePlayers1, &NewForm::MorePlayersClick);
+  onSelected(FourPlayers1, &NewForm::MorePlayersClick);
+  onSelected(BuiltIn1, &NewForm::BuiltIn1Click);
+  onSelected(External1, &NewForm::External1Click);
+  connect(OpenButton, &QPushButton::clicked, this, &NewForm::OpenButtonClick);
+  connect(StartButton, &QPushButton::clicked, this, &NewForm::StartButtonClick);
+  connect(CancelButton, &QPushButton::clicked, this, &NewForm::CancelButtonClick);
 }
 
 // The player count comes last: one player turns a competition of the last
 // game into a normal game.
-void TNewForm::FormCreate(const GameSettings& settings) {
+void NewForm::FormCreate(const GameSettings& settings) {
   WinsEdit1->setValue(settings.WinsTarget);
   Reselect(settings.Competition ? Competition1 : Normal1);
   const QString lastLevelFile = QFile::decodeName(QByteArray::fromStdString(settings.LevelFileName));
-  if (FileExists(lastLevelFile)) ChosenLevelFile = lastLevelFile;
-  ShowFileNameOnOpenButton(QFileInfo(ChosenLevelFile).fileName());
-  if (ChosenLevelFile.isEmpty()) {
+  if (FileExists(lastLevelFile)) chosenLevelFile_ = lastLevelFile;
+  ShowFileNameOnOpenButton(QFileInfo(chosenLevelFile_).fileName());
+  if (chosenLevelFile_.isEmpty()) {
     OpenButton->setEnabled(false);
     OpenButton->setText(QStringLiteral("Open"));
   }
@@ -168,7 +168,7 @@ void TNewForm::FormCreate(const GameSettings& settings) {
   Reselect(playerButtons_[std::clamp<int>(settings.PlayerCount, 1, kMaxPlayers) - 1]);
 }
 
-NewGameChoice TNewForm::Choice() const {
+NewGameChoice NewForm::Choice() const {
   NewGameChoice choice;
   for (int count = 1; count <= kMaxPlayers; ++count) {
     if (playerButtons_[count - 1]->isChecked()) choice.PlayerCount = count;
@@ -176,62 +176,62 @@ NewGameChoice TNewForm::Choice() const {
   choice.Competition = !Normal1->isChecked();
   choice.WinsTarget = WinsEdit1->value();
   choice.BuiltIn = BuiltIn1->isChecked();
-  choice.LevelFile = QFile::encodeName(ChosenLevelFile).toStdString();
+  choice.LevelFile = QFile::encodeName(chosenLevelFile_).toStdString();
   return choice;
 }
 
 // Centred on the screen, not on the main window, at every showing.
-void TNewForm::showEvent(QShowEvent* event) {
+void NewForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) CenterOnScreen(*this);
 }
 
-void TNewForm::Normal1Click() { EnableWins(false); }
+void NewForm::Normal1Click() { EnableWins(false); }
 
-void TNewForm::Competition1Click() { EnableWins(true); }
+void NewForm::Competition1Click() { EnableWins(true); }
 
 // A competition needs two players at least.
-void TNewForm::OnePlayer1Click() {
+void NewForm::OnePlayer1Click() {
   Reselect(Normal1);
   Competition1->setEnabled(false);
 }
 
-void TNewForm::MorePlayersClick() { Competition1->setEnabled(true); }
+void NewForm::MorePlayersClick() { Competition1->setEnabled(true); }
 
-void TNewForm::BuiltIn1Click() {
+void NewForm::BuiltIn1Click() {
   OpenButton->setEnabled(External1->isChecked());
   StartButton->setEnabled(true);
 }
 
-void TNewForm::External1Click() {
+void NewForm::External1Click() {
   OpenButton->setEnabled(External1->isChecked());
-  StartButton->setEnabled(FileExists(ChosenLevelFile));
+  StartButton->setEnabled(FileExists(chosenLevelFile_));
 }
 
-void TNewForm::OpenButtonClick() {
-  if (const std::optional<QString> chosen = chooseLevelFile_(ChosenLevelFile)) {
-    ChosenLevelFile = *chosen;
+void NewForm::OpenButtonClick() {
+  if (const std::optional<QString> chosen = chooseLevelFile_(chosenLevelFile_)) {
+    chosenLevelFile_ = *chosen;
     ShowFileNameOnOpenButton(CaptionAfterChoice(*chosen));
   }
   // Also when cancelled: the file may have gone meanwhile.
-  StartButton->setEnabled(FileExists(ChosenLevelFile));
+  StartButton->setEnabled(FileExists(chosenLevelFile_));
 }
 
 // A level file that cannot be opened or read has been reported; the dialog
 // stays open so that the player can choose another.
-void TNewForm::StartButtonClick() {
+void NewForm::StartButtonClick() {
   if (game_.StartButtonClick(Choice())) accept();
 }
 
-void TNewForm::Button2Click() { reject(); }
+void NewForm::CancelButtonClick() { reject(); }
 
-void TNewForm::EnableWins(bool enabled) {
-  Label2->setEnabled(enabled);
+void NewForm::EnableWins(bool enabled) {
+  WinLabel->setEnabled(enabled);
   WinsEdit1->setEnabled(enabled);
-  Label1->setEnabled(enabled);
+  GamesLabel->setEnabled(enabled);
 }
 
-void TNewForm::ShowFileNameOnOpenButton(const QString& fileName) {
+void NewForm::ShowFileNameOnOpenButton(const QString& fileName) {
   OpenButton->setText(QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "engine/host.h"
+#include "game/new_game_choice.h"
 #include "engine/model.h"
 
 class QGroupBox;
@@ -25,12 +25,12 @@ class Game;
 // player cancels.
 using LevelFileChooser = std::function<std::optional<QString>(const QString& preset)>;
 
-class TNewForm : public QDialog {
+class NewForm : public QDialog {
   Q_OBJECT
 
  public:
   // Takes its first choices from the game's settings, which must be loaded.
-  TNewForm(Game& game, LevelFileChooser chooseLevelFile, QWidget* parent = nullptr);
+  NewForm(Game& game, LevelFileChooser chooseLevelFile, QWidget* parent = nullptr);
 
   // What the controls hold now: a new game, or a skip to a built-in level,
   // is set up from it.
@@ -53,34 +53,34 @@ class TNewForm : public QDialog {
   void External1Click();
   void OpenButtonClick();
   void StartButtonClick();
-  void Button2Click();
+  void CancelButtonClick();
 
-  // Label2, WinsEdit1 and Label1: the wins count of a competition.
+  // WinLabel, WinsEdit1 and GamesLabel: the wins count of a competition.
   void EnableWins(bool enabled);
   // Shows a file name as it stands, with no access key taken from it.
   void ShowFileNameOnOpenButton(const QString& fileName);
 
   Game& game_;
   LevelFileChooser chooseLevelFile_;
-  QString ChosenLevelFile;
+  QString chosenLevelFile_;
 
-  QGroupBox* GroupBox3 = nullptr;
+  QGroupBox* TypeGroup = nullptr;
   QRadioButton* Normal1 = nullptr;
   QRadioButton* Competition1 = nullptr;
-  QLabel* Label2 = nullptr;
+  QLabel* WinLabel = nullptr;
   QSpinBox* WinsEdit1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QGroupBox* GroupBox2 = nullptr;
+  QLabel* GamesLabel = nullptr;
+  QGroupBox* LevelsGroup = nullptr;
   QRadioButton* BuiltIn1 = nullptr;
   QRadioButton* External1 = nullptr;
   QPushButton* OpenButton = nullptr;
-  QGroupBox* GroupBox1 = nullptr;
+  QGroupBox* PlayersGroup = nullptr;
   QRadioButton* OnePlayer1 = nullptr;
   QRadioButton* TwoPlayers1 = nullptr;
   QRadioButton* ThreePlayers1 = nullptr;
   QRadioButton* FourPlayers1 = nullptr;
   QPushButton* StartButton = nullptr;
-  QPushButton* Button2 = nullptr;
+  QPushButton* CancelButton = nullptr;
   // OnePlayer1 .. FourPlayers1, for player counts 1..4.
   std::array<QRadioButton*, kMaxPlayers> playerButtons_{};
 };

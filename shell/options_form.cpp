@@ -22,10 +22,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "engine/game.h"
+#include "game/game_options.h"
 #include "present/cell_looks.h"
 #include "present/option_samples.h"
-#include "present/presentation.h"
 #include "shell/dialog_parts.h"
 
 namespace coilrun {
@@ -36,13 +35,7 @@ constexpr int kBackColorBox = kMaxPlayers;
 constexpr int kReportColorBox = kMaxPlayers + 1;
 constexpr QSize kSwatchSize(105, 17);
 
-constexpr int kMinReportInterval = 5;
-constexpr int kMaxReportInterval = 100;
 constexpr int kReportIntervalStep = 5;
-constexpr int kMinReportStep = 1;
-constexpr int kMaxReportStep = 5;
-constexpr int kMinSpeed = 1;
-constexpr int kMaxSpeed = 10;
 
 // Names are kept as single-byte characters: a character beyond Latin-1
 // cannot be typed.
@@ -61,7 +54,7 @@ class Latin1Validator : public QValidator {
 // the game's settings, at every paint.
 class SamplePicture : public QWidget {
  public:
-  SamplePicture(GameModel& model, const std::uint8_t& sampleSnakePlayer)
+  SamplePicture(const GameModel& model, const std::uint8_t& sampleSnakePlayer)
       : model_(model), sampleSnakePlayer_(sampleSnakePlayer) {
     setFixedSize(kSampleShapeSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -74,7 +67,7 @@ class SamplePicture : public QWidget {
   }
 
  private:
-  GameModel& model_;
+  const GameModel& model_;
   const std::uint8_t& sampleSnakePlayer_;
 };
 
@@ -141,8 +134,8 @@ void OnToggled(QCheckBox* box, QObject* receiver, std::function<void()> handler)
 
 }  // namespace
 
-TOptionsForm::TOptionsForm(Game& game, Presentation& presentation, QWidget* parent)
-    : QDialog(parent), game_(game), presentation_(presentation), model_(game.model()) {
+OptionsForm::OptionsForm(GameOptions& options, const GameModel& model, QWidget* parent)
+    : QDialog(parent), options_(options), model_(model) {
   setObjectName(QStringLiteral("OptionsForm"));
   setWindowTitle(QStringLiteral("Options"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -152,7 +145,7 @@ TOptionsForm::TOptionsForm(Game& game, Presentation& presentation, QWidget* pare
   FormCreate();
 }
 
-void TOptionsForm::LayOut() {
+void OptionsForm::LayOut() {
   PageControl = Named<QTabWidget>("PageControl");
   // Every tab shows at once; the dialog is as wide as they need.
   PageControl->setUsesScrollButtons(false);
@@ -162,13 +155,13 @@ void TOptionsForm::LayOut() {
   PageControl->addTab(ReportPageLayOut(), QStringLiteral("Report"));
   PageControl->addTab(OtherPageLayOut(), QStringLiteral("Other"));
 
-  Button1 = Named<QPushButton>("Button1", QStringLiteral("&Close"));
+  CloseButton = Named<QPushButton>("CloseButton", QStringLiteral("&Close"));
   // Return closes the dialog. Left to itself, the dialog would give Return
   // to the first button after the focus, which can be the reset.
-  Button1->setDefault(true);
+  CloseButton->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(Button1);
+  buttons->addWidget(CloseButton);
   buttons->addStretch();
 
   auto* form = new QVBoxLayout(this);
@@ -177,8 +170,8 @@ void TOptionsForm::LayOut() {
   form->addLayout(buttons);
 }
 
-QWidget* TOptionsForm::NamesPageLayOut() {
-  auto* names = Named<QGroupBox>("GroupBox1", QStringLiteral(" Player names "));
+QWidget* OptionsForm::NamesPageLayOut() {
+  auto* names = Named<QGroupBox>("PlayerNamesGroup", QStringLiteral(" Player names "));
   auto* grid = new QGridLayout(names);
   auto* validator = new Latin1Validator(this);
   for (int player = 1; player <= kMaxPlayers; ++player) {
@@ -193,10 +186,10 @@ QWidget* TOptionsForm::NamesPageLayOut() {
 
   ReEnterNameBox1 = Named<QCheckBox>("ReEnterNameBox1", QStringLiteral("&Reenter name for highscore table"));
   return StackedPage("NamesSheet",
-                     {names, ColumnGroup("GroupBox2", QStringLiteral(" High score dialog "), {ReEnterNameBox1})});
+                     {names, ColumnGroup("HighScoreDialogGroup", QStringLiteral(" High score dialog "), {ReEnterNameBox1})});
 }
 
-QWidget* TOptionsForm::ColorsPageLayOut() {
+QWidget* OptionsForm::ColorsPageLayOut() {
   const auto swatchWithLabel = [this](int box, const char* name, const QString& caption) {
     QFrame* swatch = ColorBoxes[box] = NewSwatch(name);
     auto* label = new QLabel(caption);
@@ -213,7 +206,7 @@ QWidget* TOptionsForm::ColorsPageLayOut() {
     return Captioned(swatch, label);
   };
 
-  auto* players = Named<QGroupBox>("GroupBox3", QStringLiteral(" Player colors "));
+  auto* players = Named<QGroupBox>("PlayerColorsGroup", QStringLiteral(" Player colors "));
   auto* grid = new QGridLayout(players);
   for (int player = 1; player <= kMaxPlayers; ++player) {
     const std::string name = "ColorBox" + std::to_string(player);
@@ -221,7 +214,7 @@ QWidget* TOptionsForm::ColorsPageLayOut() {
                     (player - 1) % 2, (player - 1) / 2);
   }
 
-  auto* others = Named<QGroupBox>("GroupBox4", QStringLiteral(" Other colors "));
+  auto* others = Named<QGroupBox>("OtherColorsGroup", QStringLiteral(" Other colors "));
   auto* row = new QHBoxLayout(others);
   row->addLayout(swatchWithLabel(kBackColorBox, "ColorBox5", QStringLiteral("Background")));
   row->addLayout(swatchWithLabel(kReportColorBox, "ColorBox6", QStringLiteral("Report panel")));
@@ -229,8 +222,8 @@ QWidget* TOptionsForm::ColorsPageLayOut() {
   return StackedPage("ColorsSheet", {players, others});
 }
 
-QWidget* TOptionsForm::ViewPageLayOut() {
-  Shape = new SamplePicture(model_, SampleSnakePlayer);
+QWidget* OptionsForm::ViewPageLayOut() {
+  Shape = new SamplePicture(model_, sampleSnakePlayer_);
   Shape->setObjectName(QStringLiteral("Shape"));
   SnakeBox = Named<QWidget>("SnakeBox", Shape);
   SnakeBox->setGeometry(kSnakeBoxRect);
@@ -251,17 +244,17 @@ QWidget* TOptionsForm::ViewPageLayOut() {
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
 
-  auto* looks = Named<QGroupBox>("GroupBox5", QStringLiteral(" Snakes && bricks "));
+  auto* looks = Named<QGroupBox>("LooksGroup", QStringLiteral(" Snakes && bricks "));
   (new QVBoxLayout(looks))->addWidget(samples, 0, Qt::AlignHCenter);
 
   MixBricksColors1 = Named<QCheckBox>("MixBricksColors1", QStringLiteral("&Different bricks colors"));
   ShowMessages1 = Named<QCheckBox>("ShowMessages1", QStringLiteral("Show &message on finished level"));
-  return StackedPage("ViewSheet", {looks, ColumnGroup("GroupBox6", QStringLiteral(" Colors && messages "),
+  return StackedPage("ViewSheet", {looks, ColumnGroup("ColorsAndMessagesGroup", QStringLiteral(" Colors && messages "),
                                                       {MixBricksColors1, ShowMessages1})});
 }
 
-QWidget* TOptionsForm::ReportPageLayOut() {
-  auto* text = Named<QGroupBox>("GroupBox7", QStringLiteral(" Report text "));
+QWidget* OptionsForm::ReportPageLayOut() {
+  auto* text = Named<QGroupBox>("ReportTextGroup", QStringLiteral(" Report text "));
   LeftRadio = Named<QRadioButton>("LeftRadio", QStringLiteral("&Left"));
   CenterRadio = Named<QRadioButton>("CenterRadio", QStringLiteral("&Center"));
   MovingRadio = Named<QRadioButton>("MovingRadio", QStringLiteral("&Moving"));
@@ -281,18 +274,18 @@ QWidget* TOptionsForm::ReportPageLayOut() {
 
   ResetButton = Named<QPushButton>("ResetButton", QStringLiteral("&Reset highscore table"));
   ResetButton->setAutoDefault(false);
-  return StackedPage("ReportSheet", {text, ColumnGroup("GroupBox8", QStringLiteral(" High score "), {ResetButton})});
+  return StackedPage("ReportSheet", {text, ColumnGroup("HighScoreGroup", QStringLiteral(" High score "), {ResetButton})});
 }
 
-QWidget* TOptionsForm::OtherPageLayOut() {
+QWidget* OptionsForm::OtherPageLayOut() {
   Wrap1 = Named<QCheckBox>("Wrap1", QStringLiteral("&Wrap"));
   Long1 = Named<QCheckBox>("Long1", QStringLiteral("&Long"));
-  QGroupBox* const moving = ColumnGroup("GroupBox9", QStringLiteral(" Moving "), {Wrap1, Long1});
+  QGroupBox* const moving = ColumnGroup("MovingGroup", QStringLiteral(" Moving "), {Wrap1, Long1});
   Sounds1 = Named<QCheckBox>("Sounds1", QStringLiteral("&Sounds"));
   Music1 = Named<QCheckBox>("Music1", QStringLiteral("&Music"));
-  QGroupBox* const listening = ColumnGroup("GroupBox10", QStringLiteral(" Listening "), {Sounds1, Music1});
+  QGroupBox* const listening = ColumnGroup("ListeningGroup", QStringLiteral(" Listening "), {Sounds1, Music1});
 
-  auto* speed = Named<QGroupBox>("GroupBox11", QStringLiteral(" Speed "));
+  auto* speed = Named<QGroupBox>("SpeedGroup", QStringLiteral(" Speed "));
   TrackBar = Named<QSlider>("TrackBar", Qt::Horizontal);
   TrackBar->setRange(kMinSpeed, kMaxSpeed);
   TrackBar->setSingleStep(1);
@@ -304,7 +297,7 @@ QWidget* TOptionsForm::OtherPageLayOut() {
     const char* caption;
     int position;
   } kSpeedLabels[] = {
-      {"Label2", "Slow", 1}, {"Label8", "Medium", 4}, {"Label9", "Fast", 7}, {"Label10", "Super fast", 10}};
+      {"SlowLabel", "Slow", 1}, {"MediumLabel", "Medium", 4}, {"FastLabel", "Fast", 7}, {"SuperFastLabel", "Super fast", 10}};
   for (const auto& [name, caption, position] : kSpeedLabels) {
     if (position != kMinSpeed) labels->addStretch();
     auto* label = Named<QLabel>(name, QLatin1String(caption));
@@ -327,7 +320,7 @@ QWidget* TOptionsForm::OtherPageLayOut() {
 // Every check box, radio button and spin box runs its handler whenever its
 // state changes, by the player or by the program; the slider only when the
 // player moves it.
-void TOptionsForm::ConnectHandlers() {
+void OptionsForm::ConnectHandlers() {
   for (int player = 1; player <= kMaxPlayers; ++player)
     connect(NameEdits[player - 1], &QLineEdit::editingFinished, this, [this, player] { NameEditExit(player); });
   OnToggled(ReEnterNameBox1, this, [this] { ReEnterNameBox1Click(); });
@@ -348,16 +341,16 @@ void TOptionsForm::ConnectHandlers() {
       if (selected) ReportRadioClick(mode);
     });
   }
-  connect(IntervalEdit, &QSpinBox::valueChanged, this, &TOptionsForm::IntervalEditChange);
-  connect(StepEdit, &QSpinBox::valueChanged, this, &TOptionsForm::StepEditChange);
-  connect(ResetButton, &QPushButton::clicked, this, &TOptionsForm::ResetButtonClick);
-  connect(TrackBar, &QSlider::valueChanged, this, &TOptionsForm::TrackBarChange);
-  connect(Button1, &QPushButton::clicked, this, &TOptionsForm::Button1Click);
+  connect(IntervalEdit, &QSpinBox::valueChanged, this, &OptionsForm::IntervalEditChange);
+  connect(StepEdit, &QSpinBox::valueChanged, this, &OptionsForm::StepEditChange);
+  connect(ResetButton, &QPushButton::clicked, this, &OptionsForm::ResetButtonClick);
+  connect(TrackBar, &QSlider::valueChanged, this, &OptionsForm::TrackBarChange);
+  connect(CloseButton, &QPushButton::clicked, this, &OptionsForm::CloseButtonClick);
 }
 
-void TOptionsForm::FormCreate() {
+void OptionsForm::FormCreate() {
   const GameSettings& settings = model_.Settings;
-  SampleSnakePlayer = 1;
+  sampleSnakePlayer_ = 1;
   ReEnterNameBox1->setChecked(settings.ReEnterName);
   for (int player = 1; player <= kMaxPlayers; ++player) {
     NameEdits[player - 1]->setText(FromLatin1(model_.Players[player].Name));
@@ -375,7 +368,7 @@ void TOptionsForm::FormCreate() {
   radios[std::min<int>(settings.ReportMode, ReportMoving)]->setChecked(true);
 }
 
-void TOptionsForm::FormShow() {
+void OptionsForm::FormShow() {
   const GameSettings& settings = model_.Settings;
   for (int player = 1; player <= kMaxPlayers; ++player) ShowColor(ColorBoxes[player - 1], model_.Players[player].Color);
   ShowColor(ColorBoxes[kBackColorBox], settings.BackColor);
@@ -405,123 +398,120 @@ void TOptionsForm::FormShow() {
   }
 }
 
-void TOptionsForm::ShowOnPage(Page page) {
+void OptionsForm::ShowOnPage(Page page) {
   PageControl->setCurrentIndex(page);
   exec();
 }
 
-void TOptionsForm::showEvent(QShowEvent* event) {
+void OptionsForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   FormShow();
   CenterOnScreen(*this);
 }
 
-void TOptionsForm::NameEditExit(int player) {
-  game_.SetPlayerName(player, NameEdits[player - 1]->text().toLatin1().toStdString());
+void OptionsForm::NameEditExit(int player) {
+  options_.SetPlayerName(player, NameEdits[player - 1]->text().toLatin1().toStdString());
 }
 
-void TOptionsForm::ReEnterNameBox1Click() { model_.Settings.ReEnterName = ReEnterNameBox1->isChecked(); }
+void OptionsForm::ReEnterNameBox1Click() { options_.SetReEnterName(ReEnterNameBox1->isChecked()); }
 
 // The chooser is made on first use: building it takes a good part of the
 // game's start-up.
-std::optional<Color> TOptionsForm::ChooseColor(Color preset) {
-  if (ColorDialog == nullptr) {
-    ColorDialog = Named<QColorDialog>("ColorDialog", this);
-    ColorDialog->setOption(QColorDialog::DontUseNativeDialog);
+std::optional<Color> OptionsForm::ChooseColor(Color preset) {
+  if (colorDialog_ == nullptr) {
+    colorDialog_ = Named<QColorDialog>("ColorDialog", this);
+    colorDialog_->setOption(QColorDialog::DontUseNativeDialog);
   }
-  ColorDialog->setCurrentColor(ToQColor(preset));
-  if (ColorDialog->exec() != QDialog::Accepted) return std::nullopt;
-  return FromQColor(ColorDialog->selectedColor());
+  colorDialog_->setCurrentColor(ToQColor(preset));
+  if (colorDialog_->exec() != QDialog::Accepted) return std::nullopt;
+  return FromQColor(colorDialog_->selectedColor());
 }
 
-void TOptionsForm::ColorBoxClick(int player) {
+void OptionsForm::ColorBoxClick(int player) {
   const std::optional<Color> chosen = ChooseColor(model_.Players[player].Color);
   if (!chosen) return;
   ShowColor(ColorBoxes[player - 1], *chosen);
-  game_.SetPlayerColor(player, *chosen);
+  options_.SetPlayerColor(player, *chosen);
   ShowFieldColor(NameEdits[player - 1], *chosen);
 }
 
-void TOptionsForm::ColorBox5Click() {
+void OptionsForm::ColorBox5Click() {
   const std::optional<Color> chosen = ChooseColor(model_.Settings.BackColor);
   if (!chosen) return;
   ShowColor(ColorBoxes[kBackColorBox], *chosen);
-  game_.SetBackColor(*chosen);
+  options_.SetBackColor(*chosen);
   emit FrameColorsChanged();
 }
 
-void TOptionsForm::ColorBox6Click() {
+void OptionsForm::ColorBox6Click() {
   const std::optional<Color> chosen = ChooseColor(model_.Settings.ReportColor);
   if (!chosen) return;
   ShowColor(ColorBoxes[kReportColorBox], *chosen);
-  game_.SetReportColor(*chosen);
+  options_.SetReportColor(*chosen);
   emit FrameColorsChanged();
 }
 
-void TOptionsForm::SnakeFrame1Click() {
+void OptionsForm::SnakeFrame1Click() {
   Shape->update();
-  game_.SetSnakeFrame(SnakeFrame1->isChecked());
+  options_.SetSnakeFrame(SnakeFrame1->isChecked());
 }
 
-void TOptionsForm::BrickFrame1Click() {
+void OptionsForm::BrickFrame1Click() {
   Shape->update();
-  game_.SetBrickFrame(BrickFrame1->isChecked());
+  options_.SetBrickFrame(BrickFrame1->isChecked());
 }
 
-void TOptionsForm::MixBricksColors1Click() {
+void OptionsForm::MixBricksColors1Click() {
   Shape->update();
-  game_.SetMixBricksColors(MixBricksColors1->isChecked());
+  options_.SetMixBricksColors(MixBricksColors1->isChecked());
 }
 
-void TOptionsForm::ShowMessages1Click() { model_.Settings.ShowMessages = ShowMessages1->isChecked(); }
+void OptionsForm::ShowMessages1Click() { options_.SetShowMessages(ShowMessages1->isChecked()); }
 
-void TOptionsForm::SnakeBoxClick() {
-  SampleSnakePlayer = static_cast<std::uint8_t>(SampleSnakePlayer % kMaxPlayers + 1);
+void OptionsForm::SnakeBoxClick() {
+  sampleSnakePlayer_ = static_cast<std::uint8_t>(sampleSnakePlayer_ % kMaxPlayers + 1);
   Shape->update();
 }
 
 // A chosen brick colour means one colour for all normal bricks.
-void TOptionsForm::BrickBoxClick() {
+void OptionsForm::BrickBoxClick() {
   const std::optional<Color> chosen = ChooseColor(model_.Settings.BrickColors[0]);
   if (!chosen) return;
   MixBricksColors1->setChecked(false);
   Shape->update();
-  game_.SetBrickColor(*chosen);
+  options_.SetBrickColor(*chosen);
 }
 
-void TOptionsForm::ReportRadioClick(std::uint8_t mode) {
-  presentation_.report.ChangeReportMode(mode);
+void OptionsForm::ReportRadioClick(std::uint8_t mode) {
+  options_.SetReportMode(mode);
   Set_MovingEnables();
 }
 
-void TOptionsForm::Set_MovingEnables() {
+void OptionsForm::Set_MovingEnables() {
   const bool moving = MovingRadio->isChecked();
   for (QWidget* control : {static_cast<QWidget*>(IntervalLabel), static_cast<QWidget*>(IntervalEdit),
                            static_cast<QWidget*>(StepLabel), static_cast<QWidget*>(StepEdit)})
     control->setEnabled(moving);
 }
 
-void TOptionsForm::IntervalEditChange() { game_.SetReportInterval(IntervalEdit->value()); }
+void OptionsForm::IntervalEditChange() { options_.SetReportInterval(IntervalEdit->value()); }
 
-void TOptionsForm::StepEditChange() { model_.Settings.ReportStep = static_cast<std::uint8_t>(StepEdit->value()); }
+void OptionsForm::StepEditChange() { options_.SetReportStep(StepEdit->value()); }
 
-void TOptionsForm::ResetButtonClick() {
-  game_.ResetHighScores();
-  if (model_.ScreenState == HighScoreScreen) presentation_.screens.RedrawHighScoresAfterReset();
-}
+void OptionsForm::ResetButtonClick() { options_.ResetHighScores(); }
 
-void TOptionsForm::Wrap1Click() { game_.SetWrap(Wrap1->isChecked()); }
+void OptionsForm::Wrap1Click() { options_.SetWrap(Wrap1->isChecked()); }
 
-void TOptionsForm::Long1Click() { game_.SetLong(Long1->isChecked()); }
+void OptionsForm::Long1Click() { options_.SetLong(Long1->isChecked()); }
 
-void TOptionsForm::Sounds1Click() { model_.Settings.Sounds = Sounds1->isChecked(); }
+void OptionsForm::Sounds1Click() { options_.SetSounds(Sounds1->isChecked()); }
 
-void TOptionsForm::Music1Click() { game_.SetMusic(Music1->isChecked()); }
+void OptionsForm::Music1Click() { options_.SetMusic(Music1->isChecked()); }
 
-void TOptionsForm::TrackBarChange() { game_.SetSpeed(TrackBar->value()); }
+void OptionsForm::TrackBarChange() { options_.SetSpeed(TrackBar->value()); }
 
-void TOptionsForm::SpeedLabelClick(int position) {
+void OptionsForm::SpeedLabelClick(int position) {
   {
     const QSignalBlocker fromTheProgram(TrackBar);
     TrackBar->setValue(position);
@@ -529,6 +519,6 @@ void TOptionsForm::SpeedLabelClick(int position) {
   TrackBarChange();
 }
 
-void TOptionsForm::Button1Click() { close(); }
+void OptionsForm::CloseButtonClick() { close(); }
 
 }  // namespace coilrun

@@ -24,10 +24,9 @@ class QTabWidget;
 
 namespace coilrun {
 
-class Game;
-class Presentation;
+class GameOptions;
 
-class TOptionsForm : public QDialog {
+class OptionsForm : public QDialog {
   Q_OBJECT
 
  public:
@@ -35,7 +34,7 @@ class TOptionsForm : public QDialog {
 
   // Takes its first state from the game's settings, which must be loaded,
   // with the title page showing.
-  TOptionsForm(Game& game, Presentation& presentation, QWidget* parent = nullptr);
+  OptionsForm(GameOptions& options, const GameModel& model, QWidget* parent = nullptr);
 
   // Shows the dialog modally on one page. Timers and music go on behind it.
   void ShowOnPage(Page page);
@@ -83,15 +82,14 @@ class TOptionsForm : public QDialog {
   void TrackBarChange();
   // "Slow", "Medium", "Fast" and "Super fast".
   void SpeedLabelClick(int position);
-  void Button1Click();
+  void CloseButtonClick();
 
   // nullopt when the player cancels the chooser.
   std::optional<Color> ChooseColor(Color preset);
 
-  Game& game_;
-  Presentation& presentation_;
-  GameModel& model_;
-  std::uint8_t SampleSnakePlayer = 1;
+  GameOptions& options_;
+  const GameModel& model_;
+  std::uint8_t sampleSnakePlayer_ = 1;
 
   QTabWidget* PageControl = nullptr;
   std::array<QLineEdit*, kMaxPlayers> NameEdits{};
@@ -119,8 +117,8 @@ class TOptionsForm : public QDialog {
   QCheckBox* Sounds1 = nullptr;
   QCheckBox* Music1 = nullptr;
   QSlider* TrackBar = nullptr;
-  QPushButton* Button1 = nullptr;
-  QColorDialog* ColorDialog = nullptr;
+  QPushButton* CloseButton = nullptr;
+  QColorDialog* colorDialog_ = nullptr;
 };
 
 }  // namespace coilrun

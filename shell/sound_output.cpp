@@ -7,7 +7,7 @@
 #include <iterator>
 #include <vector>
 
-#include "shell/midi_length.h"
+#include "formats/midi_length.h"
 
 namespace coilrun {
 

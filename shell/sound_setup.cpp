@@ -1,6 +1,6 @@
 #include "shell/sound_setup.h"
 
-#include "shell/sound_files.h"
+#include "formats/audio_files.h"
 
 #ifndef COILRUN_INSTALLED_DATA
 #define COILRUN_INSTALLED_DATA "../share/coilrun"
@@ -22,38 +22,29 @@ std::filesystem::path FindAudioArchive(const std::filesystem::path& programDirec
   return beside;
 }
 
-std::optional<std::string> ExtractSounds(GameSettings& settings, MediaPlayers& players,
-                                         const std::filesystem::path& archive, const std::filesystem::path& directory) {
-  settings.NoSoundFiles = false;
+SoundSetup ExtractSounds(bool musicOn, MediaPlayers& players, const std::filesystem::path& archive,
+                         const std::filesystem::path& directory) {
   const SoundUnpackResult unpacked = UnpackAudioArchive(archive, directory);
-  if (unpacked.outcome == SoundUnpacking::ArchiveMissing) {
-    settings.NoSoundFiles = true;
-    settings.Sounds = false;
-    settings.Music = false;
-    return kMissingAudioMessage;
-  }
+  if (unpacked.outcome == SoundUnpacking::ArchiveMissing) return {SoundFiles::ArchiveMissing, FileError(kMissingAudioMessage)};
   if (unpacked.outcome == SoundUnpacking::Failed) {
-    settings.NoSoundFiles = true;
-    return unpacked.error + "\n" + kSilentRun;
+    return {SoundFiles::Unavailable, FileError(unpacked.failure->text() + "\n" + kSilentRun)};
   }
 
   // Music that is off waits to be loaded until it is switched on: its
   // soundfont would more than double the memory of the whole start-up.
   const std::vector<std::string> errors =
-      players.Open(directory, settings.Music ? MusicOutput::Loading::Ahead : MusicOutput::Loading::AtFirstStart);
-  if (errors.empty()) return std::nullopt;
+      players.Open(directory, musicOn ? MusicOutput::Loading::Ahead : MusicOutput::Loading::AtFirstStart);
+  if (errors.empty()) return {};
   std::string message = errors.front();
   for (std::size_t i = 1; i < errors.size(); ++i) message += "\n" + errors[i];
-  if (!players.deviceOpen()) {
-    settings.NoSoundFiles = true;
-    RemoveSoundFiles(directory);
-    message += "\n" + std::string(kSilentRun);
-  }
-  return message;
+  if (players.deviceOpen()) return {SoundFiles::Ready, FileError(message)};
+  RemoveSoundFiles(directory);
+  message += "\n" + std::string(kSilentRun);
+  return {SoundFiles::Unavailable, FileError(message)};
 }
 
-void DeleteSoundFiles(const GameSettings& settings, MediaPlayers& players, const std::filesystem::path& directory) {
-  if (settings.NoSoundFiles) return;
+void DeleteSoundFiles(bool noSoundFiles, MediaPlayers& players, const std::filesystem::path& directory) {
+  if (noSoundFiles) return;
   players.Close();
   RemoveSoundFiles(directory);
 }

@@ -4,10 +4,9 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
-#include <string>
 
-#include "engine/model.h"
+#include "formats/file_error.h"
+#include "game/game_options.h"
 #include "shell/media_players.h"
 
 namespace coilrun {
@@ -18,15 +17,17 @@ inline constexpr const char* kMissingAudioMessage = "Unable to open the file \"A
 // program's own directory when neither has one.
 std::filesystem::path FindAudioArchive(const std::filesystem::path& programDirectory);
 
-// Sets NoSoundFiles when the run has to be silent. A missing archive also
-// switches Sounds and Music off, as the saved settings then show; a damaged
-// archive, a directory that cannot be written or a missing sound device
-// leave them as they are, for the next run may have sound again. Returns the
-// message to show, if any.
-std::optional<std::string> ExtractSounds(GameSettings& settings, MediaPlayers& players,
-                                         const std::filesystem::path& archive, const std::filesystem::path& directory);
+struct SoundSetup {
+  SoundFiles files = SoundFiles::Ready;
+  // What the player is told, if anything.
+  FileResult failure;
+};
+
+// Music that is off is loaded only when it is first switched on.
+SoundSetup ExtractSounds(bool musicOn, MediaPlayers& players, const std::filesystem::path& archive,
+                         const std::filesystem::path& directory);
 
 // Does nothing when the run had no sound files.
-void DeleteSoundFiles(const GameSettings& settings, MediaPlayers& players, const std::filesystem::path& directory);
+void DeleteSoundFiles(bool noSoundFiles, MediaPlayers& players, const std::filesystem::path& directory);
 
 }  // namespace coilrun

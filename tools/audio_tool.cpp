@@ -9,8 +9,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "shell/audio_archive.h"
-#include "shell/sound_files.h"
+#include "formats/audio_archive.h"
+#include "formats/audio_files.h"
 
 namespace coilrun {
 
@@ -77,7 +77,7 @@ void Unpack(const std::string& archive, const std::string& directory) {
   std::filesystem::create_directories(directory, ignored);
   const SoundUnpackResult result = UnpackAudioArchive(archive, directory);
   if (result.outcome == SoundUnpacking::ArchiveMissing) throw ToolError(archive + ": cannot open the file");
-  if (result.outcome == SoundUnpacking::Failed) throw ToolError(result.error);
+  if (result.outcome == SoundUnpacking::Failed) throw ToolError(result.failure->text());
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // bytes on every run.
 #pragma once
 
-#include "shell/audio_archive.h"
+#include "formats/audio_archive.h"
 
 namespace coilrun::sound {
 

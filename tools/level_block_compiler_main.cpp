@@ -1,20 +1,22 @@
 // Compiles the built-in level sources into the C++ source of the block the
 // game carries. Runs at build time, so it cannot carry the block itself.
 #include <fstream>
+#include <optional>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "tools/level_design.h"
+#include "formats/level_design.h"
+#include "formats/level_text.h"
 
 namespace {
 
-std::string ReadText(const std::string& path) {
+std::optional<std::string> ReadText(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   std::ostringstream text;
   text << file.rdbuf();
-  if (!file) throw coilrun::LevelFormatError("cannot read the file");
+  if (!file) return std::nullopt;
   return text.str();
 }
 
@@ -50,24 +52,24 @@ int main(int argc, char** argv) {
   }
   std::vector<coilrun::LevelDesign> levels;
   for (const auto& path : sources) {
-    try {
-      for (auto& level : coilrun::ParseLevelText(ReadText(path))) levels.push_back(std::move(level));
-    } catch (const coilrun::LevelFormatError& error) {
-      std::cerr << path << ": " << error.what() << '\n';
+    const std::optional<std::string> text = ReadText(path);
+    const coilrun::FileResult failure =
+        text ? coilrun::ParseLevelText(*text, levels) : coilrun::FileError("cannot read the file");
+    if (failure) {
+      std::cerr << path << ": " << failure->text() << '\n';
       return 1;
     }
   }
-  try {
-    const auto block = coilrun::EncodeBuiltInBlock(levels);
-    std::ofstream file(output, std::ios::binary | std::ios::trunc);
-    file << BlockSource(block, levels.size());
-    file.close();
-    if (!file) {
-      std::cerr << output << ": cannot write the file\n";
-      return 1;
-    }
-  } catch (const coilrun::LevelFormatError& error) {
-    std::cerr << "built-in block: " << error.what() << '\n';
+  const auto block = coilrun::EncodeBuiltInBlock(levels);
+  if (const coilrun::FileResult refused = coilrun::ValidateBuiltInBlock(block)) {
+    std::cerr << "built-in block: " << refused->text() << '\n';
+    return 1;
+  }
+  std::ofstream file(output, std::ios::binary | std::ios::trunc);
+  file << BlockSource(block, levels.size());
+  file.close();
+  if (!file) {
+    std::cerr << output << ": cannot write the file\n";
     return 1;
   }
   return 0;

@@ -8,8 +8,9 @@
 #include <optional>
 #include <vector>
 
-#include "game/level_stream.h"
-#include "tools/level_design.h"
+#include "formats/level_stream.h"
+#include "formats/level_design.h"
+#include "formats/level_text.h"
 #include "tools/tool_error.h"
 #include "tools/tool_input_file.h"
 
@@ -116,11 +117,12 @@ int Compile(std::span<const std::string> arguments, std::ostream& out) {
   if (!output || sources.empty()) throw ToolError(kUsage);
   LevelFileEncoder encoder(grid ? LevelFileEncoder::Format::Grid : LevelFileEncoder::Format::Stream);
   for (const auto& source : sources) {
-    try {
-      ParseLevelText(ToolInputFile(source).ReadAll(), [&](const LevelDesign& level) { encoder.Add(level); });
-    } catch (const LevelFormatError& error) {
-      throw ToolError(source + ": " + error.what());
-    }
+    FileResult refused;
+    FileResult failure = ParseLevelText(ToolInputFile(source).ReadAll(), [&](const LevelDesign& level) {
+      if (!refused) refused = encoder.Add(level);
+    });
+    if (refused) failure = refused;
+    if (failure) throw ToolError(source + ": " + failure->text());
   }
   const std::size_t count = encoder.levelCount();
   WriteBytes(*output, encoder.Finish());
@@ -261,8 +263,6 @@ int RunLevelTool(std::span<const std::string> arguments, std::ostream& out, std:
     throw ToolError(kUsage);
   } catch (const ToolError& error) {
     err << "coilrun-levels: " << error.what() << (std::string_view(error.what()).ends_with('\n') ? "" : "\n");
-  } catch (const LevelFormatError& error) {
-    err << "coilrun-levels: " << error.what() << '\n';
   } catch (const std::exception& error) {
     // The last boundary: whatever else goes wrong is reported, never an abort.
     err << "coilrun-levels: " << error.what() << '\n';

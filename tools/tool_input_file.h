@@ -11,7 +11,8 @@
 #include <span>
 #include <string>
 
-#include "game/level_stream.h"
+#include "formats/file_handle.h"
+#include "formats/level_stream.h"
 
 namespace coilrun {
 
@@ -36,11 +37,8 @@ class ToolInputFile : public ByteSource {
   [[noreturn]] void Fail(const std::string& what) const;
   [[noreturn]] void FailWithErrno() const;
 
-  struct Closer {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
   std::string path_;
-  std::unique_ptr<std::FILE, Closer> file_;
+  FileHandle file_;
   std::uintmax_t size_ = 0;
   std::uintmax_t position_ = 0;
 };

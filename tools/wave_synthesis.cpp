@@ -4,15 +4,13 @@
 #include <cmath>
 #include <numbers>
 
+#include "formats/byte_order.h"
+
 namespace coilrun::sound {
 
 namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
-
-void PutLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
 
 void PutTag(std::vector<std::uint8_t>& bytes, const char (&tag)[5]) {
   for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(tag[i]));
@@ -129,21 +127,21 @@ std::vector<std::uint8_t> EncodeWave(const Samples& samples) {
   std::vector<std::uint8_t> bytes;
   bytes.reserve(44 + dataSize);
   PutTag(bytes, "RIFF");
-  PutLittleEndian(bytes, 36 + dataSize, 4);
+  AppendLittleEndian(bytes, 36 + dataSize, 4);
   PutTag(bytes, "WAVE");
   PutTag(bytes, "fmt ");
-  PutLittleEndian(bytes, 16, 4);
-  PutLittleEndian(bytes, 1, 2);  // PCM
-  PutLittleEndian(bytes, 1, 2);  // mono
-  PutLittleEndian(bytes, kSampleRate, 4);
-  PutLittleEndian(bytes, kSampleRate * kBytesPerSample, 4);
-  PutLittleEndian(bytes, kBytesPerSample, 2);
-  PutLittleEndian(bytes, 16, 2);
+  AppendLittleEndian(bytes, 16, 4);
+  AppendLittleEndian(bytes, 1, 2);  // PCM
+  AppendLittleEndian(bytes, 1, 2);  // mono
+  AppendLittleEndian(bytes, kSampleRate, 4);
+  AppendLittleEndian(bytes, kSampleRate * kBytesPerSample, 4);
+  AppendLittleEndian(bytes, kBytesPerSample, 2);
+  AppendLittleEndian(bytes, 16, 2);
   PutTag(bytes, "data");
-  PutLittleEndian(bytes, dataSize, 4);
+  AppendLittleEndian(bytes, dataSize, 4);
   for (const double sample : samples) {
     const long value = std::lround(std::clamp(sample, -1.0, 1.0) * 32767.0);
-    PutLittleEndian(bytes, static_cast<std::uint32_t>(static_cast<std::int16_t>(value)) & 0xFFFF, 2);
+    AppendLittleEndian(bytes, static_cast<std::uint32_t>(static_cast<std::int16_t>(value)) & 0xFFFF, 2);
   }
   return bytes;
 }

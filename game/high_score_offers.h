@@ -1,0 +1,27 @@
+// A player's score offered to the table of the ten best, and the table's reset.
+#pragma once
+
+#include "engine/model.h"
+#include "game/high_score_store.h"
+#include "game/prompts.h"
+
+namespace coilrun {
+
+class HighScoreOffers {
+ public:
+  HighScoreOffers(const GameModel& model, HighScoreStore& store, Prompts& prompts)
+      : model_(model), store_(store), prompts_(prompts) {}
+
+  // The player's score enters the table at its place, under the name the
+  // player types (or the player's name, when the options say not to ask).
+  void ReWriteHS(int player);
+  // Deletes the table; the next user writes the default one.
+  void ResetHighScores();
+
+ private:
+  const GameModel& model_;
+  HighScoreStore& store_;
+  Prompts& prompts_;
+};
+
+}  // namespace coilrun

@@ -1,0 +1,16 @@
+// What a new game is set up from: the choices of the new game dialog.
+#pragma once
+
+#include <string>
+
+namespace coilrun {
+
+struct NewGameChoice {
+  int PlayerCount = 1;
+  bool Competition = false;
+  int WinsTarget = 5;
+  bool BuiltIn = true;
+  std::string LevelFile{};
+};
+
+}  // namespace coilrun
