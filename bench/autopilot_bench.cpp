@@ -8,7 +8,8 @@
 
 #include "bench/silent_game.h"
 #include "engine/autopilot.h"
-#include "engine/game.h"
+#include "game/autopilot_keys.h"
+#include "game/game.h"
 
 namespace coilrun {
 namespace {
@@ -20,7 +21,8 @@ std::vector<GameModel> PositionsOfAFourPlayerGame(bool wrap) {
   GameModel model;
   IdleHost host;
   SilentView view;
-  Game game(model, host, view.views());
+  GameParts parts(model, view.views(), host.ports());
+  Game game(parts);
   game.CopyBuiltInLevels();
   model.Settings.Wrap = wrap;
   std::array<Autopilot, kMaxPlayers> pilots{Autopilot(1, 1), Autopilot(2, 2), Autopilot(3, 3), Autopilot(4, 4)};
@@ -30,7 +32,7 @@ std::vector<GameModel> PositionsOfAFourPlayerGame(bool wrap) {
   while (positions.size() < kPositions) {
     if (model.ScreenState != BoardScreen) game.StartButtonClick(fourPlayers);
     for (int beat = 0; beat < kBeatsBetweenPositions; ++beat) {
-      for (Autopilot& pilot : pilots) pilot.Steer(game);
+      for (Autopilot& pilot : pilots) Steer(pilot, game);
       game.TimerTimer();
     }
     positions.push_back(model);

@@ -6,14 +6,15 @@
 
 #include "bench/four_snakes.h"
 #include "bench/silent_game.h"
-#include "engine/game.h"
+#include "game/game.h"
 #include "present/presentation.h"
 
 namespace coilrun {
 namespace {
 
 void BeatOfFourSnakes(benchmark::State& state, GameModel& model, IdleHost& host, GameView view) {
-  Game game(model, host, view);
+  GameParts parts(model, view, host.ports());
+  Game game(parts);
   PlaceFourSnakes(model);
   for (auto _ : state) {
     game.TimerTimer();
@@ -32,7 +33,8 @@ BENCHMARK(BM_BeatOfFourSnakes)->Repetitions(9)->ReportAggregatesOnly(true);
 void BM_BeatOfFourSnakesDrawn(benchmark::State& state) {
   GameModel model;
   IdleHost host;
-  Presentation presentation(model, host);
+  NoHighScores highScores;
+  Presentation presentation(model, highScores);
   BeatOfFourSnakes(state, model, host, presentation.views());
 }
 BENCHMARK(BM_BeatOfFourSnakesDrawn)->Repetitions(9)->ReportAggregatesOnly(true);
@@ -64,13 +66,14 @@ void LayBrickLevel(GameModel& model) {
 }
 
 void BeatOnABrickLevel(benchmark::State& state, GameModel& model, IdleHost& host, GameView view) {
-  Game game(model, host, view);
+  GameParts parts(model, view, host.ports());
+  Game game(parts);
   model.Settings.PlayerCount = 4;
   model.Settings.Wrap = true;
   model.Settings.Sounds = true;
   LayBrickLevel(model);
   for (int player = 1; player <= 4; ++player) model.Players[player].Lives = 100;
-  game.StartLevel();
+  parts.course.StartLevel();
   for (auto _ : state) {
     game.TimerTimer();
     // Crashes cost lives; keep every snake in play.
@@ -90,7 +93,8 @@ BENCHMARK(BM_BeatOnABrickLevel)->Repetitions(9)->ReportAggregatesOnly(true);
 void BM_BeatOnABrickLevelDrawn(benchmark::State& state) {
   GameModel model;
   IdleHost host;
-  Presentation presentation(model, host);
+  NoHighScores highScores;
+  Presentation presentation(model, highScores);
   BeatOnABrickLevel(state, model, host, presentation.views());
 }
 BENCHMARK(BM_BeatOnABrickLevelDrawn)->Repetitions(9)->ReportAggregatesOnly(true);

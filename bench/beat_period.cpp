@@ -27,7 +27,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 struct RunFigures {
   double meanPeriod;
@@ -35,7 +35,7 @@ struct RunFigures {
   double maxDeviation;
 };
 
-RunFigures Figures(const std::vector<Clock::time_point>& beats, int interval) {
+RunFigures Figures(const std::vector<SteadyClock::time_point>& beats, int interval) {
   std::vector<double> deviations;
   double sum = 0;
   for (std::size_t i = 1; i < beats.size(); ++i) {
@@ -48,7 +48,7 @@ RunFigures Figures(const std::vector<Clock::time_point>& beats, int interval) {
   return {sum / deviations.size(), p99, deviations.back()};
 }
 
-std::vector<Clock::time_point> BareTimerBeats(int beats, int interval) {
+std::vector<SteadyClock::time_point> BareTimerBeats(int beats, int interval) {
   const int clock = timerfd_create(CLOCK_MONOTONIC, TFD_CLOEXEC);
   if (clock < 0) {
     std::perror("coilrun_bench_beat_period: the bare timer");
@@ -57,12 +57,12 @@ std::vector<Clock::time_point> BareTimerBeats(int beats, int interval) {
   const timespec period{.tv_sec = 0, .tv_nsec = interval * 1'000'000L};
   const itimerspec every{.it_interval = period, .it_value = period};
   timerfd_settime(clock, 0, &every, nullptr);
-  std::vector<Clock::time_point> stamps;
+  std::vector<SteadyClock::time_point> stamps;
   while (std::ssize(stamps) <= beats) {
     pollfd ready{.fd = clock, .events = POLLIN, .revents = 0};
     std::uint64_t expirations = 0;
     if (poll(&ready, 1, -1) == 1 && read(clock, &expirations, sizeof expirations) == sizeof expirations)
-      stamps.push_back(Clock::now());
+      stamps.push_back(SteadyClock::now());
   }
   close(clock);
   return stamps;
@@ -79,15 +79,15 @@ int main(int argc, char** argv) {
   constexpr int kBeats = 400;
   const int interval = GameTimerInterval(10);
   QTemporaryDir dataDirectory;
-  TMainForm form(dataDirectory.path(), QString());
+  MainForm form(dataDirectory.path(), QString());
   form.show();
   auto& beat = *form.findChild<BeatTimer*>(QStringLiteral("Timer"));
 
-  std::vector<Clock::time_point> beats;
+  std::vector<SteadyClock::time_point> beats;
   beats.reserve(kBeats + 1);
   // Connected after the window's own beat, so each stamp follows the drawing.
   QObject::connect(&beat, &BeatTimer::timeout, [&] {
-    beats.push_back(Clock::now());
+    beats.push_back(SteadyClock::now());
     if (beats.size() == kBeats + 1) {
       form.SetTimerEnabled(GameTimer::Game, false);
       application.quit();
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
               interval);
   for (int run = 1; run <= runs; ++run) {
     beats.clear();
-    PlaceFourSnakes(form.model());
+    PlaceFourSnakes(const_cast<GameModel&>(form.model()));
     form.SetTimerInterval(GameTimer::Game, interval);
     form.SetTimerEnabled(GameTimer::Game, true);
     application.exec();

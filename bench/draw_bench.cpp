@@ -26,7 +26,8 @@ void BM_DrawBricksEveryCellOccupied(benchmark::State& state) {
   model.Settings.BrickFrame = state.range(0) != 0;
   FillEveryCell(model);
   IdleHost host;
-  Presentation presentation(model, host);
+  NoHighScores highScores;
+  Presentation presentation(model, highScores);
   for (auto _ : state) {
     presentation.board.DrawBricks();
     benchmark::DoNotOptimize(presentation.surfaces.field().constBits());

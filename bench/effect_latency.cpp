@@ -13,8 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "formats/audio_files.h"
 #include "shell/media_players.h"
-#include "shell/sound_files.h"
 #include "tools/game_sounds.h"
 
 namespace {
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     const std::uintmax_t before = fs::file_size(capture);
     waiting = true;
     const Clock::time_point asked = Clock::now();
-    players.PlayFromStart(coilrun::MediaPlayer::Player01);
+    players.PlayFromStart(coilrun::SoundPlayer::TargetEaten);
     const Clock::time_point inFile = InFile(capture, before);
     while (waiting) std::this_thread::yield();
     mixed.push_back(Milliseconds(Clock::time_point(Clock::duration(heardAt.load())) - asked));

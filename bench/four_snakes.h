@@ -21,7 +21,7 @@ inline void PlaceFourSnakes(GameModel& model) {
     snake.Lives = 5;
     snake.Length = 46;
     snake.Direction = Direction::Right;
-    snake.Color = model.Settings.PlayerColors[player - 1];
+    snake.Color = StoredSettings{}.PlayerColors[player - 1];
     for (int k = 1; k <= snake.Length + 1; ++k) {
       snake.BodyX[k] = 10;
       snake.BodyY[k] = rows[player];

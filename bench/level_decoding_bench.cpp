@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/silent_game.h"
-#include "engine/game.h"
+#include "game/game.h"
 
 namespace coilrun {
 namespace {
@@ -12,14 +12,15 @@ void BM_DecodeAllBuiltInLevels(benchmark::State& state) {
   GameModel model;
   IdleHost host;
   SilentView view;
-  Game game(model, host, view.views());
+  GameParts parts(model, view.views(), host.ports());
+  Game game(parts);
   game.CopyBuiltInLevels();
   for (auto _ : state) {
-    game.levelSources().setBuiltInPos(-1);
+    parts.sources.SetBuiltInPos(-1);
     for (int level = 1; level <= 82; ++level) {
       model.LevelNumber = static_cast<std::int16_t>(level);
-      game.levelSources().ClearGrid();
-      game.levelSources().DecodeBuiltInLevel();
+      parts.sources.ClearGrid();
+      parts.sources.DecodeBuiltInLevel();
     }
     benchmark::DoNotOptimize(model.LevelGrid);
   }

@@ -1,11 +1,11 @@
-// A view that draws nothing and a host that never waits, for timing the rules.
+// A view that draws nothing and ports that never wait, for timing the rules.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "engine/game_view.h"
-#include "engine/host.h"
+#include "game/game_ports.h"
 
 namespace coilrun {
 
@@ -13,13 +13,13 @@ class SilentView : public BoardView, public ReportView, public ScreenView {
  public:
   GameView views() { return {*this, *this, *this}; }
 
-  void Draw_Brick_1(int, int) override {}
-  void Draw_Brick_2(int, int) override {}
-  void Draw_Brick_3(int, int) override {}
-  void Draw_Brick_4(int, int) override {}
-  void Draw_Brick_5(int, int) override {}
-  void Draw_Brick_10(int, int) override {}
-  void Draw_Brick_11(int, int) override {}
+  void DrawNormalBrick(int, int) override {}
+  void DrawDoorBrick(int, int) override {}
+  void DrawInOutBrick(int, int) override {}
+  void DrawReboundBrick(int, int) override {}
+  void DrawCharacterBrick(int, int) override {}
+  void DrawScoreBrick(int, int) override {}
+  void DrawLifeBrick(int, int) override {}
   void DrawBricks() override {}
   void ClearBrick(int, int) override {}
   void ClearBoard() override {}
@@ -33,14 +33,14 @@ class SilentView : public BoardView, public ReportView, public ScreenView {
   void ShowSpeed() override {}
   void ClearReport() override {}
   void RepaintReport() override {}
-  void ReportTimerTimer() override {}
-  void ShowTitle() override {}
-  void ShowWinner() override {}
-  void ShowCongratulations() override {}
-  void ShowDisappointment() override {}
+  void ShowStateMessage(bool) override {}
+  void MoveReportLines() override {}
+  void ReportModeChanged(std::uint8_t) override {}
+  void ShowPage(bool) override {}
   void DrawPauseBox() override {}
   void ErasePauseBox() override {}
   void RepaintBoard() override {}
+  void RedrawHighScoresAfterReset() override {}
 };
 
 // Keeps no table: reads an empty one and forgets what is written.
@@ -51,21 +51,21 @@ class NoHighScores : public HighScoreStore {
   bool DeleteHighScores() override { return false; }
 };
 
-class IdleHost : public Host {
+class IdleHost : public Prompts, public GameTimers, public SoundPlayers, public Clock {
  public:
+  GamePorts ports() { return {*this, *this, *this, highScores_, *this}; }
+
   void ShowMessage(const std::string&) override {}
   std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;
   }
+  void ShowFailure(const FileError&) override {}
   void SetTimerEnabled(GameTimer, bool) override {}
   bool TimerEnabled(GameTimer) const override { return true; }
   void SetTimerInterval(GameTimer, int) override {}
-  void MediaStop(MediaPlayer) override {}
-  void MediaPlay(MediaPlayer) override {}
-  void MediaPlayFromStart(MediaPlayer) override {}
-  void ShowNewMenuItem() override {}
-  NewGameChoice NewGameControls() override { return {}; }
-  HighScoreStore& HighScores() override { return highScores_; }
+  void Stop(SoundPlayer) override {}
+  void Play(SoundPlayer) override {}
+  void PlayFromStart(SoundPlayer) override {}
   std::uint32_t ClockSeed() override { return 1; }
 
  private:

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "formats/audio_files.h"
 #include "shell/media_players.h"
-#include "shell/sound_files.h"
 #include "tools/game_sounds.h"
 
 namespace {

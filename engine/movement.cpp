@@ -45,11 +45,11 @@ void Movement::StepSnake(int player) {
 }
 
 void Movement::ClearSnake(int player) {
+  PlayerState& snake = model_.Players[player];
   if (model_.Settings.Long) {
-    SnakeToBrick(player);
+    SnakeToBrick(snake, model_.LevelGrid);
     return;
   }
-  PlayerState& snake = model_.Players[player];
   if (snake.Score > 0) --snake.Score;
   if (snake.RoundScore > 0) --snake.RoundScore;
   if (snake.Length < 1) return;
@@ -64,10 +64,9 @@ void Movement::ClearSnake(int player) {
   if (x == model_.TargetX && y == model_.TargetY) board_.DrawNumber();
 }
 
-void Movement::SnakeToBrick(int player) {
-  PlayerState& snake = model_.Players[player];
+void SnakeToBrick(PlayerState& snake, BoardGrid& grid) {
   snake.Length = 1;
-  BoardCell& cell = model_.LevelGrid.at(snake.BodyX[1], snake.BodyY[1]);
+  BoardCell& cell = grid.at(snake.BodyX[1], snake.BodyY[1]);
   cell.Occupied = 1;
   cell.Content = static_cast<std::int32_t>(snake.Color);
   cell.Extra[0] = SnakeBrickMark;

@@ -12,6 +12,9 @@ namespace coilrun {
 void MoveSnake(PlayerState& snake);
 // With Wrap, a head that has left the field comes back on the other side.
 void WrapCheck(PlayerState& snake);
+// With Long, the snake leaves its head's cell as a brick of its colour and
+// keeps no body behind it.
+void SnakeToBrick(PlayerState& snake, BoardGrid& grid);
 
 class Movement {
  public:
@@ -29,7 +32,6 @@ class Movement {
   bool SnakeMayAct(int player) const;
   void StepSnake(int player);
   void ClearSnake(int player);
-  void SnakeToBrick(int player);
 
   GameModel& model_;
   BoardView& board_;

@@ -118,8 +118,7 @@ SoundUnpackResult UnpackAudioArchive(const std::filesystem::path& archive, const
   };
   const auto write = [&](int entry, std::span<const std::uint8_t> piece) { return files.Write(entry, piece); };
   switch (CopyAudioEntries(sizes, *buffer, read, write)) {
-    case AudioCopyResult::ReadFailed:
-      return Failure(ReadError(archive, readErrno));
+    case AudioCopyResult::ReadFailed: return Failure(ReadError(archive, readErrno));
     case AudioCopyResult::WriteFailed: return Failure(files.WriteFailure());
     case AudioCopyResult::Copied: break;
   }

@@ -36,8 +36,8 @@ std::string Numbered(const char* what, std::size_t number) {
 
 std::span<const KindLetter> KindLetters() {
   static constexpr KindLetter kLegend[] = {
-      {0, '.', "none"},       {NormalBrick, '#', "normal"},   {CharacterBrick, 'C', "char"},
-      {DoorBrick, 'D', "door"}, {InOutBrick, 'I', "inout"}, {ReboundBrick, 'R', "rebound"},
+      {0, '.', "none"},           {NormalBrick, '#', "normal"}, {CharacterBrick, 'C', "char"},
+      {DoorBrick, 'D', "door"},   {InOutBrick, 'I', "inout"},   {ReboundBrick, 'R', "rebound"},
       {ScoreBrick, 'S', "score"}, {LifeBrick, 'L', "life"},
   };
   return kLegend;

@@ -74,7 +74,9 @@ class LevelTextReader {
   void Fail(const std::string& what) {
     if (!failure_) failure_ = FileError("line " + std::to_string(lineNumber_) + ": " + what);
   }
-  std::vector<bool>::reference Described(int x, int y) { return described_[static_cast<std::size_t>(x * kGridRows + y)]; }
+  std::vector<bool>::reference Described(int x, int y) {
+    return described_[static_cast<std::size_t>(x * kGridRows + y)];
+  }
 
   const std::function<void(const LevelDesign&)>& onLevel_;
   LevelDesign level_;

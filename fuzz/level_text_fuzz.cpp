@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <span>
 #include <string_view>
-
 #include <vector>
 
 #include "formats/level_design.h"

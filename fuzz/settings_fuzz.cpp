@@ -16,7 +16,8 @@ bool Valid(const coilrun::StoredSettings& stored) {
   const coilrun::GameSettings& settings = stored.Settings;
   const auto isColor = [](coilrun::Color color) { return color <= 0xFFFFFF; };
   const auto fitsName = [](const std::string& name) { return name.size() <= coilrun::kMaxNameLength; };
-  return InRange(settings.Speed, coilrun::kMinSpeed, coilrun::kMaxSpeed) && InRange(settings.PlayerCount, 1, coilrun::kMaxPlayers) &&
+  return InRange(settings.Speed, coilrun::kMinSpeed, coilrun::kMaxSpeed) &&
+         InRange(settings.PlayerCount, 1, coilrun::kMaxPlayers) &&
          InRange(settings.WinsTarget, 1, coilrun::kMaxWinsTarget) &&
          InRange(settings.ReportMode, coilrun::ReportLeft, coilrun::ReportMoving) &&
          InRange(settings.ReportStep, coilrun::kMinReportStep, coilrun::kMaxReportStep) &&

@@ -16,7 +16,7 @@ namespace coilrun {
 
 class Game {
  public:
-  Game(GameModel& model, GameView view, GamePorts ports) : parts_(model, view, ports) {}
+  explicit Game(GameParts& parts) : parts_(parts) {}
 
   const GameModel& model() const { return parts_.model; }
   GameOptions& options() { return parts_.options; }
@@ -65,7 +65,7 @@ class Game {
   // A game from a level file gives its file back.
   void CloseGameLevelFile();
 
-  GameParts parts_;
+  GameParts& parts_;
 };
 
 }  // namespace coilrun

@@ -73,7 +73,9 @@ void BoardPainter::PaintRoundCell(int x, int y, Color fill, int cornerEllipse) {
 
 void BoardPainter::DrawDoorBrick(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kDoorColor], kDisc); }
 
-void BoardPainter::DrawInOutBrick(int x, int y) { PaintRoundCell(x, y, model_.Settings.BrickColors[kInOutColor], kDisc); }
+void BoardPainter::DrawInOutBrick(int x, int y) {
+  PaintRoundCell(x, y, model_.Settings.BrickColors[kInOutColor], kDisc);
+}
 
 // The only kind drawn on an erased cell: a pushed rebound brick must not
 // keep the corners of the snake or brick it was pushed onto.

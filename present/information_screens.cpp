@@ -50,9 +50,12 @@ struct BrickSample {
 };
 
 constexpr BrickSample kBrickSamples[] = {
-    {"Normal brick", 65, 7, &BoardPainter::DrawNormalBrick},    {"Character brick", 85, 9, nullptr},
-    {"Door brick", 105, 11, &BoardPainter::DrawDoorBrick},    {"In-out brick", 125, 13, &BoardPainter::DrawInOutBrick},
-    {"Rebound brick", 145, 15, &BoardPainter::DrawReboundBrick}, {"Score brick", 165, 17, &BoardPainter::DrawScoreBrick},
+    {"Normal brick", 65, 7, &BoardPainter::DrawNormalBrick},
+    {"Character brick", 85, 9, nullptr},
+    {"Door brick", 105, 11, &BoardPainter::DrawDoorBrick},
+    {"In-out brick", 125, 13, &BoardPainter::DrawInOutBrick},
+    {"Rebound brick", 145, 15, &BoardPainter::DrawReboundBrick},
+    {"Score brick", 165, 17, &BoardPainter::DrawScoreBrick},
     {"Life brick", 185, 19, &BoardPainter::DrawLifeBrick},
 };
 
@@ -256,11 +259,10 @@ void InformationScreens::ShowTitle() {
   Surfaces::Painting painting(surfaces_, Surface::Field);
   const QString credit = QLatin1String(kTitleCredit);
   WriteText({kFieldWidth - TextSize(creditFont_, credit).width(), kTitleCreditTop}, credit, creditFont_);
-  DrawSeeThrough(pictures_.LogoPic, BuffLogoPic, kLogoTop);
+  DrawSeeThrough(pictures_.LogoPic, logoCopy_, kLogoTop);
 }
 
-void InformationScreens::ShowEndPage(const char* titleWord, const QString& line, const QImage& picture,
-                                     QImage& copy) {
+void InformationScreens::ShowEndPage(const char* titleWord, const QString& line, const QImage& picture, QImage& copy) {
   Surfaces::Painting painting(surfaces_, Surface::Field);
   WriteTitle(titleWord);
   WriteCentred(kEndPageLineTop, line, bodyFont_);
@@ -268,18 +270,14 @@ void InformationScreens::ShowEndPage(const char* titleWord, const QString& line,
 }
 
 void InformationScreens::ShowCongratulations() {
-  ShowEndPage("CONGRATULATIONS", QStringLiteral("You have finished all levels in exe"),
-              pictures_.ExePic, BuffExePic);
+  ShowEndPage("CONGRATULATIONS", QStringLiteral("You have finished all levels in exe"), pictures_.ExePic, exeCopy_);
 }
 
 void InformationScreens::ShowDisappointment() {
-  ShowEndPage("DISAPPOINTMENT", QStringLiteral("You have skipped some levels"), pictures_.SkipPic,
-              BuffSkipPic);
+  ShowEndPage("DISAPPOINTMENT", QStringLiteral("You have skipped some levels"), pictures_.SkipPic, skipCopy_);
 }
 
-void InformationScreens::ShowWinner() {
-  ShowEndPage("Comp.WINNER", WinnerName(), pictures_.CompPic, BuffCompPic);
-}
+void InformationScreens::ShowWinner() { ShowEndPage("Comp.WINNER", WinnerName(), pictures_.CompPic, compCopy_); }
 
 // Living or not, the player with the most wins; of those tied, the one
 // with the highest number.

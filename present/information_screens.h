@@ -72,10 +72,10 @@ class InformationScreens : public ScreenView {
 
   Pictures pictures_;
   // The see-through pictures' copies on the field's colour.
-  QImage BuffLogoPic;
-  QImage BuffExePic;
-  QImage BuffSkipPic;
-  QImage BuffCompPic;
+  QImage logoCopy_;
+  QImage exeCopy_;
+  QImage skipCopy_;
+  QImage compCopy_;
 };
 
 }  // namespace coilrun

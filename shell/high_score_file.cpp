@@ -43,7 +43,9 @@ HighScoreTable FileHighScores::ReadHighScores() {
   return DecodeHighScores(record);
 }
 
-void FileHighScores::WriteHighScores(const HighScoreTable& table) { Report(ReplaceFile(file_, EncodeHighScores(table))); }
+void FileHighScores::WriteHighScores(const HighScoreTable& table) {
+  Report(ReplaceFile(file_, EncodeHighScores(table)));
+}
 
 bool FileHighScores::DeleteHighScores() {
   std::error_code error;

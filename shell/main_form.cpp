@@ -123,12 +123,10 @@ void MainForm::LoadSettingsFile() {
 // The surfaces take their first colours from the settings.
 void MainForm::CreateViewAndGame() {
   presentation_ = std::make_unique<Presentation>(model_, *highScores_);
-  game_ = std::make_unique<Game>(model_, presentation_->views(),
-                                 GamePorts{.prompts = *this,
-                                           .timers = *this,
-                                           .sounds = players_,
-                                           .highScores = *highScores_,
-                                           .clock = clock_});
+  gameParts_ = std::make_unique<GameParts>(
+      model_, presentation_->views(),
+      GamePorts{.prompts = *this, .timers = *this, .sounds = players_, .highScores = *highScores_, .clock = clock_});
+  game_ = std::make_unique<Game>(*gameParts_);
 }
 
 void MainForm::ExtractSounds() {

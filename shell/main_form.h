@@ -97,6 +97,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   SystemClock clock_;
   std::unique_ptr<FileHighScores> highScores_;
   std::unique_ptr<Presentation> presentation_;
+  std::unique_ptr<GameParts> gameParts_;
   std::unique_ptr<Game> game_;
   // Closed before the game goes, so that no notification reaches it after.
   MediaPlayers players_;

@@ -12,8 +12,8 @@ namespace {
 // owns the mixer at a time.
 std::atomic<MediaPlayers*> mixerOwner{nullptr};
 
-constexpr std::array kOpenOrder = {SoundPlayer::TargetEaten,   SoundPlayer::LevelFinished, SoundPlayer::Crash,
-                                   SoundPlayer::BonusBrick,   SoundPlayer::Passage, SoundPlayer::Rebound,
+constexpr std::array kOpenOrder = {SoundPlayer::TargetEaten, SoundPlayer::LevelFinished, SoundPlayer::Crash,
+                                   SoundPlayer::BonusBrick,  SoundPlayer::Passage,       SoundPlayer::Rebound,
                                    SoundPlayer::Music};
 
 // The six effects play on channels 0..5 and, like the music, take the

@@ -63,72 +63,73 @@ NewForm::NewForm(Game& game, LevelFileChooser chooseLevelFile, QWidget* parent)
 // The controls in their initial states; the handlers are connected after, so
 // that these states are set without running them.
 void NewForm::LayOut() {
-  TypeGroup = Named<QGroupBox>("TypeGroup", QStringLiteral(" Type "));
-  Normal1 = Named<QRadioButton>("Normal1", QStringLiteral("&Normal"));
-  Normal1->setChecked(true);
-  Competition1 = Named<QRadioButton>("Competition1", QStringLiteral("&Competition"));
-  WinLabel = Named<QLabel>("WinLabel", QStringLiteral("Win"));
-  WinLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  WinsEdit1 = Named<QSpinBox>("WinsEdit1");
-  WinsEdit1->setRange(1, kMaxWinsTarget);
-  WinsEdit1->setValue(1);
-  GamesLabel = Named<QLabel>("GamesLabel", QStringLiteral("games"));
-  auto* type = new QGridLayout(TypeGroup);
-  type->addWidget(Normal1, 0, 0);
-  type->addWidget(Competition1, 1, 0);
+  typeGroup_ = Named<QGroupBox>("TypeGroup", QStringLiteral(" Type "));
+  normalRadio_ = Named<QRadioButton>("Normal1", QStringLiteral("&Normal"));
+  normalRadio_->setChecked(true);
+  competitionRadio_ = Named<QRadioButton>("Competition1", QStringLiteral("&Competition"));
+  winLabel_ = Named<QLabel>("WinLabel", QStringLiteral("Win"));
+  winLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  winsEdit_ = Named<QSpinBox>("WinsEdit1");
+  winsEdit_->setRange(1, kMaxWinsTarget);
+  winsEdit_->setValue(1);
+  gamesLabel_ = Named<QLabel>("GamesLabel", QStringLiteral("games"));
+  auto* type = new QGridLayout(typeGroup_);
+  type->addWidget(normalRadio_, 0, 0);
+  type->addWidget(competitionRadio_, 1, 0);
   // The line reads as a phrase: Win, the number, games.
-  type->addWidget(WinLabel, 1, 1);
-  type->addWidget(WinsEdit1, 1, 2);
-  type->addWidget(GamesLabel, 1, 3);
+  type->addWidget(winLabel_, 1, 1);
+  type->addWidget(winsEdit_, 1, 2);
+  type->addWidget(gamesLabel_, 1, 3);
   type->setColumnStretch(4, 1);
 
-  LevelsGroup = Named<QGroupBox>("LevelsGroup", QStringLiteral(" Levels "));
-  BuiltIn1 = Named<QRadioButton>("BuiltIn1", QStringLiteral("&Built in exe"));
-  BuiltIn1->setChecked(true);
-  External1 = Named<QRadioButton>("External1", QStringLiteral("&External "));
-  OpenButton = Named<QPushButton>("OpenButton", QStringLiteral("O&pen"));
-  OpenButton->setEnabled(false);
+  levelsGroup_ = Named<QGroupBox>("LevelsGroup", QStringLiteral(" Levels "));
+  builtInRadio_ = Named<QRadioButton>("BuiltIn1", QStringLiteral("&Built in exe"));
+  builtInRadio_->setChecked(true);
+  externalRadio_ = Named<QRadioButton>("External1", QStringLiteral("&External "));
+  openButton_ = Named<QPushButton>("OpenButton", QStringLiteral("O&pen"));
+  openButton_->setEnabled(false);
   // Room for a cut file name, so that choosing one does not resize the
   // dialog; a name shown whole widens it.
-  OpenButton->setMinimumWidth(OpenButton->fontMetrics().averageCharWidth() * kOpenButtonCharacters);
-  auto* levels = new QGridLayout(LevelsGroup);
-  levels->addWidget(BuiltIn1, 0, 0);
-  levels->addWidget(External1, 1, 0);
-  levels->addWidget(OpenButton, 1, 1);
+  openButton_->setMinimumWidth(openButton_->fontMetrics().averageCharWidth() * kOpenButtonCharacters);
+  auto* levels = new QGridLayout(levelsGroup_);
+  levels->addWidget(builtInRadio_, 0, 0);
+  levels->addWidget(externalRadio_, 1, 0);
+  levels->addWidget(openButton_, 1, 1);
 
-  PlayersGroup = Named<QGroupBox>("PlayersGroup", QStringLiteral(" Players "));
-  OnePlayer1 = Named<QRadioButton>("OnePlayer1", QStringLiteral("&One player"));
-  OnePlayer1->setChecked(true);
-  TwoPlayers1 = Named<QRadioButton>("TwoPlayers1", QStringLiteral("&Two players"));
-  ThreePlayers1 = Named<QRadioButton>("ThreePlayers1", QStringLiteral("T&hree players"));
-  FourPlayers1 = Named<QRadioButton>("FourPlayers1", QStringLiteral("&Four players"));
-  playerButtons_ = {OnePlayer1, TwoPlayers1, ThreePlayers1, FourPlayers1};
-  auto* players = new QGridLayout(PlayersGroup);
-  players->addWidget(OnePlayer1, 0, 0);
-  players->addWidget(TwoPlayers1, 1, 0);
-  players->addWidget(ThreePlayers1, 0, 1);
-  players->addWidget(FourPlayers1, 1, 1);
+  playersGroup_ = Named<QGroupBox>("PlayersGroup", QStringLiteral(" Players "));
+  onePlayerRadio_ = Named<QRadioButton>("OnePlayer1", QStringLiteral("&One player"));
+  onePlayerRadio_->setChecked(true);
+  twoPlayersRadio_ = Named<QRadioButton>("TwoPlayers1", QStringLiteral("&Two players"));
+  threePlayersRadio_ = Named<QRadioButton>("ThreePlayers1", QStringLiteral("T&hree players"));
+  fourPlayersRadio_ = Named<QRadioButton>("FourPlayers1", QStringLiteral("&Four players"));
+  playerButtons_ = {onePlayerRadio_, twoPlayersRadio_, threePlayersRadio_, fourPlayersRadio_};
+  auto* players = new QGridLayout(playersGroup_);
+  players->addWidget(onePlayerRadio_, 0, 0);
+  players->addWidget(twoPlayersRadio_, 1, 0);
+  players->addWidget(threePlayersRadio_, 0, 1);
+  players->addWidget(fourPlayersRadio_, 1, 1);
 
-  StartButton = Named<QPushButton>("StartButton", QStringLiteral("&Start"));
-  StartButton->setDefault(true);
-  CancelButton = Named<QPushButton>("CancelButton", QStringLiteral("C&ancel"));
+  startButton_ = Named<QPushButton>("StartButton", QStringLiteral("&Start"));
+  startButton_->setDefault(true);
+  cancelButton_ = Named<QPushButton>("CancelButton", QStringLiteral("C&ancel"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(StartButton);
-  buttons->addWidget(CancelButton);
+  buttons->addWidget(startButton_);
+  buttons->addWidget(cancelButton_);
   buttons->addStretch();
 
   auto* form = new QVBoxLayout(this);
   form->setSizeConstraint(QLayout::SetFixedSize);
-  form->addWidget(TypeGroup);
-  form->addWidget(LevelsGroup);
-  form->addWidget(PlayersGroup);
+  form->addWidget(typeGroup_);
+  form->addWidget(levelsGroup_);
+  form->addWidget(playersGroup_);
   form->addLayout(buttons);
 
-  QWidget* const tabOrder[] = {StartButton, CancelButton,   OnePlayer1, TwoPlayers1, ThreePlayers1, FourPlayers1,
-                               BuiltIn1,    External1, OpenButton, Normal1,     Competition1,  WinsEdit1};
+  QWidget* const tabOrder[] = {startButton_,       cancelButton_,     onePlayerRadio_,   twoPlayersRadio_,
+                               threePlayersRadio_, fourPlayersRadio_, builtInRadio_,     externalRadio_,
+                               openButton_,        normalRadio_,      competitionRadio_, winsEdit_};
   for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
-  StartButton->setFocus();
+  startButton_->setFocus();
 }
 
 // A radio button's handler runs whenever it becomes selected, by the player
@@ -139,32 +140,32 @@ void NewForm::ConnectHandlers() {
       if (selected) (this->*handler)();
     });
   };
-  onSelected(Normal1, &NewForm::Normal1Click);
-  onSelected(Competition1, &NewForm::Competition1Click);
-  onSelected(OnePlayer1, &NewForm::OnePlayer1Click);
-  onSelected(TwoPlayers1, &NewForm::MorePlayersClick);
-  onSelected(ThreePlayers1, &NewForm::MorePlayersClick);
-  onSelected(FourPlayers1, &NewForm::MorePlayersClick);
-  onSelected(BuiltIn1, &NewForm::BuiltIn1Click);
-  onSelected(External1, &NewForm::External1Click);
-  connect(OpenButton, &QPushButton::clicked, this, &NewForm::OpenButtonClick);
-  connect(StartButton, &QPushButton::clicked, this, &NewForm::StartButtonClick);
-  connect(CancelButton, &QPushButton::clicked, this, &NewForm::CancelButtonClick);
+  onSelected(normalRadio_, &NewForm::Normal1Click);
+  onSelected(competitionRadio_, &NewForm::Competition1Click);
+  onSelected(onePlayerRadio_, &NewForm::OnePlayer1Click);
+  onSelected(twoPlayersRadio_, &NewForm::MorePlayersClick);
+  onSelected(threePlayersRadio_, &NewForm::MorePlayersClick);
+  onSelected(fourPlayersRadio_, &NewForm::MorePlayersClick);
+  onSelected(builtInRadio_, &NewForm::BuiltIn1Click);
+  onSelected(externalRadio_, &NewForm::External1Click);
+  connect(openButton_, &QPushButton::clicked, this, &NewForm::OpenButtonClick);
+  connect(startButton_, &QPushButton::clicked, this, &NewForm::StartButtonClick);
+  connect(cancelButton_, &QPushButton::clicked, this, &NewForm::CancelButtonClick);
 }
 
 // The player count comes last: one player turns a competition of the last
 // game into a normal game.
 void NewForm::FormCreate(const GameSettings& settings) {
-  WinsEdit1->setValue(settings.WinsTarget);
-  Reselect(settings.Competition ? Competition1 : Normal1);
+  winsEdit_->setValue(settings.WinsTarget);
+  Reselect(settings.Competition ? competitionRadio_ : normalRadio_);
   const QString lastLevelFile = QFile::decodeName(QByteArray::fromStdString(settings.LevelFileName));
   if (FileExists(lastLevelFile)) chosenLevelFile_ = lastLevelFile;
   ShowFileNameOnOpenButton(QFileInfo(chosenLevelFile_).fileName());
   if (chosenLevelFile_.isEmpty()) {
-    OpenButton->setEnabled(false);
-    OpenButton->setText(QStringLiteral("Open"));
+    openButton_->setEnabled(false);
+    openButton_->setText(QStringLiteral("Open"));
   }
-  (settings.BuiltInLevels ? BuiltIn1 : External1)->setChecked(true);
+  (settings.BuiltInLevels ? builtInRadio_ : externalRadio_)->setChecked(true);
   Reselect(playerButtons_[std::clamp<int>(settings.PlayerCount, 1, kMaxPlayers) - 1]);
 }
 
@@ -173,9 +174,9 @@ NewGameChoice NewForm::Choice() const {
   for (int count = 1; count <= kMaxPlayers; ++count) {
     if (playerButtons_[count - 1]->isChecked()) choice.PlayerCount = count;
   }
-  choice.Competition = !Normal1->isChecked();
-  choice.WinsTarget = WinsEdit1->value();
-  choice.BuiltIn = BuiltIn1->isChecked();
+  choice.Competition = !normalRadio_->isChecked();
+  choice.WinsTarget = winsEdit_->value();
+  choice.BuiltIn = builtInRadio_->isChecked();
   choice.LevelFile = QFile::encodeName(chosenLevelFile_).toStdString();
   return choice;
 }
@@ -192,20 +193,20 @@ void NewForm::Competition1Click() { EnableWins(true); }
 
 // A competition needs two players at least.
 void NewForm::OnePlayer1Click() {
-  Reselect(Normal1);
-  Competition1->setEnabled(false);
+  Reselect(normalRadio_);
+  competitionRadio_->setEnabled(false);
 }
 
-void NewForm::MorePlayersClick() { Competition1->setEnabled(true); }
+void NewForm::MorePlayersClick() { competitionRadio_->setEnabled(true); }
 
 void NewForm::BuiltIn1Click() {
-  OpenButton->setEnabled(External1->isChecked());
-  StartButton->setEnabled(true);
+  openButton_->setEnabled(externalRadio_->isChecked());
+  startButton_->setEnabled(true);
 }
 
 void NewForm::External1Click() {
-  OpenButton->setEnabled(External1->isChecked());
-  StartButton->setEnabled(FileExists(chosenLevelFile_));
+  openButton_->setEnabled(externalRadio_->isChecked());
+  startButton_->setEnabled(FileExists(chosenLevelFile_));
 }
 
 void NewForm::OpenButtonClick() {
@@ -214,7 +215,7 @@ void NewForm::OpenButtonClick() {
     ShowFileNameOnOpenButton(CaptionAfterChoice(*chosen));
   }
   // Also when cancelled: the file may have gone meanwhile.
-  StartButton->setEnabled(FileExists(chosenLevelFile_));
+  startButton_->setEnabled(FileExists(chosenLevelFile_));
 }
 
 // A level file that cannot be opened or read has been reported; the dialog
@@ -226,13 +227,13 @@ void NewForm::StartButtonClick() {
 void NewForm::CancelButtonClick() { reject(); }
 
 void NewForm::EnableWins(bool enabled) {
-  WinLabel->setEnabled(enabled);
-  WinsEdit1->setEnabled(enabled);
-  GamesLabel->setEnabled(enabled);
+  winLabel_->setEnabled(enabled);
+  winsEdit_->setEnabled(enabled);
+  gamesLabel_->setEnabled(enabled);
 }
 
 void NewForm::ShowFileNameOnOpenButton(const QString& fileName) {
-  OpenButton->setText(QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")));
+  openButton_->setText(QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 }  // namespace coilrun

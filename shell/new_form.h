@@ -8,8 +8,8 @@
 #include <functional>
 #include <optional>
 
-#include "game/new_game_choice.h"
 #include "engine/model.h"
+#include "game/new_game_choice.h"
 
 class QGroupBox;
 class QLabel;
@@ -55,7 +55,7 @@ class NewForm : public QDialog {
   void StartButtonClick();
   void CancelButtonClick();
 
-  // WinLabel, WinsEdit1 and GamesLabel: the wins count of a competition.
+  // winLabel_, winsEdit_ and gamesLabel_: the wins count of a competition.
   void EnableWins(bool enabled);
   // Shows a file name as it stands, with no access key taken from it.
   void ShowFileNameOnOpenButton(const QString& fileName);
@@ -64,24 +64,24 @@ class NewForm : public QDialog {
   LevelFileChooser chooseLevelFile_;
   QString chosenLevelFile_;
 
-  QGroupBox* TypeGroup = nullptr;
-  QRadioButton* Normal1 = nullptr;
-  QRadioButton* Competition1 = nullptr;
-  QLabel* WinLabel = nullptr;
-  QSpinBox* WinsEdit1 = nullptr;
-  QLabel* GamesLabel = nullptr;
-  QGroupBox* LevelsGroup = nullptr;
-  QRadioButton* BuiltIn1 = nullptr;
-  QRadioButton* External1 = nullptr;
-  QPushButton* OpenButton = nullptr;
-  QGroupBox* PlayersGroup = nullptr;
-  QRadioButton* OnePlayer1 = nullptr;
-  QRadioButton* TwoPlayers1 = nullptr;
-  QRadioButton* ThreePlayers1 = nullptr;
-  QRadioButton* FourPlayers1 = nullptr;
-  QPushButton* StartButton = nullptr;
-  QPushButton* CancelButton = nullptr;
-  // OnePlayer1 .. FourPlayers1, for player counts 1..4.
+  QGroupBox* typeGroup_ = nullptr;
+  QRadioButton* normalRadio_ = nullptr;
+  QRadioButton* competitionRadio_ = nullptr;
+  QLabel* winLabel_ = nullptr;
+  QSpinBox* winsEdit_ = nullptr;
+  QLabel* gamesLabel_ = nullptr;
+  QGroupBox* levelsGroup_ = nullptr;
+  QRadioButton* builtInRadio_ = nullptr;
+  QRadioButton* externalRadio_ = nullptr;
+  QPushButton* openButton_ = nullptr;
+  QGroupBox* playersGroup_ = nullptr;
+  QRadioButton* onePlayerRadio_ = nullptr;
+  QRadioButton* twoPlayersRadio_ = nullptr;
+  QRadioButton* threePlayersRadio_ = nullptr;
+  QRadioButton* fourPlayersRadio_ = nullptr;
+  QPushButton* startButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  // onePlayerRadio_ .. fourPlayersRadio_, for player counts 1..4.
   std::array<QRadioButton*, kMaxPlayers> playerButtons_{};
 };
 

@@ -146,27 +146,27 @@ OptionsForm::OptionsForm(GameOptions& options, const GameModel& model, QWidget* 
 }
 
 void OptionsForm::LayOut() {
-  PageControl = Named<QTabWidget>("PageControl");
+  pageControl_ = Named<QTabWidget>("PageControl");
   // Every tab shows at once; the dialog is as wide as they need.
-  PageControl->setUsesScrollButtons(false);
-  PageControl->addTab(NamesPageLayOut(), QStringLiteral("Names"));
-  PageControl->addTab(ColorsPageLayOut(), QStringLiteral("Colors"));
-  PageControl->addTab(ViewPageLayOut(), QStringLiteral("View"));
-  PageControl->addTab(ReportPageLayOut(), QStringLiteral("Report"));
-  PageControl->addTab(OtherPageLayOut(), QStringLiteral("Other"));
+  pageControl_->setUsesScrollButtons(false);
+  pageControl_->addTab(NamesPageLayOut(), QStringLiteral("Names"));
+  pageControl_->addTab(ColorsPageLayOut(), QStringLiteral("Colors"));
+  pageControl_->addTab(ViewPageLayOut(), QStringLiteral("View"));
+  pageControl_->addTab(ReportPageLayOut(), QStringLiteral("Report"));
+  pageControl_->addTab(OtherPageLayOut(), QStringLiteral("Other"));
 
-  CloseButton = Named<QPushButton>("CloseButton", QStringLiteral("&Close"));
+  closeButton_ = Named<QPushButton>("CloseButton", QStringLiteral("&Close"));
   // Return closes the dialog. Left to itself, the dialog would give Return
   // to the first button after the focus, which can be the reset.
-  CloseButton->setDefault(true);
+  closeButton_->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(CloseButton);
+  buttons->addWidget(closeButton_);
   buttons->addStretch();
 
   auto* form = new QVBoxLayout(this);
   form->setSizeConstraint(QLayout::SetFixedSize);
-  form->addWidget(PageControl);
+  form->addWidget(pageControl_);
   form->addLayout(buttons);
 }
 
@@ -176,7 +176,7 @@ QWidget* OptionsForm::NamesPageLayOut() {
   auto* validator = new Latin1Validator(this);
   for (int player = 1; player <= kMaxPlayers; ++player) {
     const std::string name = "NameEdit" + std::to_string(player);
-    QLineEdit* field = NameEdits[player - 1] = Named<QLineEdit>(name.c_str());
+    QLineEdit* field = nameEdits_[player - 1] = Named<QLineEdit>(name.c_str());
     field->setMaxLength(kMaxNameLength);
     field->setValidator(validator);
     // Players 1 and 2 on the left, 3 and 4 on the right.
@@ -184,14 +184,14 @@ QWidget* OptionsForm::NamesPageLayOut() {
                     (player - 1) / 2);
   }
 
-  ReEnterNameBox1 = Named<QCheckBox>("ReEnterNameBox1", QStringLiteral("&Reenter name for highscore table"));
-  return StackedPage("NamesSheet",
-                     {names, ColumnGroup("HighScoreDialogGroup", QStringLiteral(" High score dialog "), {ReEnterNameBox1})});
+  reEnterNameBox_ = Named<QCheckBox>("ReEnterNameBox1", QStringLiteral("&Reenter name for highscore table"));
+  return StackedPage("NamesSheet", {names, ColumnGroup("HighScoreDialogGroup", QStringLiteral(" High score dialog "),
+                                                       {reEnterNameBox_})});
 }
 
 QWidget* OptionsForm::ColorsPageLayOut() {
   const auto swatchWithLabel = [this](int box, const char* name, const QString& caption) {
-    QFrame* swatch = ColorBoxes[box] = NewSwatch(name);
+    QFrame* swatch = colorBoxes_[box] = NewSwatch(name);
     auto* label = new QLabel(caption);
     const auto click = [this, box] {
       if (box == kBackColorBox)
@@ -223,14 +223,14 @@ QWidget* OptionsForm::ColorsPageLayOut() {
 }
 
 QWidget* OptionsForm::ViewPageLayOut() {
-  Shape = new SamplePicture(model_, sampleSnakePlayer_);
-  Shape->setObjectName(QStringLiteral("Shape"));
-  SnakeBox = Named<QWidget>("SnakeBox", Shape);
-  SnakeBox->setGeometry(kSnakeBoxRect);
-  BrickBox = Named<QWidget>("BrickBox", Shape);
-  BrickBox->setGeometry(kBrickBoxRect);
-  SnakeFrame1 = Named<QCheckBox>("SnakeFrame1", QStringLiteral("&Snake Frame"));
-  BrickFrame1 = Named<QCheckBox>("BrickFrame1", QStringLiteral("&Brick Frame"));
+  sampleShape_ = new SamplePicture(model_, sampleSnakePlayer_);
+  sampleShape_->setObjectName(QStringLiteral("Shape"));
+  snakeBox_ = Named<QWidget>("SnakeBox", sampleShape_);
+  snakeBox_->setGeometry(kSnakeBoxRect);
+  brickBox_ = Named<QWidget>("BrickBox", sampleShape_);
+  brickBox_->setGeometry(kBrickBoxRect);
+  snakeFrameBox_ = Named<QCheckBox>("SnakeFrame1", QStringLiteral("&Snake Frame"));
+  brickFrameBox_ = Named<QCheckBox>("BrickFrame1", QStringLiteral("&Brick Frame"));
 
   // Each caption and check box stands over or under its own sample.
   auto* samples = new QWidget;
@@ -238,66 +238,69 @@ QWidget* OptionsForm::ViewPageLayOut() {
   grid->setContentsMargins(0, 0, 0, 0);
   grid->addWidget(new QLabel(QStringLiteral("Snakes")), 0, 0, Qt::AlignHCenter);
   grid->addWidget(new QLabel(QStringLiteral("Bricks")), 0, 1, Qt::AlignHCenter);
-  grid->addWidget(Shape, 1, 0, 1, 2);
-  grid->addWidget(SnakeFrame1, 2, 0, Qt::AlignHCenter);
-  grid->addWidget(BrickFrame1, 2, 1, Qt::AlignHCenter);
+  grid->addWidget(sampleShape_, 1, 0, 1, 2);
+  grid->addWidget(snakeFrameBox_, 2, 0, Qt::AlignHCenter);
+  grid->addWidget(brickFrameBox_, 2, 1, Qt::AlignHCenter);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
 
   auto* looks = Named<QGroupBox>("LooksGroup", QStringLiteral(" Snakes && bricks "));
   (new QVBoxLayout(looks))->addWidget(samples, 0, Qt::AlignHCenter);
 
-  MixBricksColors1 = Named<QCheckBox>("MixBricksColors1", QStringLiteral("&Different bricks colors"));
-  ShowMessages1 = Named<QCheckBox>("ShowMessages1", QStringLiteral("Show &message on finished level"));
+  mixBricksColorsBox_ = Named<QCheckBox>("MixBricksColors1", QStringLiteral("&Different bricks colors"));
+  showMessagesBox_ = Named<QCheckBox>("ShowMessages1", QStringLiteral("Show &message on finished level"));
   return StackedPage("ViewSheet", {looks, ColumnGroup("ColorsAndMessagesGroup", QStringLiteral(" Colors && messages "),
-                                                      {MixBricksColors1, ShowMessages1})});
+                                                      {mixBricksColorsBox_, showMessagesBox_})});
 }
 
 QWidget* OptionsForm::ReportPageLayOut() {
   auto* text = Named<QGroupBox>("ReportTextGroup", QStringLiteral(" Report text "));
-  LeftRadio = Named<QRadioButton>("LeftRadio", QStringLiteral("&Left"));
-  CenterRadio = Named<QRadioButton>("CenterRadio", QStringLiteral("&Center"));
-  MovingRadio = Named<QRadioButton>("MovingRadio", QStringLiteral("&Moving"));
-  IntervalLabel = Named<QLabel>("IntervalLabel", QStringLiteral("Interval"));
-  IntervalEdit = NewArrowSpinBox("IntervalEdit", kMinReportInterval, kMaxReportInterval, kReportIntervalStep);
-  StepLabel = Named<QLabel>("StepLabel", QStringLiteral("Step"));
-  StepEdit = NewArrowSpinBox("StepEdit", kMinReportStep, kMaxReportStep, 1);
+  leftRadio_ = Named<QRadioButton>("LeftRadio", QStringLiteral("&Left"));
+  centerRadio_ = Named<QRadioButton>("CenterRadio", QStringLiteral("&Center"));
+  movingRadio_ = Named<QRadioButton>("MovingRadio", QStringLiteral("&Moving"));
+  intervalLabel_ = Named<QLabel>("IntervalLabel", QStringLiteral("Interval"));
+  intervalEdit_ = NewArrowSpinBox("IntervalEdit", kMinReportInterval, kMaxReportInterval, kReportIntervalStep);
+  stepLabel_ = Named<QLabel>("StepLabel", QStringLiteral("Step"));
+  stepEdit_ = NewArrowSpinBox("StepEdit", kMinReportStep, kMaxReportStep, 1);
   auto* grid = new QGridLayout(text);
-  grid->addWidget(LeftRadio, 0, 0);
-  grid->addWidget(CenterRadio, 1, 0);
-  grid->addWidget(MovingRadio, 2, 0);
-  grid->addWidget(IntervalLabel, 0, 1, Qt::AlignRight);
-  grid->addWidget(IntervalEdit, 0, 2);
-  grid->addWidget(StepLabel, 1, 1, Qt::AlignRight);
-  grid->addWidget(StepEdit, 1, 2);
+  grid->addWidget(leftRadio_, 0, 0);
+  grid->addWidget(centerRadio_, 1, 0);
+  grid->addWidget(movingRadio_, 2, 0);
+  grid->addWidget(intervalLabel_, 0, 1, Qt::AlignRight);
+  grid->addWidget(intervalEdit_, 0, 2);
+  grid->addWidget(stepLabel_, 1, 1, Qt::AlignRight);
+  grid->addWidget(stepEdit_, 1, 2);
   grid->setColumnStretch(0, 1);
 
-  ResetButton = Named<QPushButton>("ResetButton", QStringLiteral("&Reset highscore table"));
-  ResetButton->setAutoDefault(false);
-  return StackedPage("ReportSheet", {text, ColumnGroup("HighScoreGroup", QStringLiteral(" High score "), {ResetButton})});
+  resetButton_ = Named<QPushButton>("ResetButton", QStringLiteral("&Reset highscore table"));
+  resetButton_->setAutoDefault(false);
+  return StackedPage("ReportSheet",
+                     {text, ColumnGroup("HighScoreGroup", QStringLiteral(" High score "), {resetButton_})});
 }
 
 QWidget* OptionsForm::OtherPageLayOut() {
-  Wrap1 = Named<QCheckBox>("Wrap1", QStringLiteral("&Wrap"));
-  Long1 = Named<QCheckBox>("Long1", QStringLiteral("&Long"));
-  QGroupBox* const moving = ColumnGroup("MovingGroup", QStringLiteral(" Moving "), {Wrap1, Long1});
-  Sounds1 = Named<QCheckBox>("Sounds1", QStringLiteral("&Sounds"));
-  Music1 = Named<QCheckBox>("Music1", QStringLiteral("&Music"));
-  QGroupBox* const listening = ColumnGroup("ListeningGroup", QStringLiteral(" Listening "), {Sounds1, Music1});
+  wrapBox_ = Named<QCheckBox>("Wrap1", QStringLiteral("&Wrap"));
+  longBox_ = Named<QCheckBox>("Long1", QStringLiteral("&Long"));
+  QGroupBox* const moving = ColumnGroup("MovingGroup", QStringLiteral(" Moving "), {wrapBox_, longBox_});
+  soundsBox_ = Named<QCheckBox>("Sounds1", QStringLiteral("&Sounds"));
+  musicBox_ = Named<QCheckBox>("Music1", QStringLiteral("&Music"));
+  QGroupBox* const listening = ColumnGroup("ListeningGroup", QStringLiteral(" Listening "), {soundsBox_, musicBox_});
 
   auto* speed = Named<QGroupBox>("SpeedGroup", QStringLiteral(" Speed "));
-  TrackBar = Named<QSlider>("TrackBar", Qt::Horizontal);
-  TrackBar->setRange(kMinSpeed, kMaxSpeed);
-  TrackBar->setSingleStep(1);
-  TrackBar->setTickPosition(QSlider::NoTicks);
+  trackBar_ = Named<QSlider>("TrackBar", Qt::Horizontal);
+  trackBar_->setRange(kMinSpeed, kMaxSpeed);
+  trackBar_->setSingleStep(1);
+  trackBar_->setTickPosition(QSlider::NoTicks);
   // Each label lies over its own position of the slider, roughly.
   auto* labels = new QHBoxLayout;
   const struct {
     const char* name;
     const char* caption;
     int position;
-  } kSpeedLabels[] = {
-      {"SlowLabel", "Slow", 1}, {"MediumLabel", "Medium", 4}, {"FastLabel", "Fast", 7}, {"SuperFastLabel", "Super fast", 10}};
+  } kSpeedLabels[] = {{"SlowLabel", "Slow", 1},
+                      {"MediumLabel", "Medium", 4},
+                      {"FastLabel", "Fast", 7},
+                      {"SuperFastLabel", "Super fast", 10}};
   for (const auto& [name, caption, position] : kSpeedLabels) {
     if (position != kMinSpeed) labels->addStretch();
     auto* label = Named<QLabel>(name, QLatin1String(caption));
@@ -306,7 +309,7 @@ QWidget* OptionsForm::OtherPageLayOut() {
   }
   auto* speedColumn = new QVBoxLayout(speed);
   speedColumn->addLayout(labels);
-  speedColumn->addWidget(TrackBar);
+  speedColumn->addWidget(trackBar_);
 
   auto* page = Named<QWidget>("OtherSheet");
   auto* grid = new QGridLayout(page);
@@ -322,75 +325,76 @@ QWidget* OptionsForm::OtherPageLayOut() {
 // player moves it.
 void OptionsForm::ConnectHandlers() {
   for (int player = 1; player <= kMaxPlayers; ++player)
-    connect(NameEdits[player - 1], &QLineEdit::editingFinished, this, [this, player] { NameEditExit(player); });
-  OnToggled(ReEnterNameBox1, this, [this] { ReEnterNameBox1Click(); });
-  OnToggled(SnakeFrame1, this, [this] { SnakeFrame1Click(); });
-  OnToggled(BrickFrame1, this, [this] { BrickFrame1Click(); });
-  OnToggled(MixBricksColors1, this, [this] { MixBricksColors1Click(); });
-  OnToggled(ShowMessages1, this, [this] { ShowMessages1Click(); });
-  OnToggled(Wrap1, this, [this] { Wrap1Click(); });
-  OnToggled(Long1, this, [this] { Long1Click(); });
-  OnToggled(Sounds1, this, [this] { Sounds1Click(); });
-  OnToggled(Music1, this, [this] { Music1Click(); });
-  OnClick(SnakeBox, [this] { SnakeBoxClick(); });
-  OnClick(BrickBox, [this] { BrickBoxClick(); });
+    connect(nameEdits_[player - 1], &QLineEdit::editingFinished, this, [this, player] { NameEditExit(player); });
+  OnToggled(reEnterNameBox_, this, [this] { ReEnterNameBox1Click(); });
+  OnToggled(snakeFrameBox_, this, [this] { SnakeFrame1Click(); });
+  OnToggled(brickFrameBox_, this, [this] { BrickFrame1Click(); });
+  OnToggled(mixBricksColorsBox_, this, [this] { MixBricksColors1Click(); });
+  OnToggled(showMessagesBox_, this, [this] { ShowMessages1Click(); });
+  OnToggled(wrapBox_, this, [this] { Wrap1Click(); });
+  OnToggled(longBox_, this, [this] { Long1Click(); });
+  OnToggled(soundsBox_, this, [this] { Sounds1Click(); });
+  OnToggled(musicBox_, this, [this] { Music1Click(); });
+  OnClick(snakeBox_, [this] { SnakeBoxClick(); });
+  OnClick(brickBox_, [this] { BrickBoxClick(); });
   const std::uint8_t modes[] = {ReportLeft, ReportCenter, ReportMoving};
-  QRadioButton* const radios[] = {LeftRadio, CenterRadio, MovingRadio};
+  QRadioButton* const radios[] = {leftRadio_, centerRadio_, movingRadio_};
   for (int i = 0; i < 3; ++i) {
     connect(radios[i], &QRadioButton::toggled, this, [this, mode = modes[i]](bool selected) {
       if (selected) ReportRadioClick(mode);
     });
   }
-  connect(IntervalEdit, &QSpinBox::valueChanged, this, &OptionsForm::IntervalEditChange);
-  connect(StepEdit, &QSpinBox::valueChanged, this, &OptionsForm::StepEditChange);
-  connect(ResetButton, &QPushButton::clicked, this, &OptionsForm::ResetButtonClick);
-  connect(TrackBar, &QSlider::valueChanged, this, &OptionsForm::TrackBarChange);
-  connect(CloseButton, &QPushButton::clicked, this, &OptionsForm::CloseButtonClick);
+  connect(intervalEdit_, &QSpinBox::valueChanged, this, &OptionsForm::IntervalEditChange);
+  connect(stepEdit_, &QSpinBox::valueChanged, this, &OptionsForm::StepEditChange);
+  connect(resetButton_, &QPushButton::clicked, this, &OptionsForm::ResetButtonClick);
+  connect(trackBar_, &QSlider::valueChanged, this, &OptionsForm::TrackBarChange);
+  connect(closeButton_, &QPushButton::clicked, this, &OptionsForm::CloseButtonClick);
 }
 
 void OptionsForm::FormCreate() {
   const GameSettings& settings = model_.Settings;
   sampleSnakePlayer_ = 1;
-  ReEnterNameBox1->setChecked(settings.ReEnterName);
+  reEnterNameBox_->setChecked(settings.ReEnterName);
   for (int player = 1; player <= kMaxPlayers; ++player) {
-    NameEdits[player - 1]->setText(FromLatin1(model_.Players[player].Name));
-    ShowFieldColor(NameEdits[player - 1], model_.Players[player].Color);
+    nameEdits_[player - 1]->setText(FromLatin1(model_.Players[player].Name));
+    ShowFieldColor(nameEdits_[player - 1], model_.Players[player].Color);
   }
   // A stored value outside a spin box's range is brought into it, and the
   // value shown is stored back, also when showing it changed nothing.
-  IntervalEdit->setValue(settings.ReportInterval);
-  if (IntervalEdit->value() != settings.ReportInterval) IntervalEditChange();
-  StepEdit->setValue(settings.ReportStep);
-  if (StepEdit->value() != settings.ReportStep) StepEditChange();
+  intervalEdit_->setValue(settings.ReportInterval);
+  if (intervalEdit_->value() != settings.ReportInterval) IntervalEditChange();
+  stepEdit_->setValue(settings.ReportStep);
+  if (stepEdit_->value() != settings.ReportStep) StepEditChange();
   // No radio button is selected before, so the handler always runs: the
   // title page's message pair is drawn again in the stored mode.
-  QRadioButton* const radios[] = {LeftRadio, CenterRadio, MovingRadio};
+  QRadioButton* const radios[] = {leftRadio_, centerRadio_, movingRadio_};
   radios[std::min<int>(settings.ReportMode, ReportMoving)]->setChecked(true);
 }
 
 void OptionsForm::FormShow() {
   const GameSettings& settings = model_.Settings;
-  for (int player = 1; player <= kMaxPlayers; ++player) ShowColor(ColorBoxes[player - 1], model_.Players[player].Color);
-  ShowColor(ColorBoxes[kBackColorBox], settings.BackColor);
-  ShowColor(ColorBoxes[kReportColorBox], settings.ReportColor);
+  for (int player = 1; player <= kMaxPlayers; ++player)
+    ShowColor(colorBoxes_[player - 1], model_.Players[player].Color);
+  ShowColor(colorBoxes_[kBackColorBox], settings.BackColor);
+  ShowColor(colorBoxes_[kReportColorBox], settings.ReportColor);
   // A box whose state changes runs its handler, which stores the same
   // value again; Long's also converts the snakes to what Long says.
-  Wrap1->setChecked(settings.Wrap);
-  Long1->setChecked(settings.Long);
-  Sounds1->setChecked(settings.Sounds);
-  Music1->setChecked(settings.Music);
-  SnakeFrame1->setChecked(settings.SnakeFrame);
-  BrickFrame1->setChecked(settings.BrickFrame);
-  MixBricksColors1->setChecked(settings.MixBricksColors);
-  ShowMessages1->setChecked(settings.ShowMessages);
+  wrapBox_->setChecked(settings.Wrap);
+  longBox_->setChecked(settings.Long);
+  soundsBox_->setChecked(settings.Sounds);
+  musicBox_->setChecked(settings.Music);
+  snakeFrameBox_->setChecked(settings.SnakeFrame);
+  brickFrameBox_->setChecked(settings.BrickFrame);
+  mixBricksColorsBox_->setChecked(settings.MixBricksColors);
+  showMessagesBox_->setChecked(settings.ShowMessages);
   {
-    const QSignalBlocker fromTheProgram(TrackBar);
-    TrackBar->setValue(settings.Speed);
+    const QSignalBlocker fromTheProgram(trackBar_);
+    trackBar_->setValue(settings.Speed);
   }
   // A silent run shows both unticked, but keeps the stored choices for a
   // run that has sound again.
   if (settings.NoSoundFiles) {
-    for (QCheckBox* box : {Sounds1, Music1}) {
+    for (QCheckBox* box : {soundsBox_, musicBox_}) {
       const QSignalBlocker fromTheProgram(box);
       box->setChecked(false);
       box->setEnabled(false);
@@ -399,7 +403,7 @@ void OptionsForm::FormShow() {
 }
 
 void OptionsForm::ShowOnPage(Page page) {
-  PageControl->setCurrentIndex(page);
+  pageControl_->setCurrentIndex(page);
   exec();
 }
 
@@ -411,10 +415,10 @@ void OptionsForm::showEvent(QShowEvent* event) {
 }
 
 void OptionsForm::NameEditExit(int player) {
-  options_.SetPlayerName(player, NameEdits[player - 1]->text().toLatin1().toStdString());
+  options_.SetPlayerName(player, nameEdits_[player - 1]->text().toLatin1().toStdString());
 }
 
-void OptionsForm::ReEnterNameBox1Click() { options_.SetReEnterName(ReEnterNameBox1->isChecked()); }
+void OptionsForm::ReEnterNameBox1Click() { options_.SetReEnterName(reEnterNameBox_->isChecked()); }
 
 // The chooser is made on first use: building it takes a good part of the
 // game's start-up.
@@ -431,15 +435,15 @@ std::optional<Color> OptionsForm::ChooseColor(Color preset) {
 void OptionsForm::ColorBoxClick(int player) {
   const std::optional<Color> chosen = ChooseColor(model_.Players[player].Color);
   if (!chosen) return;
-  ShowColor(ColorBoxes[player - 1], *chosen);
+  ShowColor(colorBoxes_[player - 1], *chosen);
   options_.SetPlayerColor(player, *chosen);
-  ShowFieldColor(NameEdits[player - 1], *chosen);
+  ShowFieldColor(nameEdits_[player - 1], *chosen);
 }
 
 void OptionsForm::ColorBox5Click() {
   const std::optional<Color> chosen = ChooseColor(model_.Settings.BackColor);
   if (!chosen) return;
-  ShowColor(ColorBoxes[kBackColorBox], *chosen);
+  ShowColor(colorBoxes_[kBackColorBox], *chosen);
   options_.SetBackColor(*chosen);
   emit FrameColorsChanged();
 }
@@ -447,39 +451,39 @@ void OptionsForm::ColorBox5Click() {
 void OptionsForm::ColorBox6Click() {
   const std::optional<Color> chosen = ChooseColor(model_.Settings.ReportColor);
   if (!chosen) return;
-  ShowColor(ColorBoxes[kReportColorBox], *chosen);
+  ShowColor(colorBoxes_[kReportColorBox], *chosen);
   options_.SetReportColor(*chosen);
   emit FrameColorsChanged();
 }
 
 void OptionsForm::SnakeFrame1Click() {
-  Shape->update();
-  options_.SetSnakeFrame(SnakeFrame1->isChecked());
+  sampleShape_->update();
+  options_.SetSnakeFrame(snakeFrameBox_->isChecked());
 }
 
 void OptionsForm::BrickFrame1Click() {
-  Shape->update();
-  options_.SetBrickFrame(BrickFrame1->isChecked());
+  sampleShape_->update();
+  options_.SetBrickFrame(brickFrameBox_->isChecked());
 }
 
 void OptionsForm::MixBricksColors1Click() {
-  Shape->update();
-  options_.SetMixBricksColors(MixBricksColors1->isChecked());
+  sampleShape_->update();
+  options_.SetMixBricksColors(mixBricksColorsBox_->isChecked());
 }
 
-void OptionsForm::ShowMessages1Click() { options_.SetShowMessages(ShowMessages1->isChecked()); }
+void OptionsForm::ShowMessages1Click() { options_.SetShowMessages(showMessagesBox_->isChecked()); }
 
 void OptionsForm::SnakeBoxClick() {
   sampleSnakePlayer_ = static_cast<std::uint8_t>(sampleSnakePlayer_ % kMaxPlayers + 1);
-  Shape->update();
+  sampleShape_->update();
 }
 
 // A chosen brick colour means one colour for all normal bricks.
 void OptionsForm::BrickBoxClick() {
   const std::optional<Color> chosen = ChooseColor(model_.Settings.BrickColors[0]);
   if (!chosen) return;
-  MixBricksColors1->setChecked(false);
-  Shape->update();
+  mixBricksColorsBox_->setChecked(false);
+  sampleShape_->update();
   options_.SetBrickColor(*chosen);
 }
 
@@ -489,32 +493,32 @@ void OptionsForm::ReportRadioClick(std::uint8_t mode) {
 }
 
 void OptionsForm::Set_MovingEnables() {
-  const bool moving = MovingRadio->isChecked();
-  for (QWidget* control : {static_cast<QWidget*>(IntervalLabel), static_cast<QWidget*>(IntervalEdit),
-                           static_cast<QWidget*>(StepLabel), static_cast<QWidget*>(StepEdit)})
+  const bool moving = movingRadio_->isChecked();
+  for (QWidget* control : {static_cast<QWidget*>(intervalLabel_), static_cast<QWidget*>(intervalEdit_),
+                           static_cast<QWidget*>(stepLabel_), static_cast<QWidget*>(stepEdit_)})
     control->setEnabled(moving);
 }
 
-void OptionsForm::IntervalEditChange() { options_.SetReportInterval(IntervalEdit->value()); }
+void OptionsForm::IntervalEditChange() { options_.SetReportInterval(intervalEdit_->value()); }
 
-void OptionsForm::StepEditChange() { options_.SetReportStep(StepEdit->value()); }
+void OptionsForm::StepEditChange() { options_.SetReportStep(stepEdit_->value()); }
 
 void OptionsForm::ResetButtonClick() { options_.ResetHighScores(); }
 
-void OptionsForm::Wrap1Click() { options_.SetWrap(Wrap1->isChecked()); }
+void OptionsForm::Wrap1Click() { options_.SetWrap(wrapBox_->isChecked()); }
 
-void OptionsForm::Long1Click() { options_.SetLong(Long1->isChecked()); }
+void OptionsForm::Long1Click() { options_.SetLong(longBox_->isChecked()); }
 
-void OptionsForm::Sounds1Click() { options_.SetSounds(Sounds1->isChecked()); }
+void OptionsForm::Sounds1Click() { options_.SetSounds(soundsBox_->isChecked()); }
 
-void OptionsForm::Music1Click() { options_.SetMusic(Music1->isChecked()); }
+void OptionsForm::Music1Click() { options_.SetMusic(musicBox_->isChecked()); }
 
-void OptionsForm::TrackBarChange() { options_.SetSpeed(TrackBar->value()); }
+void OptionsForm::TrackBarChange() { options_.SetSpeed(trackBar_->value()); }
 
 void OptionsForm::SpeedLabelClick(int position) {
   {
-    const QSignalBlocker fromTheProgram(TrackBar);
-    TrackBar->setValue(position);
+    const QSignalBlocker fromTheProgram(trackBar_);
+    trackBar_->setValue(position);
   }
   TrackBarChange();
 }

@@ -69,7 +69,7 @@ class OptionsForm : public QDialog {
   void ShowMessages1Click();
   void SnakeBoxClick();
   void BrickBoxClick();
-  // LeftRadio, CenterRadio and MovingRadio: report modes 0, 1 and 2.
+  // leftRadio_, centerRadio_ and movingRadio_: report modes 0, 1 and 2.
   void ReportRadioClick(std::uint8_t mode);
   void Set_MovingEnables();
   void IntervalEditChange();
@@ -91,33 +91,33 @@ class OptionsForm : public QDialog {
   const GameModel& model_;
   std::uint8_t sampleSnakePlayer_ = 1;
 
-  QTabWidget* PageControl = nullptr;
-  std::array<QLineEdit*, kMaxPlayers> NameEdits{};
-  QCheckBox* ReEnterNameBox1 = nullptr;
+  QTabWidget* pageControl_ = nullptr;
+  std::array<QLineEdit*, kMaxPlayers> nameEdits_{};
+  QCheckBox* reEnterNameBox_ = nullptr;
   // ColorBox1..ColorBox4 for the players, ColorBox5 background, ColorBox6
   // report panel.
-  std::array<QFrame*, kMaxPlayers + 2> ColorBoxes{};
-  QCheckBox* SnakeFrame1 = nullptr;
-  QCheckBox* BrickFrame1 = nullptr;
-  QWidget* Shape = nullptr;
-  QWidget* SnakeBox = nullptr;
-  QWidget* BrickBox = nullptr;
-  QCheckBox* MixBricksColors1 = nullptr;
-  QCheckBox* ShowMessages1 = nullptr;
-  QRadioButton* LeftRadio = nullptr;
-  QRadioButton* CenterRadio = nullptr;
-  QRadioButton* MovingRadio = nullptr;
-  QLabel* IntervalLabel = nullptr;
-  QSpinBox* IntervalEdit = nullptr;
-  QLabel* StepLabel = nullptr;
-  QSpinBox* StepEdit = nullptr;
-  QPushButton* ResetButton = nullptr;
-  QCheckBox* Wrap1 = nullptr;
-  QCheckBox* Long1 = nullptr;
-  QCheckBox* Sounds1 = nullptr;
-  QCheckBox* Music1 = nullptr;
-  QSlider* TrackBar = nullptr;
-  QPushButton* CloseButton = nullptr;
+  std::array<QFrame*, kMaxPlayers + 2> colorBoxes_{};
+  QCheckBox* snakeFrameBox_ = nullptr;
+  QCheckBox* brickFrameBox_ = nullptr;
+  QWidget* sampleShape_ = nullptr;
+  QWidget* snakeBox_ = nullptr;
+  QWidget* brickBox_ = nullptr;
+  QCheckBox* mixBricksColorsBox_ = nullptr;
+  QCheckBox* showMessagesBox_ = nullptr;
+  QRadioButton* leftRadio_ = nullptr;
+  QRadioButton* centerRadio_ = nullptr;
+  QRadioButton* movingRadio_ = nullptr;
+  QLabel* intervalLabel_ = nullptr;
+  QSpinBox* intervalEdit_ = nullptr;
+  QLabel* stepLabel_ = nullptr;
+  QSpinBox* stepEdit_ = nullptr;
+  QPushButton* resetButton_ = nullptr;
+  QCheckBox* wrapBox_ = nullptr;
+  QCheckBox* longBox_ = nullptr;
+  QCheckBox* soundsBox_ = nullptr;
+  QCheckBox* musicBox_ = nullptr;
+  QSlider* trackBar_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
   QColorDialog* colorDialog_ = nullptr;
 };
 

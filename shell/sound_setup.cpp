@@ -25,7 +25,8 @@ std::filesystem::path FindAudioArchive(const std::filesystem::path& programDirec
 SoundSetup ExtractSounds(bool musicOn, MediaPlayers& players, const std::filesystem::path& archive,
                          const std::filesystem::path& directory) {
   const SoundUnpackResult unpacked = UnpackAudioArchive(archive, directory);
-  if (unpacked.outcome == SoundUnpacking::ArchiveMissing) return {SoundFiles::ArchiveMissing, FileError(kMissingAudioMessage)};
+  if (unpacked.outcome == SoundUnpacking::ArchiveMissing)
+    return {SoundFiles::ArchiveMissing, FileError(kMissingAudioMessage)};
   if (unpacked.outcome == SoundUnpacking::Failed) {
     return {SoundFiles::Unavailable, FileError(unpacked.failure->text() + "\n" + kSilentRun)};
   }

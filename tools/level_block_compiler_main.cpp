@@ -1,8 +1,8 @@
 // Compiles the built-in level sources into the C++ source of the block the
 // game carries. Runs at build time, so it cannot carry the block itself.
 #include <fstream>
-#include <optional>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>

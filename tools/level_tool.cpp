@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "formats/level_stream.h"
 #include "formats/level_design.h"
+#include "formats/level_stream.h"
 #include "formats/level_text.h"
 #include "tools/tool_error.h"
 #include "tools/tool_input_file.h"

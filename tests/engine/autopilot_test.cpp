@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/keys.h"
+#include "game/autopilot_keys.h"
 #include "tests/support/game_fixture.h"
 
 namespace coilrun::testing {
@@ -27,7 +28,7 @@ class AutopilotTest : public GameFixture {
   // when the snake dies or the beats run out first.
   int BeatsToEat(Autopilot& pilot, int most = 200) {
     for (int beat = 1; beat <= most; ++beat) {
-      pilot.Steer(game);
+      Steer(pilot, game);
       game.TimerTimer();
       if (!host.messages.empty()) return -1;
       if (model.TargetNumber > 1) return beat;
@@ -68,7 +69,7 @@ TEST_F(AutopilotTest, UsesInOutBricksAndOpensTheDoorOfAWalledInTarget) {
   model.LevelGrid.at(20, 10) = BoardCell{-DoorBrick, 1, {40, 25, 40, 25, 40, 25, 40, 25}};
   int beats = 0;
   while (model.LevelGrid.at(40, 25).Occupied != 0 && beats++ < 10) {
-    pilot.Steer(game);
+    Steer(pilot, game);
     game.TimerTimer();
   }
   EXPECT_EQ(beats, 5);
@@ -106,15 +107,15 @@ TEST_F(AutopilotTest, TheSameSeedPlaysTheSameGame) {
   const auto play = [](std::uint32_t seed) {
     GameModel model;
     FakeHost host;
-    RecordingView view;
-    Game game(model, host, view.views());
+    RecordingView view(model);
+    GameParts parts(model, view.views(), host.ports());
+    Game game(parts);
     game.CopyBuiltInLevels();
-    host.newGameControls.PlayerCount = 4;
-    game.StartButtonClick(host.newGameControls);
+    game.StartButtonClick({.PlayerCount = 4});
     std::vector<Autopilot> pilots;
     for (int player = 1; player <= kMaxPlayers; ++player) pilots.emplace_back(player, seed + player);
     for (int beat = 0; beat < 600 && model.ScreenState == BoardScreen; ++beat) {
-      for (Autopilot& pilot : pilots) pilot.Steer(game);
+      for (Autopilot& pilot : pilots) Steer(pilot, game);
       game.TimerTimer();
     }
     Texts outcome = host.messages;

@@ -158,7 +158,7 @@ TEST_F(CollisionTest, CodesThatNameNoPlayerOrPairAreNoCrash) {
   for (int player = 1; player <= kMaxPlayers; ++player) PlaceSnake(player, 10, 2 * player, Direction::Right);
   for (const bool competition : {false, true}) {
     model.Settings.Competition = competition;
-    for (const int code : {0, 5, 70, -7, INT32_MIN, INT32_MAX}) game.On_Bump(code);
+    for (const int code : {0, 5, 70, -7, INT32_MIN, INT32_MAX}) parts.course.On_Bump(code);
   }
   EXPECT_TRUE(host.messages.empty());
   for (int player = 1; player <= kMaxPlayers; ++player) EXPECT_EQ(model.Players[player].Lives, 5);
@@ -174,13 +174,13 @@ TEST_F(CollisionTest, ScoresStopAtTheirLargestValue) {
   Lay(11, 5, -ScoreBrick);
   game.TimerTimer();
   EXPECT_EQ(model.Players[1].Score, INT32_MAX - 1);  // one point of decay after the brick paid
-  game.NumberIncScore(2);
+  parts.rules.EatTarget(2);
   EXPECT_EQ(model.Players[2].Score, INT32_MAX);
   EXPECT_EQ(model.Players[2].RoundScore, 130);
 
   model.Settings.Competition = true;
   model.Players[1].RoundScore = kNearlyFull;
-  game.On_Bump(2);
+  parts.course.On_Bump(2);
   EXPECT_EQ(host.messages.back(), "Winner of this level is Ann.");
   EXPECT_EQ(model.Players[1].Wins, 1);
 }
@@ -213,7 +213,8 @@ TEST_F(CollisionTest, DoorJumpsTheHeadAndTogglesItsFourCellsByTheFirst) {
   game.TimerTimer();
   EXPECT_EQ(Head(1), Cell(19, 5));
   for (int x = 30; x <= 33; ++x) EXPECT_EQ(model.LevelGrid.at(x, 10).Occupied, 1) << x;
-  for (const char* drawn : {"Draw_Brick_1 30 10", "Draw_Brick_1 31 10", "Draw_Brick_10 32 10", "Draw_Brick_1 33 10"}) {
+  for (const char* drawn :
+       {"DrawNormalBrick 30 10", "DrawNormalBrick 31 10", "DrawScoreBrick 32 10", "DrawNormalBrick 33 10"}) {
     EXPECT_TRUE(view.Called(drawn)) << drawn;
   }
 }
@@ -231,7 +232,7 @@ TEST_F(CollisionTest, WallClosingOnABodyLeavesItUnharmedAndReturnsWhenTheTailLea
   for (int beat = 0; beat < 3; ++beat) game.TimerTimer();
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(Head(1), Cell(24, 5));
-  const Texts expected{"ClearBrick 17 5", "Draw_Brick_1 17 5"};
+  const Texts expected{"ClearBrick 17 5", "DrawNormalBrick 17 5"};
   EXPECT_NE(std::search(view.calls.begin(), view.calls.end(), expected.begin(), expected.end()), view.calls.end());
 }
 
@@ -322,7 +323,7 @@ TEST_F(CollisionTest, ReboundIsPushedOntoTheFieldWhateverWrapSays) {
   EXPECT_EQ(model.LevelGrid.at(0, 5), (BoardCell{-ReboundBrick, 1, {}}));
   EXPECT_EQ(model.LevelGrid.at(49, 5).Occupied, 0);
   EXPECT_EQ(model.LevelGrid.at(49, 5).Content, -ReboundBrick);
-  EXPECT_TRUE(view.Called("Draw_Brick_4 0 5"));
+  EXPECT_TRUE(view.Called("DrawReboundBrick 0 5"));
 
   // The pusher's own body does not block: the snake is coiled round (21, 5).
   Lay(20, 5, -ReboundBrick);
@@ -361,18 +362,18 @@ TEST_F(CollisionTest, BlockedReboundCrashesThePusherAndStays) {
   PlaceSnake(2, 40, 28, Direction::Left);
   pushFrom48();
   EXPECT_EQ(host.messages, Texts{"Ann died."});
-  EXPECT_FALSE(view.Called("Draw_Brick_4 0 5"));
+  EXPECT_FALSE(view.Called("DrawReboundBrick 0 5"));
 
   SetBody(2, {{0, 3}, {0, 4}, {0, 5}, {0, 6}}, Direction::Up);
   model.LevelGrid.at(0, 5) = BoardCell{};
   pushFrom48();
   EXPECT_EQ(host.messages, Texts{"Ann died."});
-  EXPECT_FALSE(view.Called("Draw_Brick_4 0 5"));
+  EXPECT_FALSE(view.Called("DrawReboundBrick 0 5"));
 
   SetBody(2, {{0, 5}, {0, 6}, {0, 7}}, Direction::Up);  // its head
   pushFrom48();
   EXPECT_EQ(host.messages, Texts{"Ann died."});
-  EXPECT_FALSE(view.Called("Draw_Brick_4 0 5"));
+  EXPECT_FALSE(view.Called("DrawReboundBrick 0 5"));
 
   // A dead snake's body no longer blocks.
   SetBody(2, {{0, 3}, {0, 4}, {0, 5}, {0, 6}}, Direction::Up).Lives = 0;
@@ -390,7 +391,7 @@ TEST_F(CollisionTest, ScoreBrickPaysScoreOnlyThenStaysAsASolidBrick) {
   EXPECT_EQ(model.Players[1].Score, 1049);  // +50, then -1 for the step
   EXPECT_EQ(model.Players[1].RoundScore, 299);
   EXPECT_EQ(model.LevelGrid.at(20, 5), (BoardCell{-NormalBrick, 1, {}}));
-  EXPECT_TRUE(view.Called("Draw_Brick_1 20 5"));
+  EXPECT_TRUE(view.Called("DrawNormalBrick 20 5"));
   EXPECT_TRUE(host.messages.empty());
 
   PlaceSnake(1, 19, 5, Direction::Right);
@@ -421,7 +422,7 @@ TEST_F(CollisionTest, LifeBrickAddsALifeWithoutCap) {
   game.TimerTimer();
   EXPECT_EQ(snake.Lives, 10);
   EXPECT_EQ(model.LevelGrid.at(20, 5), (BoardCell{-NormalBrick, 1, {}}));
-  EXPECT_EQ(view.calls.at(0), "Draw_Brick_1 20 5");
+  EXPECT_EQ(view.calls.at(0), "DrawNormalBrick 20 5");
   EXPECT_EQ(view.calls.at(1), "ShowLives 1");
   game.TimerTimer();
   EXPECT_EQ(snake.Lives, 11);

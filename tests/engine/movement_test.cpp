@@ -41,37 +41,30 @@ TEST_F(MovementTest, StackedBodyUnrollsOneEntryPerBeatAndThenErasesItsTail) {
 TEST_F(MovementTest, WrapBringsHeadsBackAtAllFourEdgesColumnFirst) {
   model.Settings.Wrap = true;
   PlaceSnake(1, 0, 5, Direction::Left);
-  game.MoveSnake(1);
-  game.WrapCheck(1);
+  MoveSnake(model.Players[1]);
+  WrapCheck(model.Players[1]);
   EXPECT_EQ(Head(1), Cell(49, 5));
 
   PlaceSnake(1, 49, 5, Direction::Right);
-  game.MoveSnake(1);
-  game.WrapCheck(1);
+  MoveSnake(model.Players[1]);
+  WrapCheck(model.Players[1]);
   EXPECT_EQ(Head(1), Cell(0, 5));
 
   PlaceSnake(1, 7, 0, Direction::Up);
-  game.MoveSnake(1);
-  game.WrapCheck(1);
+  MoveSnake(model.Players[1]);
+  WrapCheck(model.Players[1]);
   EXPECT_EQ(Head(1), Cell(7, 29));
 
   PlaceSnake(1, 7, 29, Direction::Down);
-  game.MoveSnake(1);
-  game.WrapCheck(1);
+  MoveSnake(model.Players[1]);
+  WrapCheck(model.Players[1]);
   EXPECT_EQ(Head(1), Cell(7, 0));
 
   // A head outside on both axes (after a jump) comes back on both.
   model.Players[1].BodyX[1] = 50;
   model.Players[1].BodyY[1] = -1;
-  game.WrapCheck(1);
+  WrapCheck(model.Players[1]);
   EXPECT_EQ(Head(1), Cell(0, 29));
-}
-
-TEST_F(MovementTest, WithoutWrapTheHeadStaysOutside) {
-  PlaceSnake(1, 49, 5, Direction::Right);
-  game.MoveSnake(1);
-  game.WrapCheck(1);
-  EXPECT_EQ(Head(1), Cell(50, 5));
 }
 
 TEST_F(MovementTest, ScoresCountDownPerStepAndStopAtZero) {
@@ -112,7 +105,7 @@ TEST_F(MovementTest, TailRedrawsTheBrickAndTargetItUncovers) {
   model.TargetY = 3;
   game.TimerTimer();
   EXPECT_EQ(view.calls,
-            (std::vector<std::string>{"ClearBrick 11 3", "Draw_Brick_4 11 3", "DrawNumber", "DrawSnake 1"}));
+            (std::vector<std::string>{"ClearBrick 11 3", "DrawReboundBrick 11 3", "DrawNumber", "DrawSnake 1"}));
 
   // A cell that is present but holds Content 0 is no brick and is not drawn.
   model.LevelGrid.at(12, 3) = BoardCell{0, 1, {}};
@@ -135,15 +128,14 @@ TEST_F(MovementTest, GridIgnoresWritesOutsideAndReadsThemAsEmpty) {
 }
 
 TEST_F(MovementTest, LongSnakeOutsideTheGridLaysNoBrick) {
-  model.Settings.Long = true;
   PlaceSnake(1, 49, 5, Direction::Right);
   // Stepped without the collision test, as after a door jump off the edge.
-  game.MoveSnake(1);
-  game.ClearSnake(1);
+  MoveSnake(model.Players[1]);
+  SnakeToBrick(model.Players[1], model.LevelGrid);
   EXPECT_EQ(Head(1), Cell(50, 5));  // inside the grid's spare column
   EXPECT_EQ(model.LevelGrid.at(50, 5).Occupied, 1);
-  game.MoveSnake(1);
-  game.ClearSnake(1);
+  MoveSnake(model.Players[1]);
+  SnakeToBrick(model.Players[1], model.LevelGrid);
   EXPECT_EQ(Head(1), Cell(51, 5));
   EXPECT_EQ(model.LevelGrid.at(51, 5), BoardCell{});
 }

@@ -6,7 +6,7 @@
 namespace coilrun::testing {
 namespace {
 
-const Texts kMute = {"stop Player01", "stop Player04", "stop Player05", "stop Player06"};
+const Texts kMute = {"stop TargetEaten", "stop BonusBrick", "stop Passage", "stop Rebound"};
 
 Texts Then(Texts first, const Texts& second) {
   first.insert(first.end(), second.begin(), second.end());
@@ -33,33 +33,33 @@ class SoundRequestTest : public GameFixture {
   }
 };
 
-TEST_F(SoundRequestTest, TargetsOneToEightRestartPlayer01AndTheNinthPlaysPlayer03) {
+TEST_F(SoundRequestTest, TargetsOneToEightRestartTheirSoundAndTheNinthPlaysOn) {
   model.TargetX = 20;
   model.TargetY = 5;
   model.TargetNumber = 3;
-  EXPECT_EQ(SoundsOfEntering({}), (Texts{"stop Player04", "stop Player01", "start Player01"}));
+  EXPECT_EQ(SoundsOfEntering({}), (Texts{"stop BonusBrick", "stop TargetEaten", "start TargetEaten"}));
 
   model.TargetX = 20;
   model.TargetY = 5;
   model.TargetNumber = 9;
-  EXPECT_EQ(SoundsOfEntering({}), (Texts{"stop Player04", "stop Player01", "play Player03"}));
+  EXPECT_EQ(SoundsOfEntering({}), (Texts{"stop BonusBrick", "stop TargetEaten", "play LevelFinished"}));
 }
 
 TEST_F(SoundRequestTest, EveryBrickAsksForItsOwnEffect) {
-  EXPECT_EQ(SoundsOfEntering({-DoorBrick, 1, {40, 20, 40, 20, 40, 20, 40, 20}}), Then(kMute, {"start Player05"}));
-  EXPECT_EQ(SoundsOfEntering({-InOutBrick, 1, {30, 12}}), (Texts{"stop Player01", "start Player05"}));
-  EXPECT_EQ(SoundsOfEntering({-ReboundBrick, 1, {}}), (Texts{"stop Player01", "start Player06"}));
-  EXPECT_EQ(SoundsOfEntering({-ScoreBrick, 1, {}}), (Texts{"stop Player01", "start Player04"}));
-  EXPECT_EQ(SoundsOfEntering({-LifeBrick, 1, {}}), Then(kMute, {"start Player04"}));
+  EXPECT_EQ(SoundsOfEntering({-DoorBrick, 1, {40, 20, 40, 20, 40, 20, 40, 20}}), Then(kMute, {"start Passage"}));
+  EXPECT_EQ(SoundsOfEntering({-InOutBrick, 1, {30, 12}}), (Texts{"stop TargetEaten", "start Passage"}));
+  EXPECT_EQ(SoundsOfEntering({-ReboundBrick, 1, {}}), (Texts{"stop TargetEaten", "start Rebound"}));
+  EXPECT_EQ(SoundsOfEntering({-ScoreBrick, 1, {}}), (Texts{"stop TargetEaten", "start BonusBrick"}));
+  EXPECT_EQ(SoundsOfEntering({-LifeBrick, 1, {}}), Then(kMute, {"start BonusBrick"}));
 }
 
 TEST_F(SoundRequestTest, CrashSoundsOnlyWhileATargetIsOnTheField) {
-  EXPECT_EQ(SoundsOfEntering({-NormalBrick, 1, {}}), Then(kMute, {"start Player02"}));
+  EXPECT_EQ(SoundsOfEntering({-NormalBrick, 1, {}}), Then(kMute, {"start Crash"}));
 
   // A blocked rebound sounds, then the crash.
   model.LevelGrid.at(21, 5) = BoardCell{-NormalBrick, 1, {}};
   EXPECT_EQ(SoundsOfEntering({-ReboundBrick, 1, {}}),
-            Then({"stop Player01", "start Player06"}, Then(kMute, {"start Player02"})));
+            Then({"stop TargetEaten", "start Rebound"}, Then(kMute, {"start Crash"})));
 
   model.TargetNumber = 0;
   EXPECT_TRUE(SoundsOfEntering({-NormalBrick, 1, {}}).empty());
@@ -81,7 +81,7 @@ TEST_F(SoundRequestTest, OnlyAMusicPlayThatReachedItsEndStartsOverAndOnlyWhileMu
   game.MusicPlayerNotify(false);
   EXPECT_TRUE(host.sounds.empty());
   game.MusicPlayerNotify(true);
-  EXPECT_EQ(host.sounds, (Texts{"play MusicPlayer"}));
+  EXPECT_EQ(host.sounds, (Texts{"play Music"}));
 
   host.sounds.clear();
   model.Settings.Music = false;

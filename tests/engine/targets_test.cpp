@@ -62,7 +62,7 @@ TEST_F(TargetTest, EightTargetsGrowBy36AndTheNinthPaysWithoutGrowthAndEndsTheLev
   model.Players[1].Lives = 3;
   for (int number = 1; number <= 8; ++number) {
     model.TargetNumber = static_cast<std::int8_t>(number);
-    game.NewNumber(1);
+    parts.rules.EatTarget(1);
   }
   EXPECT_EQ(model.Players[1].Length, 46);
   EXPECT_EQ(model.Players[1].RoundScore, 8 * 130);
@@ -70,7 +70,7 @@ TEST_F(TargetTest, EightTargetsGrowBy36AndTheNinthPaysWithoutGrowthAndEndsTheLev
   EXPECT_TRUE(host.messages.empty());
 
   host.gameTimerOn = true;
-  game.NewNumber(1);
+  parts.rules.EatTarget(1);
   EXPECT_EQ(model.Players[1].Score, 9 * 130 + 100);  // and the level bonus
   EXPECT_EQ(model.Players[1].Lives, 4);
   EXPECT_EQ(host.messages, Texts{"Level 3 finished."});
@@ -87,13 +87,13 @@ TEST_F(TargetTest, WrapPays115AndNobodyIsPaidForTheFirstTarget) {
   model.Settings.Wrap = true;
   PlaceSnake(1, 9, 1, Direction::Right);
   model.TargetNumber = 9;
-  game.NewNumber(1);
+  parts.rules.EatTarget(1);
   EXPECT_EQ(model.Players[1].Score, 115 + 100);  // and the level bonus
 
   model.TargetNumber = 0;
   model.Players[1].RoundScore = 0;
   view.calls.clear();
-  game.NewNumber(kNoPlayer);
+  parts.rules.EatTarget(kNoPlayer);
   EXPECT_EQ(model.Players[1].RoundScore, 0);
   EXPECT_EQ(model.Players[1].Length, kStartLength);
   EXPECT_EQ(model.TargetNumber, 1);
@@ -103,7 +103,7 @@ TEST_F(TargetTest, WrapPays115AndNobodyIsPaidForTheFirstTarget) {
 TEST_F(TargetTest, GrowthStopsAtTheBodyCapacity) {
   PlaceSnake(1, 9, 1, Direction::Right, 65);
   model.TargetNumber = 8;
-  game.NewNumber(1);
+  parts.rules.EatTarget(1);
   EXPECT_EQ(model.Players[1].Length, kBodyCapacity - 1);
   EXPECT_EQ(Entry(1, kBodyCapacity), Cell(8, 1));
 }
@@ -114,20 +114,20 @@ TEST_F(TargetTest, FirstTargetAvoidsTheStartCellsOfEveryPlayerInTheGame) {
   model.Players[2].Lives = 0;  // out of the game, yet its start is kept clear
   // Free: the start cells of players 1 and 2, and one more.
   FillFieldExcept({{9, 1}, {8, 1}, {40, 28}, {41, 28}, {25, 15}});
-  game.StartLevel();
+  parts.course.StartLevel();
   EXPECT_EQ(Target(), Cell(25, 15));
   EXPECT_EQ(model.Players[2].Length, 0);
   EXPECT_EQ(model.Players[1].Length, kStartLength);
   // Later targets still keep clear of the head of the player who is out.
   model.TargetX = 40;
   model.TargetY = 28;
-  EXPECT_FALSE(game.TargetCellFree());
+  EXPECT_FALSE(TargetCellFree(model));
 }
 
 TEST_F(TargetTest, AnyOccupiedValueBlocksTheTargetButAnOpenDoorWallDoesNot) {
   FillFieldExcept({{9, 1}, {8, 1}}, 2);
   model.LevelGrid.at(31, 17) = BoardCell{-NormalBrick, 0, {}};  // an open door's wall
-  game.StartLevel();
+  parts.course.StartLevel();
   EXPECT_EQ(Target(), Cell(31, 17));
 }
 
@@ -142,7 +142,7 @@ TEST_F(TargetTest, TargetOnAnOpenWallIsReachedOnlyByCrashingOnceTheDoorCloses) {
   model.TargetNumber = 4;
   PlaceSnake(1, 19, 5, Direction::Right);
   PlaceSnake(2, 29, 10, Direction::Right);
-  ASSERT_TRUE(game.TargetCellFree());
+  ASSERT_TRUE(TargetCellFree(model));
 
   game.TimerTimer();  // player 1 closes the wall; player 2 runs into it
   EXPECT_EQ(host.messages, Texts{"Bob died."});
@@ -153,7 +153,7 @@ TEST_F(TargetTest, WithNoFreeCellTheTargetStaysOffTheField) {
   FillFieldExcept({});
   PlaceSnake(1, 9, 1, Direction::Right);
   model.TargetNumber = 2;
-  game.NewNumber(1);
+  parts.rules.EatTarget(1);
   EXPECT_EQ(model.TargetNumber, 3);
   EXPECT_GE(model.TargetX, kGridColumns);
   EXPECT_GE(model.TargetY, kGridRows);
@@ -171,12 +171,12 @@ TEST_F(TargetTest, WithNoFreeCellTheTargetStaysOffTheField) {
 
 TEST_F(TargetTest, PlacementIsReseededFromTheClockEveryTime) {
   host.seed = 777;
-  game.NewNumber(kNoPlayer);
+  parts.rules.EatTarget(kNoPlayer);
   const Cell first = Target();
   host.seed = 778;
-  game.NewNumber(kNoPlayer);
+  parts.rules.EatTarget(kNoPlayer);
   host.seed = 777;
-  game.NewNumber(kNoPlayer);
+  parts.rules.EatTarget(kNoPlayer);
   EXPECT_EQ(Target(), first);
   EXPECT_EQ(model.TargetNumber, 3);
 }

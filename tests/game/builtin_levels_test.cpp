@@ -4,8 +4,8 @@
 #include <set>
 #include <utility>
 
+#include "formats/level_stream.h"
 #include "game/builtin_level_block.h"
-#include "game/level_stream.h"
 #include "tests/support/game_fixture.h"
 
 namespace coilrun::testing {
@@ -19,16 +19,16 @@ class BuiltInLevelsTest : public GameFixture {
  protected:
   BuiltInLevelsTest() {
     game.CopyBuiltInLevels();
-    game.levelSources().setBuiltInPos(-1);
+    parts.sources.SetBuiltInPos(-1);
     for (int level = 1; level <= kLevelCount; ++level) {
       model.LevelNumber = static_cast<std::int16_t>(level);
-      game.levelSources().ClearGrid();
-      game.levelSources().DecodeBuiltInLevel();
+      parts.sources.ClearGrid();
+      parts.sources.DecodeBuiltInLevel();
       for (int x = 0; x < kGridColumns; ++x) {
         for (int y = 0; y < kGridRows; ++y) levels[level][x][y] = model.LevelGrid.at(x, y);
       }
     }
-    endOfLastLevel = game.levelSources().builtInPos();
+    endOfLastLevel = parts.sources.BuiltInPos();
   }
 
   static bool IsBrick(const Grid& grid, int x, int y, int kind) {
@@ -58,10 +58,10 @@ TEST_F(BuiltInLevelsTest, TheBlockHoldsEightyTwoLevelsAndTheSearchFindsEachOfThe
   ASSERT_LE(block.size(), kBuiltInLevelCapacity);
   EXPECT_EQ(static_cast<std::size_t>(endOfLastLevel), block.size() - 1);
   for (int level = 1; level <= kLevelCount; ++level) {
-    game.levelSources().setBuiltInPos(game.levelSources().BuiltInLevelStart(level));
-    game.levelSources().ClearGrid();
+    parts.sources.SetBuiltInPos(parts.sources.BuiltInLevelStart(level));
+    parts.sources.ClearGrid();
     model.LevelNumber = static_cast<std::int16_t>(level);
-    game.levelSources().DecodeBuiltInLevel();
+    parts.sources.DecodeBuiltInLevel();
     for (int x = 0; x < kGridColumns; ++x) {
       for (int y = 0; y < kGridRows; ++y) {
         // Cells left empty keep whatever earlier decodes wrote into them.

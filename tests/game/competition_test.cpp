@@ -26,7 +26,7 @@ class CompetitionTest : public GameFixture {
     model.Players[1].RoundScore = first;
     model.Players[2].RoundScore = second;
     model.Players[3].RoundScore = third;
-    game.LevelFinished();
+    parts.course.LevelFinished();
   }
 
   std::vector<int> Wins() const {
@@ -100,7 +100,7 @@ TEST_F(CompetitionTest, ACrashScoresTheOthersAndCanDecideTheCompetition) {
   model.Players[1].RoundScore = 150;
   model.Players[2].RoundScore = 400;
   model.Players[3].RoundScore = 120;
-  game.On_Bump(2);
+  parts.course.On_Bump(2);
   EXPECT_EQ(host.messages, Texts{"Winner of this level is Ann."});
   EXPECT_FALSE(host.timerOnAtMessage.at(0));
   EXPECT_EQ(Wins(), (std::vector<int>{1, 0, 0}));
@@ -110,10 +110,10 @@ TEST_F(CompetitionTest, ACrashScoresTheOthersAndCanDecideTheCompetition) {
   host.messages.clear();
   model.Settings.WinsTarget = 2;
   model.Players[3].RoundScore = 100;
-  game.On_Bump(2);
+  parts.course.On_Bump(2);
   EXPECT_EQ(host.messages, Texts{"Winner of this level is Cid."});
   model.LevelGrid.at(3, 3) = BoardCell{-NormalBrick, 1, {}};  // laid during the next play
-  game.On_Bump(-4);                                           // Bob and Cid head-on: Ann alone scores, reaching 2 wins
+  parts.course.On_Bump(-4);                                   // Bob and Cid head-on: Ann alone scores, reaching 2 wins
   EXPECT_EQ(Wins(), (std::vector<int>{2, 0, 1}));
   EXPECT_EQ(model.ScreenState, WinnerScreen);
   EXPECT_FALSE(host.gameTimerOn);
@@ -121,7 +121,7 @@ TEST_F(CompetitionTest, ACrashScoresTheOthersAndCanDecideTheCompetition) {
 }
 
 TEST_F(CompetitionTest, AHeadOnOfTheOnlyTwoHasNoWinners) {
-  game.On_Bump(-1);
+  parts.course.On_Bump(-1);
   EXPECT_EQ(host.messages, Texts{"No winners."});
   EXPECT_EQ(Wins(), (std::vector<int>{0, 0}));
   EXPECT_EQ(model.ScreenState, BoardScreen);

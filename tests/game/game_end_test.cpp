@@ -9,7 +9,7 @@ namespace {
 class GameEndTest : public CourseFixture {
  protected:
   void StartFileGame(int playerCount) {
-    game.offered.clear();
+    host.inputPrompts.clear();
     game.StartButtonClick({.PlayerCount = playerCount, .BuiltIn = false, .LevelFile = levelFile});
     ASSERT_EQ(State(), CourseState::Running);
   }
@@ -26,49 +26,49 @@ TEST_F(GameEndTest, StopWhilePausedUnderAHelpScreenResumesThenStopsAndOffersEver
   view.calls.clear();
   game.Stop1Click();
 
-  EXPECT_EQ(view.calls, (Texts{"ClearBoard", "ErasePauseBox", "ShowTitle"}));
-  EXPECT_EQ(game.offered, (std::vector<int>{1, 3}));
+  EXPECT_EQ(view.calls, (Texts{"ClearBoard", "ErasePauseBox", "ShowStateMessage 1", "ShowTitle"}));
+  EXPECT_EQ(Offered(), (std::vector<int>{1, 3}));
   for (int player = 1; player <= 3; ++player) EXPECT_EQ(model.Players[player].Lives, 0) << player;
   EXPECT_EQ(State(), CourseState::Idle);
   EXPECT_EQ(model.ScreenState, TitleScreen);
-  EXPECT_FALSE(game.levelSources().LevelFileOpen());
+  EXPECT_FALSE(parts.sources.LevelFileOpen());
 
   game.Stop1Click();  // nothing left to stop
-  EXPECT_EQ(game.offered, (std::vector<int>{1, 3}));
+  EXPECT_EQ(Offered(), (std::vector<int>{1, 3}));
   EXPECT_EQ(view.calls.back(), "ShowTitle");
-  EXPECT_EQ(view.calls.size(), 3u);
+  EXPECT_EQ(view.calls.size(), 4u);
 }
 
 TEST_F(GameEndTest, ClosingRecordsAGameInPlayOrPausedAlsoUnderAHelpScreenAndOnlyOnce) {
   StartFileGame(2);
   game.ShutDown();
-  EXPECT_EQ(game.offered, (std::vector<int>{1, 2}));
+  EXPECT_EQ(Offered(), (std::vector<int>{1, 2}));
   EXPECT_FALSE(host.gameTimerOn);
-  EXPECT_FALSE(game.levelSources().LevelFileOpen());
+  EXPECT_FALSE(parts.sources.LevelFileOpen());
 
   StartFileGame(2);
   game.Pause1Click();
   game.ShutDown();
-  EXPECT_EQ(game.offered, (std::vector<int>{1, 2}));
+  EXPECT_EQ(Offered(), (std::vector<int>{1, 2}));
 
   StartFileGame(2);
   game.Pause1Click();
   model.ScreenState = HighScoreScreen;
   game.ShutDown();
-  EXPECT_EQ(game.offered, (std::vector<int>{1, 2}));
-  EXPECT_FALSE(game.levelSources().LevelFileOpen());
+  EXPECT_EQ(Offered(), (std::vector<int>{1, 2}));
+  EXPECT_FALSE(parts.sources.LevelFileOpen());
   game.ShutDown();
-  EXPECT_EQ(game.offered, (std::vector<int>{1, 2}));
+  EXPECT_EQ(Offered(), (std::vector<int>{1, 2}));
 }
 
 TEST_F(GameEndTest, ClosingOnAnEndPageRecordsNothingMore) {
   StartFileGame(1);
   for (int level = 1; level <= 3; ++level) EatNinthTarget(1);
   ASSERT_EQ(model.ScreenState, TitleScreen);
-  ASSERT_EQ(game.offered, std::vector<int>{1});
+  ASSERT_EQ(Offered(), std::vector<int>{1});
   ASSERT_GT(model.Players[1].Lives, 0);
   game.ShutDown();
-  EXPECT_EQ(game.offered, std::vector<int>{1});
+  EXPECT_EQ(Offered(), std::vector<int>{1});
 }
 
 }  // namespace

@@ -32,8 +32,11 @@ class GameStartTest : public GameFixture {
 
   void SkipTo(const std::string& answer) {
     host.inputAnswers.push_back(answer);
-    game.Startlevel1Click();
+    game.Startlevel1Click(dialogChoice);
   }
+
+  // What the new game dialog holds when Ctrl+F12 is pressed.
+  NewGameChoice dialogChoice;
 };
 
 TEST_F(GameStartTest, NewBuiltInGameStartsLevelOneRunningAtTheChosenSpeed) {
@@ -45,7 +48,7 @@ TEST_F(GameStartTest, NewBuiltInGameStartsLevelOneRunningAtTheChosenSpeed) {
   EXPECT_TRUE(host.gameTimerOn);
   EXPECT_EQ(model.ScreenState, BoardScreen);
   EXPECT_EQ(model.LevelNumber, 1);
-  EXPECT_GT(game.levelSources().builtInPos(), 0);
+  EXPECT_GT(parts.sources.BuiltInPos(), 0);
   EXPECT_TRUE(model.Settings.BuiltInLevels);
   EXPECT_FALSE(model.Settings.LevelsSkipped);
   EXPECT_EQ(model.Settings.PlayerCount, 2);
@@ -73,7 +76,7 @@ TEST_F(GameStartTest, CompetitionGivesEveryPlayerInItOneLifeAndNoWins) {
 
 TEST_F(GameStartTest, AFileThatCannotBeOpenedKeepsTheDialogOpen) {
   EXPECT_FALSE(game.StartButtonClick(FileGame("/nonexistent/levels.lvl")));
-  EXPECT_EQ(host.messages, Texts{"File not found"});
+  EXPECT_EQ(host.failures, Texts{"File not found"});
   EXPECT_FALSE(host.gameTimerOn);
   EXPECT_EQ(model.ScreenState, TitleScreen);
 }
@@ -82,7 +85,7 @@ TEST_F(GameStartTest, AFileWhoseFirstLevelCannotBeReadKeepsTheDialogOpen) {
   TempDirectory directory("coilrun-start");
   const std::string file = directory.Write("cut.lvl", {0xFF, 20, 10});  // no end marker
   EXPECT_FALSE(game.StartButtonClick(FileGame(file)));
-  EXPECT_EQ(host.messages, Texts{"Read beyond end of file"});
+  EXPECT_EQ(host.failures, Texts{"Read beyond end of file"});
   EXPECT_FALSE(host.gameTimerOn);
 }
 
@@ -117,9 +120,9 @@ TEST_F(GameStartTest, SkipLevelsClampsTheNumberAndStartsAfterTheEndMarkerBefore)
   // The level decoded is the one that follows the 81st end marker.
   SkipTo("5");
   const BoardGrid skipped = model.LevelGrid;
-  game.levelSources().setBuiltInPos(game.levelSources().BuiltInLevelStart(5));
-  game.levelSources().ClearGrid();
-  game.levelSources().DecodeBuiltInLevel();
+  parts.sources.SetBuiltInPos(parts.sources.BuiltInLevelStart(5));
+  parts.sources.ClearGrid();
+  parts.sources.DecodeBuiltInLevel();
   EXPECT_EQ(model.LevelGrid, skipped);
 }
 
@@ -131,7 +134,7 @@ TEST_F(GameStartTest, SkipLevelsRejectsTextThatIsNoWholeNumberAndIgnoresCancel) 
   SkipTo("+-5");  // one sign only
   EXPECT_EQ(host.messages.back(), "'+-5' is not a valid integer value");
   SkipTo("");
-  game.Startlevel1Click();  // cancelled: no answer queued
+  game.Startlevel1Click(dialogChoice);  // cancelled: no answer queued
   EXPECT_EQ(host.messages.size(), 3u);
   EXPECT_EQ(model.ScreenState, TitleScreen);
   EXPECT_FALSE(host.gameTimerOn);
@@ -141,13 +144,13 @@ TEST_F(GameStartTest, SkipLevelsRejectsTextThatIsNoWholeNumberAndIgnoresCancel) 
 TEST_F(GameStartTest, NoBeatRunsWhileTheSkipBoxIsOpenAndAGameInPlayGoesOnIfNoLevelIsChosen) {
   ASSERT_TRUE(game.StartButtonClick(BuiltInGame(1)));
   SkipTo("x");
-  game.Startlevel1Click();  // cancelled
+  game.Startlevel1Click(dialogChoice);  // cancelled
   EXPECT_EQ(host.timerOnAtInput, (std::vector<bool>{false, false}));
   EXPECT_EQ(host.timerOnAtMessage, std::vector<bool>{false});
   EXPECT_TRUE(host.gameTimerOn);
 
   game.Pause1Click();
-  game.Startlevel1Click();
+  game.Startlevel1Click(dialogChoice);
   EXPECT_FALSE(host.gameTimerOn);  // still paused
   EXPECT_TRUE(model.Settings.Paused);
 }
@@ -156,21 +159,13 @@ TEST_F(GameStartTest, SkippingWhilePausedStartsTheLevelRunningWithTheDialogsCont
   ASSERT_TRUE(game.StartButtonClick(BuiltInGame(1)));
   game.Pause1Click();
   ASSERT_TRUE(model.Settings.Paused);
-  host.newGameControls = BuiltInGame(2);
+  dialogChoice = BuiltInGame(2);
   SkipTo("3");
   EXPECT_FALSE(model.Settings.Paused);
   EXPECT_EQ(model.ScreenState, BoardScreen);
   EXPECT_TRUE(host.gameTimerOn);
   EXPECT_EQ(model.Settings.PlayerCount, 2);
   EXPECT_EQ(model.LevelNumber, 3);
-}
-
-TEST_F(GameStartTest, OnlyCtrlAloneWithF12AsksForALevel) {
-  game.FormKeyDown(VkF12, ShiftCtrl | ShiftShift);
-  game.FormKeyDown(VkF12, ShiftNone);
-  EXPECT_TRUE(host.inputPrompts.empty());
-  game.FormKeyDown(VkF12, ShiftCtrl);
-  EXPECT_EQ(host.inputPrompts.size(), 1u);
 }
 
 TEST_F(GameStartTest, CommandLineGameShowsItsFirstLevelPaused) {
@@ -196,7 +191,7 @@ TEST_F(GameStartTest, CommandLineGameShowsItsFirstLevelPaused) {
 
 TEST_F(GameStartTest, CommandLineFileThatCannotBeOpenedLeavesTheTitle) {
   game.StartCommandLineGame("/nonexistent/levels.lvl");
-  EXPECT_EQ(host.messages, Texts{"File not found"});
+  EXPECT_EQ(host.failures, Texts{"File not found"});
   EXPECT_EQ(model.ScreenState, TitleScreen);
   EXPECT_FALSE(model.Settings.Paused);
 }

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "game/competition_count.h"
+#include "engine/competition_count.h"
 #include "tests/support/course_fixture.h"
 
 namespace coilrun::testing {
@@ -25,17 +25,15 @@ TEST_F(WholeGameTest, AllEightyTwoBuiltInLevelsFromTheFirstEndOnTheCongratulatio
   EXPECT_EQ(host.messages.front(), "Level 1 finished.");
   EXPECT_EQ(host.messages.back(), "Level 82 finished.");
   EXPECT_EQ(host.statesAtMessage, States(82, CourseState::BetweenLevels));
-  EXPECT_EQ(game.offered, (std::vector<int>{1, 2}));
-  EXPECT_EQ(host.newMenuItemShown, 1);
+  EXPECT_EQ(Offered(), (std::vector<int>{1, 2}));
   EXPECT_EQ(model.Players[1].Score, 41 * 130 + 82 * 100);
   EXPECT_EQ(model.Players[2].Lives, 10);
 }
 
 TEST_F(WholeGameTest, SkippingToTheLastBuiltInLevelAndFinishingItEndsOnTheDisappointmentPage) {
   ASSERT_TRUE(game.StartButtonClick({.PlayerCount = 1}));
-  host.newGameControls = {.PlayerCount = 1};
   host.inputAnswers.push_back("82");
-  game.Startlevel1Click();
+  game.Startlevel1Click({.PlayerCount = 1});
   ASSERT_EQ(State(), CourseState::Running);
   EatNinthTarget(1);
 
@@ -43,7 +41,7 @@ TEST_F(WholeGameTest, SkippingToTheLastBuiltInLevelAndFinishingItEndsOnTheDisapp
   EXPECT_EQ(model.ScreenState, DisappointmentScreen);
   EXPECT_EQ(view.calls.back(), "ShowDisappointment");
   EXPECT_EQ(host.messages, Texts{"Level 82 finished."});
-  EXPECT_EQ(game.offered, std::vector<int>{1});
+  EXPECT_EQ(Offered(), std::vector<int>{1});
 }
 
 TEST_F(WholeGameTest, TheLastLevelOfAFileSaysSoAndShowsTheTitlePage) {
@@ -58,8 +56,7 @@ TEST_F(WholeGameTest, TheLastLevelOfAFileSaysSoAndShowsTheTitlePage) {
   EXPECT_EQ(model.ScreenState, TitleScreen);
   EXPECT_EQ(view.calls.back(), "ShowTitle");
   EXPECT_EQ(model.LevelNumber, 102);  // the last level there was
-  EXPECT_EQ(game.offered, std::vector<int>{1});
-  EXPECT_EQ(host.newMenuItemShown, 1);
+  EXPECT_EQ(Offered(), std::vector<int>{1});
 }
 
 TEST_F(WholeGameTest, AnEmptyLevelFileEndsANormalGameAtOnceAndACompetitionPlaysOn) {
@@ -69,7 +66,7 @@ TEST_F(WholeGameTest, AnEmptyLevelFileEndsANormalGameAtOnceAndACompetitionPlaysO
   EXPECT_EQ(State(), CourseState::Idle);
   EXPECT_EQ(model.ScreenState, TitleScreen);
   EXPECT_EQ(model.LevelNumber, 100);
-  EXPECT_EQ(game.offered, (std::vector<int>{1, 2}));
+  EXPECT_EQ(Offered(), (std::vector<int>{1, 2}));
 
   game.StartButtonClick({.PlayerCount = 2, .Competition = true, .BuiltIn = false, .LevelFile = empty});
   EXPECT_EQ(State(), CourseState::Running);
@@ -77,9 +74,9 @@ TEST_F(WholeGameTest, AnEmptyLevelFileEndsANormalGameAtOnceAndACompetitionPlaysO
 
 TEST_F(WholeGameTest, ACompetitionEndsOnTheWinnerPageOfThePlayerWithTheMostWins) {
   ASSERT_TRUE(game.StartButtonClick({.PlayerCount = 3, .Competition = true, .WinsTarget = 2}));
-  game.On_Bump(1);  // Bob and Cid score for Ann's crash and win the play
+  parts.course.On_Bump(1);  // Bob and Cid score for Ann's crash and win the play
   ASSERT_EQ(State(), CourseState::Running);
-  game.On_Bump(1);  // both reach the target together: Ann is put out
+  parts.course.On_Bump(1);  // both reach the target together: Ann is put out
   ASSERT_EQ(State(), CourseState::Running);
   EXPECT_EQ(model.Players[1].Lives, 0);
   EatNinthTarget(3);
@@ -91,7 +88,7 @@ TEST_F(WholeGameTest, ACompetitionEndsOnTheWinnerPageOfThePlayerWithTheMostWins)
   EXPECT_EQ(model.ScreenState, WinnerScreen);
   EXPECT_EQ(view.calls.back(), "ShowWinner");
   EXPECT_EQ(CompetitionWinner(model), 3);
-  EXPECT_TRUE(game.offered.empty());
+  EXPECT_TRUE(Offered().empty());
 }
 
 TEST_F(WholeGameTest, TheLastLifeLostShowsGameOverAndTheTitlePage) {
@@ -108,7 +105,7 @@ TEST_F(WholeGameTest, TheLastLifeLostShowsGameOverAndTheTitlePage) {
   EXPECT_EQ(State(), CourseState::Idle);
   EXPECT_EQ(model.ScreenState, TitleScreen);
   EXPECT_EQ(view.calls.back(), "ShowTitle");
-  EXPECT_EQ(game.offered, std::vector<int>{1});
+  EXPECT_EQ(Offered(), std::vector<int>{1});
 }
 
 TEST(CompetitionWinnerTest, CountsThePlayersPutOutAndGivesATieToTheHigherNumber) {

@@ -33,7 +33,9 @@ class ScoreRecordingReport : public ReportView {
   void ShowSpeed() override {}
   void ClearReport() override {}
   void RepaintReport() override {}
-  void ReportTimerTimer() override {}
+  void ShowStateMessage(bool) override {}
+  void MoveReportLines() override {}
+  void ReportModeChanged(std::uint8_t) override {}
 
   std::vector<int> scoredPlayers;
   bool headPaintedBeforeScore = false;
@@ -61,7 +63,7 @@ class BoardDrawingTest : public ::testing::Test {
   void PaintRed(int x, int y) {
     model.Settings.SnakeFrame = false;
     Put(x, y, static_cast<std::int32_t>(RgbColor(0xFF, 0, 0)), SnakeBrickMark);
-    view.Draw_Brick_1(x, y);
+    view.DrawNormalBrick(x, y);
   }
 
   QColor Pixel(int px, int py) const { return surfaces.field().pixelColor(px, py); }
@@ -118,7 +120,7 @@ TEST_F(BoardDrawingTest, FramedSquareHasABlackRingOf36PixelsAroundAnEightByEight
   model.Settings.MixBricksColors = false;
   model.Settings.BrickFrame = true;
   Put(3, 4, -1);
-  view.Draw_Brick_1(3, 4);
+  view.DrawNormalBrick(3, 4);
 
   EXPECT_EQ(CountInCell(3, 4, Qt::black), 36);
   EXPECT_EQ(CountInCell(3, 4, kTeal), 64);
@@ -133,7 +135,7 @@ TEST_F(BoardDrawingTest, FramedSquareHasABlackRingOf36PixelsAroundAnEightByEight
 
 TEST_F(BoardDrawingTest, PlainSquareFillsAllHundredPixelsInTheLevelsBrickColour) {
   Put(10, 4, 12345);  // a normal brick of any positive Content takes the colour of its cell
-  view.Draw_Brick_1(10, 4);
+  view.DrawNormalBrick(10, 4);
 
   // Level 1 runs from red at the left edge to blue at the right.
   EXPECT_EQ(CountInCell(10, 4, QColor(205, 0, 50)), 100);
@@ -178,8 +180,8 @@ TEST_F(BoardDrawingTest, ReboundBrickErasesItsCellFirstWhileOtherRoundKindsKeepT
 }
 
 TEST_F(BoardDrawingTest, RoundLooksAreSymmetricAndTheDiscIsRounderThanTheRoundedSquare) {
-  view.Draw_Brick_2(1, 1);
-  view.Draw_Brick_10(3, 1);
+  view.DrawDoorBrick(1, 1);
+  view.DrawScoreBrick(3, 1);
   for (const int x : {1, 3}) {
     const std::vector<QColor> pixels = CellPixels(x, 1);
     for (int row = 0; row < 10; ++row) {
@@ -202,14 +204,14 @@ TEST_F(BoardDrawingTest, SnakeLaidBrickKeepsItsSnakesColourAndFollowsSnakeFrame)
   for (const bool mixed : {true, false}) {
     model.Settings.MixBricksColors = mixed;
     model.Settings.BrickColors[0] = RgbColor(0x12, 0x34, 0x56);
-    view.Draw_Brick_1(7, 8);
+    view.DrawNormalBrick(7, 8);
     EXPECT_EQ(CountInCell(7, 8, kYellow), 64);
     EXPECT_EQ(CountInCell(7, 8, Qt::black), 36);
   }
 
   model.Settings.SnakeFrame = false;
   model.Settings.BrickFrame = true;
-  view.Draw_Brick_1(7, 8);
+  view.DrawNormalBrick(7, 8);
   EXPECT_EQ(CountInCell(7, 8, kYellow), 100);
   ExpectSurroundingUntouched(7, 8);
 }
@@ -259,7 +261,7 @@ TEST_F(BoardDrawingTest, CellsThatAreNoBrickOrLieOutsideTheFieldLeaveTheSurfaceA
 TEST_F(BoardDrawingTest, CharacterBrickShowsTheExtraBytePlus128InWhite) {
   model.Settings.MixBricksColors = false;
   Put(6, 6, -5, 218);
-  view.Draw_Brick_5(6, 6);
+  view.DrawCharacterBrick(6, 6);
 
   // A "Z" on the brick's colour; the text cell is 11 pixels high, one row
   // into the cell below.
@@ -361,7 +363,7 @@ TEST_F(BoardDrawingTest, TellsTheWindowOncePerOperationWhatChanged) {
     changes.push_back(pixels);
   });
 
-  view.Draw_Brick_4(3, 4);  // erases first, but that is part of the one operation
+  view.DrawReboundBrick(3, 4);  // erases first, but that is part of the one operation
   EXPECT_EQ(changes, std::vector<QRect>{QRect(30, 40, 10, 10)});
 
   changes.clear();
@@ -386,7 +388,7 @@ TEST_F(BoardDrawingTest, CharacterBrickPaintsNothingBeyondItsCellAndTextCell) {
   for (int code = 0; code < 256; ++code) {
     view.ClearBoard();
     Put(5, 5, -5, static_cast<std::uint8_t>(code - 128));
-    view.Draw_Brick_5(5, 5);
+    view.DrawCharacterBrick(5, 5);
     int strayPixels = 0;
     for (int py = 40; py < 70; ++py) {
       for (int px = 40; px < 70; ++px) {

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/game.h"
+#include "game/game.h"
+#include "game/game_parts.h"
 #include "present/presentation.h"
 #include "present/text_painting.h"
 #include "tests/present/surface_checks.h"
@@ -22,7 +23,7 @@ class InformationScreensTest : public ::testing::Test {
  protected:
   InformationScreensTest() {
     model.ScreenState = TitleScreen;
-    presentation.report.InitMessages();
+    presentation.report.InitMessages(host.seed);
   }
 
   const QImage& Field() const { return presentation.surfaces.field(); }
@@ -58,14 +59,16 @@ class InformationScreensTest : public ::testing::Test {
 
   GameModel model;
   testing::FakeHost host;
-  Presentation presentation{model, host};
+  Presentation presentation{model, host.highScores};
   InformationScreens& screens = presentation.screens;
+  GameParts parts{model, presentation.views(), host.ports()};
+  Game game{parts};
 };
 
 // Without the wipe a shorter row would keep the end of the longer one.
 TEST_F(InformationScreensTest, AfterAResetTheHighScorePageShowsOnlyTheNewRows) {
   host.highScores.table[0] = {"Bartholomew XIV", 987654};
-  screens.HighScores1Click();
+  game.ShowHelpScreen(HighScoreScreen);
   ASSERT_TRUE(Body(260, 70, "987654"));
   host.highScores.DeleteHighScores();
   screens.RedrawHighScoresAfterReset();
@@ -75,15 +78,15 @@ TEST_F(InformationScreensTest, AfterAResetTheHighScorePageShowsOnlyTheNewRows) {
 }
 
 TEST_F(InformationScreensTest, AnotherScreenInBetweenAdvancesThePairWhileARepaintKeepsIt) {
-  screens.keys1Click();
+  game.ShowHelpScreen(KeysScreen);
   const QImage keysPair = Report().copy();
   screens.RepaintBoard();
   presentation.report.RepaintReport();
   EXPECT_EQ(Report(), keysPair);
 
-  screens.About1Click();
+  game.ShowHelpScreen(AboutScreen);
   EXPECT_EQ(model.ScreenState, AboutScreen);
-  screens.keys1Click();
+  game.ShowHelpScreen(KeysScreen);
   EXPECT_EQ(model.ScreenState, KeysScreen);
   EXPECT_NE(Report(), keysPair);
   EXPECT_TRUE(Body(100, 60, "Player 1"));
@@ -93,7 +96,7 @@ TEST_F(InformationScreensTest, AnotherScreenInBetweenAdvancesThePairWhileARepain
 TEST_F(InformationScreensTest, HighScorePageReadsTheTableOnEveryRepaint) {
   host.highScores.table[0] = {"Alice", 8500};
   host.highScores.table[9] = {"Bo", -3};
-  screens.HighScores1Click();
+  game.ShowHelpScreen(HighScoreScreen);
   const QImage pair = Report().copy();
   const QFont body = SansFace(12, false);
   EXPECT_TRUE(Body(240 - TextSize(body, "Alice").width(), 70, "Alice"));
@@ -114,20 +117,20 @@ TEST_F(InformationScreensTest, WhiteOfTheFourEndPicturesTakesTheFieldColourButNo
   const Pictures pictures = LoadPictures();
 
   struct Page {
-    void (InformationScreens::*show)();
+    ScreenStateValue screen;
     const QImage& picture;
     QPoint topLeft;
     bool seeThrough;
   };
   const Page pages[] = {
-      {&InformationScreens::ShowTitle, pictures.LogoPic, {250 - 345 / 2, 60}, true},
-      {&InformationScreens::ShowCongratulations, pictures.ExePic, {250 - 198 / 2, 90}, true},
-      {&InformationScreens::ShowDisappointment, pictures.SkipPic, {250 - 400 / 2, 90}, true},
-      {&InformationScreens::ShowWinner, pictures.CompPic, {250 - 178 / 2, 90}, true},
-      {&InformationScreens::About1Click, pictures.AuthorPic, {40, 60}, false},
+      {TitleScreen, pictures.LogoPic, {250 - 345 / 2, 60}, true},
+      {CongratulationsScreen, pictures.ExePic, {250 - 198 / 2, 90}, true},
+      {DisappointmentScreen, pictures.SkipPic, {250 - 400 / 2, 90}, true},
+      {WinnerScreen, pictures.CompPic, {250 - 178 / 2, 90}, true},
+      {AboutScreen, pictures.AuthorPic, {40, 60}, false},
   };
   for (const Page& page : pages) {
-    (screens.*page.show)();
+    parts.screens.ShowScreen(page.screen);
     int whiteInPicture = 0;
     for (int y = 0; y < page.picture.height(); ++y) {
       for (int x = 0; x < page.picture.width(); ++x) {
@@ -155,7 +158,7 @@ TEST_F(InformationScreensTest, BrickTypesPageLeavesTheLevelGridAsItWasUnderItsSp
     cell.Extra = {static_cast<std::uint8_t>('A' - 128), 3, 4, 5};
     const BoardGrid before = model.LevelGrid;
     model.ScreenState = TitleScreen;
-    screens.BrickTypes1Click();
+    game.ShowHelpScreen(BrickTypesScreen);
     EXPECT_EQ(model.LevelGrid, before) << "Content " << content;
   }
   EXPECT_TRUE(Body(210, 85, "Character brick"));
@@ -173,16 +176,15 @@ TEST_F(InformationScreensTest, WinnerPageNamesTheHigherNumberedOfTiedPlayers) {
     model.Players[player].Name = names[player];
     model.Players[player].Wins = wins[player];
   }
-  screens.ShowWinner();
+  parts.screens.ShowScreen(WinnerScreen);
   EXPECT_TRUE(Body(250 - TextSize(SansFace(12, false), "Cy").width() / 2, 65, "Cy"));
 }
 
 TEST_F(InformationScreensTest, PauseBoxIsCentredOn250And130AndResumingLeavesNoTraceOfItNorOfAScreen) {
   SetUpGame();
-  const QImage game = Field().copy();
+  const QImage board = Field().copy();
   const QImage report = Report().copy();
-  Game rules(model, host, presentation.views());
-  rules.Pause1Click();
+  game.Pause1Click();
   ASSERT_EQ(model.ScreenState, PauseScreen);
 
   const QRect around(100, 80, 300, 100);  // nothing of the game lies here
@@ -204,15 +206,15 @@ TEST_F(InformationScreensTest, PauseBoxIsCentredOn250And130AndResumingLeavesNoTr
   EXPECT_TRUE(ShowsText(Field(), {inside.left() + 9, inside.top() + 9}, "Game paused!",
                         FitCellHeight(SansFace(22, true), 22), Qt::black, kWhite));
 
-  rules.Pause1Click();
-  EXPECT_EQ(Field(), game);
+  game.Pause1Click();
+  EXPECT_EQ(Field(), board);
   EXPECT_EQ(Report(), report);
 
-  rules.Pause1Click();
-  screens.BrickTypes1Click();
-  rules.Pause1Click();
+  game.Pause1Click();
+  game.ShowHelpScreen(BrickTypesScreen);
+  game.Pause1Click();
   EXPECT_EQ(model.ScreenState, BoardScreen);
-  EXPECT_EQ(Field(), game);
+  EXPECT_EQ(Field(), board);
   EXPECT_EQ(Report(), report);
 }
 

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "game/screens.h"
 #include "present/text_painting.h"
 #include "tests/present/surface_checks.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/recording_view.h"
 
 namespace coilrun {
 namespace {
@@ -31,7 +33,7 @@ class ReportPanelTest : public ::testing::Test {
       model.Players[player].Lives = static_cast<std::int8_t>(player);
       model.Players[player].Wins = static_cast<std::uint8_t>(20 + player);
     }
-    panel.InitMessages();
+    panel.InitMessages(host.seed);
   }
 
   ::testing::AssertionResult Label(int x, int y, const char* text) const {
@@ -52,16 +54,16 @@ class ReportPanelTest : public ::testing::Test {
     }
   }
 
-  // Enters an information screen as the screens do: the pair first, then the state.
-  void Enter(int state) {
-    panel.ShowStateMessage(state);
-    model.ScreenState = static_cast<std::uint8_t>(state);
-  }
+  // Enters an information screen as the game does.
+  void Enter(int state) { screens.ShowScreen(static_cast<ScreenStateValue>(state)); }
 
   GameModel model;
   testing::FakeHost host;
   Surfaces surfaces{model};
-  ReportPanel panel{model, surfaces, host};
+  ReportPanel panel{model, surfaces};
+  // The panel with the game's control of its timer; the field is not drawn.
+  testing::RecordingView field{model};
+  Screens screens{model, {field, panel, field}, host};
   const QFont font = SansFace(11, true);
 };
 
@@ -186,7 +188,7 @@ TEST_F(ReportPanelTest, MovingLinesStartAt11AndBounceAt492And10WithoutTrails) {
     std::vector<std::int32_t> top{panel.topLineX()};
     std::vector<std::int32_t> bottom{panel.bottomLineX()};
     while (top.size() < 1000 && !(CameBack(top) && CameBack(bottom))) {
-      panel.ReportTimerTimer();
+      screens.ReportTimerTimer();
       top.push_back(panel.topLineX());
       bottom.push_back(panel.bottomLineX());
       ASSERT_EQ(Ink({0, 2, kReportWidth, 14}).width(), topWidth) << "tick " << top.size();
@@ -200,15 +202,15 @@ TEST_F(ReportPanelTest, MovingLinesStartAt11AndBounceAt492And10WithoutTrails) {
 TEST_F(ReportPanelTest, SwitchingMovingToLeftOnAScreenStopsTheTimerAndRedrawsAt14) {
   model.Settings.ReportMode = ReportMoving;
   Enter(HighScoreScreen);
-  for (int tick = 0; tick < 30; ++tick) panel.ReportTimerTimer();
+  for (int tick = 0; tick < 30; ++tick) screens.ReportTimerTimer();
   ASSERT_GT(Ink({0, 2, kReportWidth, 14}).left(), 100);
 
-  panel.ChangeReportMode(ReportLeft);
+  screens.SetReportMode(ReportLeft);
   EXPECT_FALSE(host.reportTimerOn);
   EXPECT_EQ(model.Settings.ReportMode, ReportLeft);
   ExpectPairAt14();
 
-  panel.ChangeReportMode(ReportMoving);
+  screens.SetReportMode(ReportMoving);
   EXPECT_TRUE(host.reportTimerOn);
 }
 
@@ -218,14 +220,14 @@ TEST_F(ReportPanelTest, TheTimerMovesNothingDuringPlayAndStopsOnAScreenOutOfMovi
   panel.RepaintReport();
   host.reportTimerOn = true;
   const QImage report = surfaces.report().copy();
-  panel.ReportTimerTimer();
+  screens.ReportTimerTimer();
   EXPECT_EQ(surfaces.report(), report);
 
   // The mode changed to Left during play; the game ended on the title page.
-  panel.ChangeReportMode(ReportLeft);
+  screens.SetReportMode(ReportLeft);
   Enter(TitleScreen);
   const QImage title = surfaces.report().copy();
-  panel.ReportTimerTimer();
+  screens.ReportTimerTimer();
   EXPECT_FALSE(host.reportTimerOn);
   EXPECT_EQ(surfaces.report(), title);
 }

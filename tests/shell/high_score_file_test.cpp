@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/fake_host.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/temp_directory.h"
 
@@ -31,8 +32,9 @@ class HighScoreFileTest : public ::testing::Test {
 
   TempDirectory directory{"coilrun-hscores"};
   std::filesystem::path file = directory / "hscores.dat";
-  std::vector<std::string> reports;
-  FileHighScores store{file, [this](const std::string& error) { reports.push_back(error); }};
+  testing::FakeHost host;
+  std::vector<std::string>& reports = host.failures;
+  FileHighScores store{file, host};
 };
 
 TEST_F(HighScoreFileTest, DefaultTableHasTenRowsOfTwentyBytes) {

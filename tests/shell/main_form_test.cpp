@@ -14,15 +14,19 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shell/audio_archive.h"
+#include "formats/audio_archive.h"
 #include "shell/command_line.h"
 #include "shell/high_score_file.h"
 #include "shell/settings_file.h"
+#include "tests/shell/arranged_model.h"
 #include "tests/shell/modal_answer.h"
 #include "tests/shell/start_game.h"
+#include "tests/support/fake_host.h"
 
 namespace coilrun {
 namespace {
+
+using testing::ArrangedModel;
 
 using testing::ModalAnswer;
 
@@ -36,7 +40,7 @@ class MainFormTest : public ::testing::Test {
 
   // Player 1 alone on the board, heading right from (9, 1).
   void PlacePlayerOne() {
-    GameModel& model = form.model();
+    GameModel& model = ArrangedModel(form);
     model.ScreenState = BoardScreen;
     model.Settings.Paused = false;
     PlayerState& snake = model.Players[1];
@@ -49,7 +53,7 @@ class MainFormTest : public ::testing::Test {
   }
 
   QTemporaryDir dataDirectory;
-  TMainForm form{dataDirectory.path(), QString()};
+  MainForm form{dataDirectory.path(), QString()};
 };
 
 TEST_F(MainFormTest, HasTheFixedLayoutWithTheExactClientArea) {
@@ -92,7 +96,7 @@ TEST_F(MainFormTest, TimersArePreciseAndTheGameTimerDrivesTheBeat) {
   EXPECT_EQ(gameTimer->interval(), 70);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Report));
 
-  Host& host = form;
+  MainForm& host = form;
   host.SetTimerEnabled(GameTimer::Game, false);
   EXPECT_FALSE(gameTimer->isActive());
   host.SetTimerInterval(GameTimer::Game, GameTimerInterval(10));
@@ -100,7 +104,7 @@ TEST_F(MainFormTest, TimersArePreciseAndTheGameTimerDrivesTheBeat) {
   PlacePlayerOne();
   host.SetTimerEnabled(GameTimer::Game, true);
   EXPECT_TRUE(host.TimerEnabled(GameTimer::Game));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return form.model().Players[1].BodyX[1] >= 11; }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ArrangedModel(form).Players[1].BodyX[1] >= 11; }, 5000));
 
   host.SetTimerInterval(GameTimer::Report, 30);
   EXPECT_EQ(reportTimer->interval(), 30);
@@ -108,8 +112,8 @@ TEST_F(MainFormTest, TimersArePreciseAndTheGameTimerDrivesTheBeat) {
 
 TEST_F(MainFormTest, KeyPressesReachTheGameAsVirtualKeys) {
   PlacePlayerOne();
-  form.model().Settings.PlayerCount = 4;
-  PlayerState& fourth = form.model().Players[4];
+  ArrangedModel(form).Settings.PlayerCount = 4;
+  PlayerState& fourth = ArrangedModel(form).Players[4];
   fourth.Lives = 5;
   fourth.Length = kStartLength;
   fourth.Direction = Direction::Right;
@@ -119,7 +123,7 @@ TEST_F(MainFormTest, KeyPressesReachTheGameAsVirtualKeys) {
 
   QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
   QCoreApplication::sendEvent(&form, &up);
-  EXPECT_EQ(form.model().Players[1].Direction, Direction::Up);
+  EXPECT_EQ(ArrangedModel(form).Players[1].Direction, Direction::Up);
   EXPECT_EQ(fourth.Direction, Direction::Right);
 
   QKeyEvent keypadUp(QEvent::KeyPress, Qt::Key_8, Qt::KeypadModifier);
@@ -127,8 +131,17 @@ TEST_F(MainFormTest, KeyPressesReachTheGameAsVirtualKeys) {
   EXPECT_EQ(fourth.Direction, Direction::Up);
 }
 
+TEST_F(MainFormTest, OnlyCtrlAloneWithF12AsksForALevel) {
+  const ModalAnswer cancelEvery;
+  QTest::keyClick(&form, Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(&form, Qt::Key_F12);
+  EXPECT_EQ(cancelEvery.dialogsSeen(), 0);
+  QTest::keyClick(&form, Qt::Key_F12, Qt::ControlModifier);
+  EXPECT_EQ(cancelEvery.dialogsSeen(), 1);
+}
+
 TEST_F(MainFormTest, F2OffersTheNewGameDialogOnlyWhenNoGameIsOn) {
-  ASSERT_EQ(form.model().ScreenState, TitleScreen);
+  ASSERT_EQ(ArrangedModel(form).ScreenState, TitleScreen);
   {
     // The shortcut is F2 alone.
     const ModalAnswer noDialogExpected;
@@ -145,39 +158,41 @@ TEST_F(MainFormTest, F2OffersTheNewGameDialogOnlyWhenNoGameIsOn) {
     QTest::keyClick(&form, Qt::Key_F2);
     EXPECT_EQ(startTwoPlayers.dialogsSeen(), 1);
   }
-  EXPECT_EQ(form.model().ScreenState, BoardScreen);
-  EXPECT_EQ(form.model().LevelNumber, 1);
-  EXPECT_EQ(form.model().Settings.PlayerCount, 2);
+  EXPECT_EQ(ArrangedModel(form).ScreenState, BoardScreen);
+  EXPECT_EQ(ArrangedModel(form).LevelNumber, 1);
+  EXPECT_EQ(ArrangedModel(form).Settings.PlayerCount, 2);
   EXPECT_TRUE(form.TimerEnabled(GameTimer::Game));
   // Skipping to a level reads the same controls.
-  EXPECT_EQ(form.NewGameControls().PlayerCount, 2);
+  EXPECT_EQ(form.findChild<NewForm*>(QStringLiteral("NewForm"))->Choice().PlayerCount, 2);
 
   // During a game, paused or not, F2 offers nothing.
   const ModalAnswer noDialogExpected;
   QTest::keyClick(&form, Qt::Key_F2);
-  form.model().ScreenState = TitleScreen;  // a help screen over a paused game
-  form.model().Settings.Paused = true;
+  ArrangedModel(form).ScreenState = TitleScreen;  // a help screen over a paused game
+  ArrangedModel(form).Settings.Paused = true;
   QTest::keyClick(&form, Qt::Key_F2);
   EXPECT_EQ(noDialogExpected.dialogsSeen(), 0);
 }
 
 TEST_F(MainFormTest, ClosingTheWindowSavesTheSettings) {
-  form.model().Settings.Speed = 9;
-  form.model().Players[2].Name = "Kim";
+  ArrangedModel(form).Settings.Speed = 9;
+  ArrangedModel(form).Players[2].Name = "Kim";
   form.close();
-  GameModel reloaded;
-  ASSERT_FALSE(LoadSettings(reloaded, (dataDirectory.path() + "/settings.dat").toStdString()).error);
-  EXPECT_EQ(reloaded.Settings.Speed, 9);
-  EXPECT_EQ(reloaded.Players[2].Name, "Kim");
+  const SettingsLoad reloaded = LoadSettings((dataDirectory.path() + "/settings.dat").toStdString());
+  ASSERT_FALSE(reloaded.failure);
+  EXPECT_EQ(reloaded.stored.Settings.Speed, 9);
+  EXPECT_EQ(reloaded.stored.PlayerNames[1], "Kim");
 }
 
 TEST_F(MainFormTest, StartUpWritesTheDefaultTableAndClosingOffersEveryLivingPlayerInOrder) {
   const std::filesystem::path table = (dataDirectory.path() + "/hscores.dat").toStdString();
-  FileHighScores stored(table, [](const std::string& error) { FAIL() << error; });
+  testing::FakeHost host;
+  FileHighScores stored(table, host);
   ASSERT_EQ(std::filesystem::file_size(table), 200u);
   EXPECT_EQ(stored.ReadHighScores(), DefaultHighScores());
+  EXPECT_TRUE(host.failures.empty());
 
-  GameModel& model = form.model();
+  GameModel& model = ArrangedModel(form);
   model.ScreenState = PauseScreen;
   model.Settings.ReEnterName = false;
   model.Settings.PlayerCount = 3;
@@ -200,7 +215,7 @@ TEST_F(MainFormTest, TheInputBoxTakesAtMost255Characters) {
     QTest::keyClicks(edit, QString(300, QLatin1Char('k')));
     QTest::keyClick(edit, Qt::Key_Return);
   });
-  Host& host = form;
+  MainForm& host = form;
   EXPECT_EQ(host.InputBox("High scores", "Player1 reenter your name (max 15 characters)", ""), std::string(255, 'k'));
   EXPECT_EQ(type300.dialogsSeen(), 1);
 }
@@ -226,7 +241,7 @@ TEST_F(MainFormTest, MessageAndInputBoxesShowNamesAsTyped) {
     };
   };
 
-  Host& host = form;
+  MainForm& host = form;
   {
     const ModalAnswer readMessage(readLabel("qt_msgbox_label"));
     host.ShowMessage(name.toStdString() + " died.");
@@ -252,10 +267,10 @@ TEST(MainFormStartTest, ALevelFileOnTheCommandLineStartsAPausedGame) {
   file.write(QByteArray::fromHex("ff140ace"));  // a brick at (20, 10), then the end
   file.close();
 
-  TMainForm form(dataDirectory.path(), levelFile);
-  EXPECT_EQ(form.model().ScreenState, PauseScreen);
-  EXPECT_EQ(form.model().LevelNumber, 101);
-  EXPECT_EQ(form.model().LevelGrid.at(20, 10).Occupied, 1);
+  MainForm form(dataDirectory.path(), levelFile);
+  EXPECT_EQ(ArrangedModel(form).ScreenState, PauseScreen);
+  EXPECT_EQ(ArrangedModel(form).LevelNumber, 101);
+  EXPECT_EQ(ArrangedModel(form).LevelGrid.at(20, 10).Occupied, 1);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
 }
 
@@ -269,19 +284,20 @@ TEST(MainFormStartTest, AFailingStepIsReportedAndTheRestOfStartUpRuns) {
   QString settingsMessage;
   auto readFirstMessage =
       std::make_unique<ModalAnswer>([&](QWidget& box) { settingsMessage = static_cast<QMessageBox&>(box).text(); });
-  TMainForm form(dataDirectory.path(), missingLevelFile);
+  MainForm form(dataDirectory.path(), missingLevelFile);
   EXPECT_EQ(readFirstMessage->dialogsSeen(), 2);  // the settings, then the level file
   EXPECT_FALSE(settingsMessage.isEmpty());
   readFirstMessage.reset();
 
-  EXPECT_EQ(form.model().ScreenState, TitleScreen);
+  EXPECT_EQ(ArrangedModel(form).ScreenState, TitleScreen);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
-  EXPECT_EQ(form.findChild<QTimer*>(QStringLiteral("ReportTimer"))->interval(), form.model().Settings.ReportInterval);
+  EXPECT_EQ(form.findChild<QTimer*>(QStringLiteral("ReportTimer"))->interval(),
+            ArrangedModel(form).Settings.ReportInterval);
   EXPECT_EQ(form.centralWidget()->size(), QSize(512, 356));
   // The defaults stand in for the damaged settings, and a new game starts.
-  EXPECT_EQ(form.model().Settings.Speed, GameSettings{}.Speed);
+  EXPECT_EQ(ArrangedModel(form).Settings.Speed, GameSettings{}.Speed);
   testing::StartGameFromTheDialog(form);
-  EXPECT_EQ(form.model().ScreenState, BoardScreen);
+  EXPECT_EQ(ArrangedModel(form).ScreenState, BoardScreen);
 }
 
 // Closing saves the settings and removes the sound files in every state, and
@@ -296,21 +312,21 @@ TEST(MainFormCloseTest, SavesTheSettingsAndStopsTheGameInEveryState) {
   for (const Case& state : {Case{"in play", BoardScreen, false}, Case{"paused", PauseScreen, true},
                             Case{"paused under help", KeysScreen, true}, Case{"title", TitleScreen, false}}) {
     QTemporaryDir dataDirectory;
-    TMainForm form(dataDirectory.path(), QString());
+    MainForm form(dataDirectory.path(), QString());
     form.show();
     if (state.screen != TitleScreen) {
       testing::StartGameFromTheDialog(form);
       ASSERT_TRUE(form.TimerEnabled(GameTimer::Game)) << state.name;
       if (state.paused) QTest::keyClick(&form, Qt::Key_P);
-      form.model().ScreenState = state.screen;
+      ArrangedModel(form).ScreenState = state.screen;
     }
-    form.model().Settings.Speed = 4;
+    ArrangedModel(form).Settings.Speed = 4;
     ASSERT_TRUE(QFile::exists(dataDirectory.filePath(kAudioEntryNames[0]))) << state.name;
     form.close();
     EXPECT_FALSE(form.TimerEnabled(GameTimer::Game)) << state.name;
-    GameModel saved;
-    ASSERT_FALSE(LoadSettings(saved, (dataDirectory.path() + "/settings.dat").toStdString()).error) << state.name;
-    EXPECT_EQ(saved.Settings.Speed, 4) << state.name;
+    const SettingsLoad saved = LoadSettings((dataDirectory.path() + "/settings.dat").toStdString());
+    ASSERT_FALSE(saved.failure) << state.name;
+    EXPECT_EQ(saved.stored.Settings.Speed, 4) << state.name;
     for (const char* name : kAudioEntryNames)
       EXPECT_FALSE(QFile::exists(dataDirectory.filePath(name))) << state.name << " " << name;
   }
@@ -330,13 +346,13 @@ TEST(CommandLineTest, AsksForHelpOrTheVersionBeforeAnythingElse) {
 
 TEST(MainFormSoundTest, PlaysTheMusicWhenItIsOnAndRemovesTheSoundFilesAtExit) {
   QTemporaryDir dataDirectory;
-  GameModel stored;
+  StoredSettings stored;
   stored.Settings.Music = true;
   ASSERT_FALSE(SaveSettings(stored, (dataDirectory.path() + "/settings.dat").toStdString()));
 
-  TMainForm form(dataDirectory.path(), QString());
-  EXPECT_FALSE(form.model().Settings.NoSoundFiles);
-  EXPECT_TRUE(form.players().Sounding(MediaPlayer::MusicPlayer));
+  MainForm form(dataDirectory.path(), QString());
+  EXPECT_FALSE(ArrangedModel(form).Settings.NoSoundFiles);
+  EXPECT_TRUE(form.players().Sounding(SoundPlayer::Music));
   for (const char* name : kAudioEntryNames) EXPECT_TRUE(QFile::exists(dataDirectory.filePath(name))) << name;
   form.close();
   EXPECT_FALSE(form.players().deviceOpen());

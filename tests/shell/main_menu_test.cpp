@@ -7,12 +7,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "shell/high_score_file.h"
 #include "shell/main_form.h"
 #include "shell/settings_file.h"
+#include "tests/shell/arranged_model.h"
 #include "tests/shell/start_game.h"
+#include "tests/support/fake_host.h"
 
 namespace coilrun {
 namespace {
+
+using testing::ArrangedModel;
 
 class MainMenuTest : public ::testing::Test {
  protected:
@@ -46,11 +51,11 @@ class MainMenuTest : public ::testing::Test {
 
   void StartGame(int players = 1) {
     testing::StartGameFromTheDialog(form, players);
-    ASSERT_EQ(form.model().ScreenState, BoardScreen);
+    ASSERT_EQ(ArrangedModel(form).ScreenState, BoardScreen);
   }
 
   QTemporaryDir dataDirectory;
-  TMainForm form{dataDirectory.path(), QString()};
+  MainForm form{dataDirectory.path(), QString()};
 };
 
 TEST_F(MainMenuTest, CarriesTheCaptionsAccessKeysAndSeparators) {
@@ -60,57 +65,57 @@ TEST_F(MainMenuTest, CarriesTheCaptionsAccessKeysAndSeparators) {
       texts << (item->isSeparator() ? QStringLiteral("-") : item->objectName() + QLatin1Char('=') + item->text());
     return texts.join(QLatin1Char(' '));
   };
-  const QList<QAction*> bar = form.findChild<QMenuBar*>(QStringLiteral("MainMenu1"))->actions();
+  const QList<QAction*> bar = form.findChild<QMenuBar*>(QStringLiteral("MainMenu"))->actions();
   ASSERT_EQ(bar.size(), 3);
   EXPECT_EQ(bar[0]->text(), QStringLiteral("&Game"));
   EXPECT_EQ(bar[1]->text(), QStringLiteral("&Options"));
   EXPECT_EQ(bar[2]->text(), QStringLiteral("&Help"));
-  EXPECT_EQ(captions("Game1"), QStringLiteral("New1=&New\tF2 Pause1=&Pause Stop1=&Stop - Exit1=&Exit"));
-  EXPECT_EQ(captions("Options1"),
-            QStringLiteral("Names1=&Names Options2=&Colors View1=&View Report1=&Report Other1=&Other"));
-  EXPECT_EQ(captions("Help1"),
-            QStringLiteral("BrickTypes1=&Bricks keys1=&Keys HighScores1=&High score - About1=&About"));
-  EXPECT_TRUE(Item("Pause1").isCheckable());
+  EXPECT_EQ(captions("GameMenu"), QStringLiteral("NewItem=&New\tF2 PauseItem=&Pause StopItem=&Stop - ExitItem=&Exit"));
+  EXPECT_EQ(captions("OptionsMenu"),
+            QStringLiteral("NamesItem=&Names ColorsItem=&Colors ViewItem=&View ReportItem=&Report OtherItem=&Other"));
+  EXPECT_EQ(captions("HelpMenu"),
+            QStringLiteral("BrickTypesItem=&Bricks KeysItem=&Keys HighScoresItem=&High score - AboutItem=&About"));
+  EXPECT_TRUE(Item("PauseItem").isCheckable());
 }
 
 // Through a whole game: play, pause, a help screen over the paused game,
 // resuming from the menu, and stopping.
 TEST_F(MainMenuTest, GameAndHelpMenusFollowTheGame) {
-  GameModel& model = form.model();
-  EXPECT_EQ(Offered("Game1"), QStringLiteral("New Exit"));
-  EXPECT_EQ(Offered("Help1"), QStringLiteral("Bricks Keys High score About"));
+  GameModel& model = ArrangedModel(form);
+  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("New Exit"));
+  EXPECT_EQ(Offered("HelpMenu"), QStringLiteral("Bricks Keys High score About"));
 
   StartGame();
-  EXPECT_EQ(Offered("Game1"), QStringLiteral("Pause Stop Exit"));
-  EXPECT_EQ(Offered("Help1"), QStringLiteral("Bricks(grey) Keys(grey) High score(grey) About(grey)"));
+  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("Pause Stop Exit"));
+  EXPECT_EQ(Offered("HelpMenu"), QStringLiteral("Bricks(grey) Keys(grey) High score(grey) About(grey)"));
 
-  Item("Pause1").trigger();
+  Item("PauseItem").trigger();
   EXPECT_EQ(model.ScreenState, PauseScreen);
   EXPECT_TRUE(model.Settings.Paused);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
-  EXPECT_EQ(Offered("Game1"), QStringLiteral("Pause[x] Stop Exit"));
-  EXPECT_EQ(Offered("Help1"), QStringLiteral("Bricks Keys High score About"));
+  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("Pause[x] Stop Exit"));
+  EXPECT_EQ(Offered("HelpMenu"), QStringLiteral("Bricks Keys High score About"));
 
   // A help screen over the paused game: the game can still be resumed or
   // stopped.
   model.ScreenState = KeysScreen;
-  EXPECT_EQ(Offered("Game1"), QStringLiteral("Pause[x] Stop Exit"));
+  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("Pause[x] Stop Exit"));
 
-  Item("Pause1").trigger();
+  Item("PauseItem").trigger();
   EXPECT_EQ(model.ScreenState, BoardScreen);
   EXPECT_FALSE(model.Settings.Paused);
   EXPECT_TRUE(form.TimerEnabled(GameTimer::Game));
-  EXPECT_FALSE(Item("Pause1").isChecked());
-  EXPECT_EQ(Offered("Game1"), QStringLiteral("Pause Stop Exit"));
+  EXPECT_FALSE(Item("PauseItem").isChecked());
+  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("Pause Stop Exit"));
 
-  Item("Stop1").trigger();
+  Item("StopItem").trigger();
   EXPECT_EQ(model.ScreenState, TitleScreen);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
-  EXPECT_EQ(Offered("Game1"), QStringLiteral("New Exit"));
+  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("New Exit"));
 }
 
 TEST_F(MainMenuTest, StopWhilePausedEndsTheGameForEveryPlayer) {
-  GameModel& model = form.model();
+  GameModel& model = ArrangedModel(form);
   StartGame(3);
   ASSERT_EQ(model.Settings.PlayerCount, 3);
   QTest::keyClick(&form, Qt::Key_P);
@@ -122,13 +127,15 @@ TEST_F(MainMenuTest, StopWhilePausedEndsTheGameForEveryPlayer) {
   }
   model.Players[2].Lives = 0;
 
-  Item("Stop1").trigger();
+  Item("StopItem").trigger();
   EXPECT_FALSE(model.Settings.Paused);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
   EXPECT_EQ(model.ScreenState, TitleScreen);
   for (int player = 1; player <= 3; ++player) EXPECT_EQ(model.Players[player].Lives, 0) << player;
   // The players still in play are offered to the table, in player order.
-  const HighScoreTable table = form.HighScores().ReadHighScores();
+  testing::FakeHost host;
+  const HighScoreTable table =
+      FileHighScores(dataDirectory.filePath(QStringLiteral("hscores.dat")).toStdString(), host).ReadHighScores();
   EXPECT_EQ(table[0], (HighScoreEntry{"A", 9100}));
   EXPECT_EQ(table[1], (HighScoreEntry{"C", 9100}));
   EXPECT_NE(table[2].Name, "B");
@@ -140,12 +147,12 @@ TEST_F(MainMenuTest, StopWhilePausedEndsTheGameForEveryPlayer) {
 
 TEST_F(MainMenuTest, ExitClosesTheWindowThroughItsShutdown) {
   form.show();
-  form.model().Settings.Speed = 3;
-  Item("Exit1").trigger();
+  ArrangedModel(form).Settings.Speed = 3;
+  Item("ExitItem").trigger();
   EXPECT_FALSE(form.isVisible());
-  GameModel saved;
-  ASSERT_FALSE(LoadSettings(saved, dataDirectory.filePath(QStringLiteral("settings.dat")).toStdString()).error);
-  EXPECT_EQ(saved.Settings.Speed, 3);
+  const SettingsLoad saved = LoadSettings(dataDirectory.filePath(QStringLiteral("settings.dat")).toStdString());
+  ASSERT_FALSE(saved.failure);
+  EXPECT_EQ(saved.stored.Settings.Speed, 3);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/game.h"
+#include "game/game.h"
 #include "tests/shell/test_sounds.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/recording_view.h"
@@ -16,25 +16,27 @@
 namespace coilrun::testing {
 namespace {
 
-using Finished = std::pair<MediaPlayer, bool>;
+using Finished = std::pair<SoundPlayer, bool>;
 using Texts = std::vector<std::string>;
 
-// The rules' media requests, recorded and carried out by real players.
-class PlayingHost : public FakeHost {
+// The rules' sound requests, recorded and carried out by real players.
+class PlayingRecorder : public SoundPlayers {
  public:
-  explicit PlayingHost(MediaPlayers& players) : players_(players) {}
-  void MediaStop(MediaPlayer player) override {
-    FakeHost::MediaStop(player);
+  explicit PlayingRecorder(MediaPlayers& players) : players_(players) {}
+  void Stop(SoundPlayer player) override {
+    requests.push_back("stop " + SoundPlayerName(player));
     players_.Stop(player);
   }
-  void MediaPlay(MediaPlayer player) override {
-    FakeHost::MediaPlay(player);
+  void Play(SoundPlayer player) override {
+    requests.push_back("play " + SoundPlayerName(player));
     players_.Play(player);
   }
-  void MediaPlayFromStart(MediaPlayer player) override {
-    FakeHost::MediaPlayFromStart(player);
+  void PlayFromStart(SoundPlayer player) override {
+    requests.push_back("start " + SoundPlayerName(player));
     players_.PlayFromStart(player);
   }
+
+  std::vector<std::string> requests;
 
  private:
   MediaPlayers& players_;
@@ -43,9 +45,9 @@ class PlayingHost : public FakeHost {
 class MediaPlayersTest : public ::testing::Test {
  protected:
   MediaPlayersTest() {
-    QObject::connect(&players, &MediaPlayers::PlayFinished, [this](MediaPlayer player, bool reachedEnd) {
+    QObject::connect(&players, &MediaPlayers::PlayFinished, [this](SoundPlayer player, bool reachedEnd) {
       finished.emplace_back(player, reachedEnd);
-      if (player == MediaPlayer::MusicPlayer) game.MusicPlayerNotify(reachedEnd);
+      if (player == SoundPlayer::Music) game.MusicPlayerNotify(reachedEnd);
     });
     model.Settings.Sounds = true;
   }
@@ -64,9 +66,12 @@ class MediaPlayersTest : public ::testing::Test {
   MediaPlayers players;
   std::vector<Finished> finished;
   GameModel model;
-  PlayingHost host{players};
-  RecordingView view;
-  Game game{model, host, view.views()};
+  FakeHost host;
+  PlayingRecorder recorder{players};
+  RecordingView view{model};
+  GameParts parts{model, view.views(), {host, host, recorder, host.highScores, host}};
+  Game game{parts};
+  SoundRequests sounds{model, recorder};
 };
 
 TEST_F(MediaPlayersTest, PlayAfterAStopGoesOnAndPlayAtTheEndStartsOver) {
@@ -74,23 +79,23 @@ TEST_F(MediaPlayersTest, PlayAfterAStopGoesOnAndPlayAtTheEndStartsOver) {
   AudioDriver disk("disk", capture);
   Open(TestSounds(1.0));
 
-  players.PlayFromStart(MediaPlayer::Player04);
+  players.PlayFromStart(SoundPlayer::BonusBrick);
   QTest::qWait(300);
-  players.Stop(MediaPlayer::Player04);
-  EXPECT_FALSE(players.Sounding(MediaPlayer::Player04));
-  ASSERT_TRUE(WaitFor({MediaPlayer::Player04, false}));
+  players.Stop(SoundPlayer::BonusBrick);
+  EXPECT_FALSE(players.Sounding(SoundPlayer::BonusBrick));
+  ASSERT_TRUE(WaitFor({SoundPlayer::BonusBrick, false}));
   QTest::qWait(200);
-  players.Play(MediaPlayer::Player04);
-  ASSERT_TRUE(WaitFor({MediaPlayer::Player04, true}));
-  EXPECT_FALSE(players.Sounding(MediaPlayer::Player04));
+  players.Play(SoundPlayer::BonusBrick);
+  ASSERT_TRUE(WaitFor({SoundPlayer::BonusBrick, true}));
+  EXPECT_FALSE(players.Sounding(SoundPlayer::BonusBrick));
 
-  players.Play(MediaPlayer::Player04);
-  EXPECT_TRUE(players.Sounding(MediaPlayer::Player04));
-  ASSERT_TRUE(WaitFor({MediaPlayer::Player04, true}, 2));
+  players.Play(SoundPlayer::BonusBrick);
+  EXPECT_TRUE(players.Sounding(SoundPlayer::BonusBrick));
+  ASSERT_TRUE(WaitFor({SoundPlayer::BonusBrick, true}, 2));
   players.Close();
   EXPECT_EQ(finished,
             (std::vector<Finished>{
-                {MediaPlayer::Player04, false}, {MediaPlayer::Player04, true}, {MediaPlayer::Player04, true}}));
+                {SoundPlayer::BonusBrick, false}, {SoundPlayer::BonusBrick, true}, {SoundPlayer::BonusBrick, true}}));
   // Two whole plays of one second, give or take a few mixer buffers; the
   // stopped play did not start over.
   EXPECT_NEAR(ReadCapture(capture).nonSilentFrames, 2 * 44'100, 4 * MediaPlayers::kBufferFrames);
@@ -98,28 +103,28 @@ TEST_F(MediaPlayersTest, PlayAfterAStopGoesOnAndPlayAtTheEndStartsOver) {
 
 TEST_F(MediaPlayersTest, TheEffectTableStopsAndStartsTheRightPlayers) {
   Open(TestSounds(3.0));
-  for (int player = 1; player <= 6; ++player) players.PlayFromStart(static_cast<MediaPlayer>(player));
+  for (int player = 1; player <= 6; ++player) players.PlayFromStart(static_cast<SoundPlayer>(player));
 
-  game.EffectSound(SoundEffect::Door);
+  sounds.EffectSound(SoundEffect::Door);
   const std::vector<bool> soundingAfterDoor = {false, true, true, false, true, false};
   for (int player = 1; player <= 6; ++player) {
-    EXPECT_EQ(players.Sounding(static_cast<MediaPlayer>(player)), soundingAfterDoor[player - 1]) << player;
+    EXPECT_EQ(players.Sounding(static_cast<SoundPlayer>(player)), soundingAfterDoor[player - 1]) << player;
   }
 
-  for (int player = 1; player <= 6; ++player) players.Stop(static_cast<MediaPlayer>(player));
+  for (int player = 1; player <= 6; ++player) players.Stop(static_cast<SoundPlayer>(player));
   model.TargetNumber = 9;
-  game.EffectSound(SoundEffect::Target);
-  EXPECT_TRUE(players.Sounding(MediaPlayer::Player03));
-  EXPECT_FALSE(players.Sounding(MediaPlayer::Player01));
+  sounds.EffectSound(SoundEffect::Target);
+  EXPECT_TRUE(players.Sounding(SoundPlayer::LevelFinished));
+  EXPECT_FALSE(players.Sounding(SoundPlayer::TargetEaten));
 }
 
 // Music that is off at start-up is read only when it is first played.
 TEST_F(MediaPlayersTest, MusicLeftForItsFirstStartPlaysWhenStarted) {
   Open(TestSounds(0.2), MusicOutput::Loading::AtFirstStart);
-  players.Stop(MediaPlayer::MusicPlayer);
-  EXPECT_FALSE(players.Sounding(MediaPlayer::MusicPlayer));
-  players.Play(MediaPlayer::MusicPlayer);
-  EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));
+  players.Stop(SoundPlayer::Music);
+  EXPECT_FALSE(players.Sounding(SoundPlayer::Music));
+  players.Play(SoundPlayer::Music);
+  EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
   players.Close();
 }
 
@@ -127,31 +132,27 @@ TEST_F(MediaPlayersTest, MusicLeftForItsFirstStartPlaysWhenStarted) {
 // not seconds later when the synthesizer would say so.
 TEST_F(MediaPlayersTest, MusicGoesOnPastItsEndOnlyWhenMusicPlayerNotifyPlaysIt) {
   Open(TestSounds(0.2));
-  model.Settings.Music = true;
-  host.MediaPlay(MediaPlayer::MusicPlayer);
-  EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));
-  ASSERT_TRUE(WaitFor({MediaPlayer::MusicPlayer, true}, 2, 3'000));
-  EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));
-  EXPECT_EQ(host.sounds, (Texts{"play MusicPlayer", "play MusicPlayer", "play MusicPlayer"}));
+  game.options().SetMusic(true);
+  EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
+  ASSERT_TRUE(WaitFor({SoundPlayer::Music, true}, 2, 3'000));
+  EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
+  EXPECT_EQ(recorder.requests, (Texts{"play Music", "play Music", "play Music"}));
 
   // Music off without a stop: the piece ends and stays ended.
   model.Settings.Music = false;
-  ASSERT_TRUE(WaitFor({MediaPlayer::MusicPlayer, true}, 3, 3'000));
-  EXPECT_FALSE(players.Sounding(MediaPlayer::MusicPlayer));
+  ASSERT_TRUE(WaitFor({SoundPlayer::Music, true}, 3, 3'000));
+  EXPECT_FALSE(players.Sounding(SoundPlayer::Music));
 
   // Switched on, then off: the stop's notification does not bring it back.
-  model.Settings.Music = true;
-  host.MediaPlay(MediaPlayer::MusicPlayer);
-  EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));
-  model.Settings.Music = false;
-  host.MediaStop(MediaPlayer::MusicPlayer);
-  ASSERT_TRUE(WaitFor({MediaPlayer::MusicPlayer, false}));
+  game.options().SetMusic(true);
+  EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
+  game.options().SetMusic(false);
+  ASSERT_TRUE(WaitFor({SoundPlayer::Music, false}));
   QTest::qWait(50);
-  EXPECT_FALSE(players.Sounding(MediaPlayer::MusicPlayer));
+  EXPECT_FALSE(players.Sounding(SoundPlayer::Music));
 
-  model.Settings.Music = true;
-  host.MediaPlay(MediaPlayer::MusicPlayer);
-  EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));
+  game.options().SetMusic(true);
+  EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
 }
 
 TEST_F(MediaPlayersTest, TheRulesRequestsAreHeardAndACrashAfterGameOverIsNot) {
@@ -161,7 +162,7 @@ TEST_F(MediaPlayersTest, TheRulesRequestsAreHeardAndACrashAfterGameOverIsNot) {
     AudioDriver disk("disk", silent);
     Open(sound::MakeGameSounds());
     model.TargetNumber = 0;
-    game.Bump_Sound();
+    sounds.Bump_Sound();
     QTest::qWait(600);
     players.Close();
   }
@@ -169,8 +170,8 @@ TEST_F(MediaPlayersTest, TheRulesRequestsAreHeardAndACrashAfterGameOverIsNot) {
     AudioDriver disk("disk", heard);
     ASSERT_TRUE(players.Open(directory.path()).empty());
     model.TargetNumber = 4;
-    game.Bump_Sound();
-    ASSERT_TRUE(WaitFor({MediaPlayer::Player02, true}));
+    sounds.Bump_Sound();
+    ASSERT_TRUE(WaitFor({SoundPlayer::Crash, true}));
     players.Close();
   }
   EXPECT_EQ(ReadCapture(silent).nonSilentFrames, 0);
@@ -186,8 +187,8 @@ TEST_F(MediaPlayersTest, WithoutASoundDeviceNothingOpensAndRequestsAreIgnored) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("Unable to open the sound device"), std::string::npos) << errors[0];
   EXPECT_FALSE(players.deviceOpen());
-  players.PlayFromStart(MediaPlayer::Player01);
-  EXPECT_FALSE(players.Sounding(MediaPlayer::Player01));
+  players.PlayFromStart(SoundPlayer::TargetEaten);
+  EXPECT_FALSE(players.Sounding(SoundPlayer::TargetEaten));
 }
 
 }  // namespace

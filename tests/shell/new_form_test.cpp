@@ -26,8 +26,8 @@ class NewFormTest : public GameFixture {
   }
 
   // The dialog as start-up creates it, from the settings as they are now.
-  TNewForm& Create() {
-    form = std::make_unique<TNewForm>(game, [this](const QString& preset) {
+  NewForm& Create() {
+    form = std::make_unique<NewForm>(game, [this](const QString& preset) {
       presets.push_back(preset);
       return chooserAnswer;
     });
@@ -45,7 +45,7 @@ class NewFormTest : public GameFixture {
   QString OpenCaption() { return Control<QPushButton>("OpenButton").text(); }
 
   TempDirectory directory{"coilrun-new-form"};
-  std::unique_ptr<TNewForm> form;
+  std::unique_ptr<NewForm> form;
   std::optional<QString> chooserAnswer;
   std::vector<QString> presets;
 };
@@ -138,7 +138,7 @@ TEST_F(NewFormTest, CancelClosesTheDialogAndChangesNothing) {
   Create().show();
   Control<QRadioButton>("TwoPlayers1").click();
   const GameSettings before = model.Settings;
-  Control<QPushButton>("Button2").click();
+  Control<QPushButton>("CancelButton").click();
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(model.Settings, before);
   EXPECT_EQ(model.ScreenState, TitleScreen);
@@ -151,13 +151,14 @@ TEST_F(NewFormTest, StartClosesTheDialogOnceTheGameHasStarted) {
   model.Settings.LevelFileName = directory.Write("cut.lvl", {0xFF, 20, 10});  // no end marker
   Create().show();
   Control<QPushButton>("StartButton").click();
-  EXPECT_EQ(host.messages, Texts{"Read beyond end of file"});
+  EXPECT_EQ(host.failures, Texts{"Read beyond end of file"});
   EXPECT_TRUE(form->isVisible());
 
   chooserAnswer = QString::fromStdString(directory.Write("empty.lvl", {}));
   Control<QPushButton>("OpenButton").click();
   Control<QPushButton>("StartButton").click();
-  EXPECT_EQ(host.messages, (Texts{"Read beyond end of file", "You have finished all levels."}));
+  EXPECT_EQ(host.failures, Texts{"Read beyond end of file"});
+  EXPECT_EQ(host.messages, Texts{"You have finished all levels."});
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(form->result(), QDialog::Accepted);
   EXPECT_EQ(model.ScreenState, TitleScreen);

@@ -21,10 +21,13 @@
 #include "shell/beat_timer.h"
 #include "shell/main_form.h"
 #include "tests/present/surface_checks.h"
+#include "tests/shell/arranged_model.h"
 #include "tests/shell/modal_answer.h"
 
 namespace coilrun {
 namespace {
+
+using testing::ArrangedModel;
 
 using testing::ModalAnswer;
 
@@ -70,7 +73,7 @@ class OptionsFormTest : public ::testing::Test {
   // in a game in play whose timer runs, but not so soon that a beat moves it
   // while the test looks.
   void PlaceSnake(int player, int y) {
-    GameModel& model = form.model();
+    GameModel& model = ArrangedModel(form);
     model.ScreenState = BoardScreen;
     PlayerState& snake = model.Players[player];
     snake.Lives = 5;
@@ -80,7 +83,7 @@ class OptionsFormTest : public ::testing::Test {
       snake.BodyX[k] = 21 - k;
       snake.BodyY[k] = y;
     }
-    Host& host = form;
+    MainForm& host = form;
     host.SetTimerInterval(GameTimer::Game, 3'600'000);
     host.SetTimerEnabled(GameTimer::Game, true);
   }
@@ -88,18 +91,18 @@ class OptionsFormTest : public ::testing::Test {
   QColor FieldPixel(int x, int y) const { return form.surfaces().field().pixelColor(x, y); }
   ::testing::AssertionResult ReportValue(const QPoint& topLeft, const QString& text) {
     return testing::ShowsText(form.surfaces().report(), topLeft, text, SansFace(11, true), Qt::white,
-                              ToQColor(form.model().Settings.ReportColor));
+                              ToQColor(ArrangedModel(form).Settings.ReportColor));
   }
   BeatTimer& GameBeat() { return *form.findChild<BeatTimer*>(QStringLiteral("Timer")); }
   QTimer& ReportTimer() { return *form.findChild<QTimer*>(QStringLiteral("ReportTimer")); }
 
   QTemporaryDir dataDirectory;
-  TMainForm form{dataDirectory.path(), QString()};
-  TOptionsForm& dialog = *form.findChild<TOptionsForm*>(QStringLiteral("OptionsForm"));
+  MainForm form{dataDirectory.path(), QString()};
+  OptionsForm& dialog = *form.findChild<OptionsForm*>(QStringLiteral("OptionsForm"));
 };
 
 TEST_F(OptionsFormTest, ANewColourForPlayerTwoRepaintsTheSnakeWhileTheGameRunsOn) {
-  form.model().Settings.PlayerCount = 2;
+  ArrangedModel(form).Settings.PlayerCount = 2;
   PlaceSnake(1, 5);
   PlaceSnake(2, 9);
   ChooseColor("ColorBox2", kBlue);
@@ -111,7 +114,7 @@ TEST_F(OptionsFormTest, ANewColourForPlayerTwoRepaintsTheSnakeWhileTheGameRunsOn
   // Cancelling changes nothing.
   const ModalAnswer cancel([](QWidget& chooser) { dynamic_cast<QDialog&>(chooser).reject(); });
   Click("ColorBox2");
-  EXPECT_EQ(form.model().Players[2].Color, FromQColor(kBlue));
+  EXPECT_EQ(ArrangedModel(form).Players[2].Color, FromQColor(kBlue));
 }
 
 TEST_F(OptionsFormTest, ANameFieldKeepsFifteenLatin1CharactersAndAClearedOneTheOldName) {
@@ -123,11 +126,11 @@ TEST_F(OptionsFormTest, ANameFieldKeepsFifteenLatin1CharactersAndAClearedOneTheO
     QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown, QString(character), Qt::NoModifier);
   EXPECT_EQ(field.text(), QStringLiteral("J\u00F6rg von Ostenh"));
   QTest::keyClick(&field, Qt::Key_Return);
-  EXPECT_EQ(form.model().Players[1].Name, "J\xF6rg von Ostenh");
+  EXPECT_EQ(ArrangedModel(form).Players[1].Name, "J\xF6rg von Ostenh");
 
   field.clear();
   QTest::keyClick(&field, Qt::Key_Return);
-  EXPECT_EQ(form.model().Players[1].Name, "J\xF6rg von Ostenh");
+  EXPECT_EQ(ArrangedModel(form).Players[1].Name, "J\xF6rg von Ostenh");
   EXPECT_TRUE(field.text().isEmpty());
 }
 
@@ -137,11 +140,11 @@ TEST_F(OptionsFormTest, TheSpeedLabelsAndWrapReachTheGameTimerAndTheReportPanel)
   const struct {
     const char* label;
     int speed, interval;
-  } kLabels[] = {{"Label10", 10, 17}, {"Label2", 1, 170}, {"Label8", 4, 119}, {"Label9", 7, 68}};
+  } kLabels[] = {{"SuperFastLabel", 10, 17}, {"SlowLabel", 1, 170}, {"MediumLabel", 4, 119}, {"FastLabel", 7, 68}};
   for (const auto& [label, speed, interval] : kLabels) {
     Click(label);
     EXPECT_EQ(Control<QSlider>("TrackBar").value(), speed) << label;
-    EXPECT_EQ(form.model().Settings.Speed, speed) << label;
+    EXPECT_EQ(ArrangedModel(form).Settings.Speed, speed) << label;
     EXPECT_EQ(GameBeat().interval(), interval) << label;
     EXPECT_TRUE(ReportValue({460, 18}, QString::number(speed) + QStringLiteral("  "))) << label;
   }
@@ -151,7 +154,7 @@ TEST_F(OptionsFormTest, TheSpeedLabelsAndWrapReachTheGameTimerAndTheReportPanel)
   EXPECT_TRUE(ReportValue({460, 18}, QStringLiteral("8  ")));
 
   Click("Wrap1");
-  EXPECT_FALSE(form.model().Settings.Wrap);
+  EXPECT_FALSE(ArrangedModel(form).Settings.Wrap);
   EXPECT_TRUE(ReportValue({454, 2}, QStringLiteral("No  ")));
 }
 
@@ -168,7 +171,7 @@ TEST_F(OptionsFormTest, TheSnakeSampleCyclesThroughThePlayers) {
 
 TEST_F(OptionsFormTest, ABrickColourChosenWhileColoursAreMixedUnticksThemAndRedrawsTheBricks) {
   PlaceSnake(1, 5);
-  GameModel& model = form.model();
+  GameModel& model = ArrangedModel(form);
   model.LevelGrid.at(30, 20) = BoardCell{-NormalBrick, 1, {}};
   ASSERT_TRUE(Control<QCheckBox>("MixBricksColors1").isChecked());
 
@@ -181,7 +184,7 @@ TEST_F(OptionsFormTest, ABrickColourChosenWhileColoursAreMixedUnticksThemAndRedr
 // On the title page the message pair moves at once, and stands still again
 // at the left; Interval and Step serve only the moving lines.
 TEST_F(OptionsFormTest, MovingStartsTheTitlePagesPairAndLeftStopsItAtTheLeft) {
-  ASSERT_EQ(form.model().ScreenState, TitleScreen);
+  ASSERT_EQ(ArrangedModel(form).ScreenState, TitleScreen);
   const char* movingControls[] = {"IntervalLabel", "IntervalEdit", "StepLabel", "StepEdit"};
   for (const char* name : movingControls) EXPECT_FALSE(Control(name).isEnabled()) << name;
   Click("MovingRadio");
@@ -228,20 +231,20 @@ TEST_F(OptionsFormTest, ReturnOnTheReportPageKeepsTheTable) {
     left->setFocus();
     QTest::keyClick(left, Qt::Key_Return);
   });
-  dialog.ShowOnPage(TOptionsForm::ReportPage);
+  dialog.ShowOnPage(OptionsForm::ReportPage);
   EXPECT_TRUE(QFile::exists(dataDirectory.filePath(QStringLiteral("hscores.dat"))));
 }
 
 TEST_F(OptionsFormTest, WithoutSoundFilesSoundsAndMusicAreUntickedAndDisabled) {
   dialog.hide();
-  form.model().Settings.NoSoundFiles = true;
+  ArrangedModel(form).Settings.NoSoundFiles = true;
   dialog.show();
   for (const char* name : {"Sounds1", "Music1"}) {
     EXPECT_FALSE(Control<QCheckBox>(name).isChecked()) << name;
     EXPECT_FALSE(Control(name).isEnabled()) << name;
   }
   // Kept for a run that has sound again.
-  EXPECT_TRUE(form.model().Settings.Sounds);
+  EXPECT_TRUE(ArrangedModel(form).Settings.Sounds);
 }
 
 }  // namespace

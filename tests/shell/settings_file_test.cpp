@@ -7,6 +7,8 @@
 #include <iterator>
 #include <vector>
 
+#include "engine/model.h"
+#include "game/stored_settings.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/temp_directory.h"
 
@@ -29,12 +31,11 @@ class SettingsFileTest : public ::testing::Test {
  protected:
   testing::TempDirectory directory{"coilrun-settings"};
   fs::path file = directory / "settings.dat";
-  GameModel model;
 };
 
 TEST_F(SettingsFileTest, MissingFileIsCreatedWithTheDefaultBytes) {
-  const SettingsLoadResult result = LoadSettings(model, file);
-  EXPECT_FALSE(result.error);
+  const SettingsLoad result = LoadSettings(file);
+  EXPECT_FALSE(result.failure);
   const std::vector<std::uint8_t> bytes = ReadAll(file);
   ASSERT_EQ(bytes.size(), 408u);
   EXPECT_EQ(bytes[0], 1);   // SnakeFrame
@@ -60,12 +61,13 @@ TEST_F(SettingsFileTest, MissingFileIsCreatedWithTheDefaultBytes) {
             (std::vector<std::uint8_t>{0x00, 0xFF, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00}));
   EXPECT_EQ(bytes[404], 1);
   for (int unused : {13, 14, 15, 277, 278, 279, 282, 283, 310, 311, 405, 406, 407}) EXPECT_EQ(bytes[unused], 0);
-  EXPECT_EQ(model.Players[3].Name, "Player3");
-  EXPECT_EQ(model.Players[3].Color, RgbColor(0x00, 0xFF, 0xFF));
+  EXPECT_EQ(result.stored.PlayerNames[2], "Player3");
+  EXPECT_EQ(result.stored.PlayerColors[2], RgbColor(0x00, 0xFF, 0xFF));
 }
 
 TEST_F(SettingsFileTest, EveryFieldRoundTrips) {
-  GameSettings settings;
+  StoredSettings stored;
+  GameSettings& settings = stored.Settings;
   settings.SnakeFrame = false;
   settings.BrickFrame = true;
   settings.MixBricksColors = false;
@@ -87,21 +89,22 @@ TEST_F(SettingsFileTest, EveryFieldRoundTrips) {
   settings.ReportMode = 2;
   settings.ReportStep = 5;
   settings.ReportInterval = 100;
-  settings.PlayerColors = {7, 8, 9, 10};
-  settings.PlayerNames = {"", "\xC4sa", std::string(15, 'n'), "z"};
+  stored.PlayerColors = {7, 8, 9, 10};
+  stored.PlayerNames = {"", "\xC4sa", std::string(15, 'n'), "z"};
   settings.BackColor = 0x123456;
   settings.ReportColor = 0x654321;
   settings.PlayerCount = 4;
-  EXPECT_EQ(DecodeSettings(EncodeSettings(settings)), settings);
+  EXPECT_EQ(DecodeSettings(EncodeSettings(stored)), stored);
 }
 
 TEST_F(SettingsFileTest, SaveWritesNamesAndColoursFromThePlayersAndPausedAsItIs) {
-  ASSERT_FALSE(LoadSettings(model, file).error);
+  GameModel model;
+  ApplyStoredSettings(model, LoadSettings(file).stored);
   model.Players[2].Name = "Ann";
   model.Players[4].Color = RgbColor(1, 2, 3);
   model.Settings.Paused = true;
   model.Settings.Speed = 9;
-  ASSERT_FALSE(SaveSettings(model, file));
+  ASSERT_FALSE(SaveSettings(StoredSettingsOf(model), file));
   const std::vector<std::uint8_t> bytes = ReadAll(file);
   EXPECT_EQ(bytes[9], 1);
   EXPECT_EQ(bytes[16], 9);
@@ -111,7 +114,9 @@ TEST_F(SettingsFileTest, SaveWritesNamesAndColoursFromThePlayersAndPausedAsItIs)
             (std::vector<std::uint8_t>{1, 2, 3, 0}));
 
   GameModel reloaded;
-  ASSERT_FALSE(LoadSettings(reloaded, file).error);
+  const SettingsLoad loaded = LoadSettings(file);
+  ASSERT_FALSE(loaded.failure);
+  ApplyStoredSettings(reloaded, loaded.stored);
   EXPECT_FALSE(reloaded.Settings.Paused);  // a stored pause never survives a restart
   EXPECT_EQ(reloaded.Players[2].Name, "Ann");
   EXPECT_EQ(reloaded.Settings.Speed, 9);
@@ -119,37 +124,37 @@ TEST_F(SettingsFileTest, SaveWritesNamesAndColoursFromThePlayersAndPausedAsItIs)
 
 TEST_F(SettingsFileTest, LongerFileCountsOnlyItsFirst408Bytes) {
   std::vector<std::uint8_t> bytes(500, 0xEE);
-  const SettingsRecord record = EncodeSettings(GameSettings{});
+  const SettingsRecord record = EncodeSettings(StoredSettings{});
   std::copy(record.begin(), record.end(), bytes.begin());
   bytes[16] = 7;
   WriteAll(file, bytes);
-  EXPECT_FALSE(LoadSettings(model, file).error);
-  EXPECT_EQ(model.Settings.Speed, 7);
+  const SettingsLoad loaded = LoadSettings(file);
+  EXPECT_FALSE(loaded.failure);
+  EXPECT_EQ(loaded.stored.Settings.Speed, 7);
   EXPECT_EQ(ReadAll(file).size(), 500u);
 }
 
 TEST_F(SettingsFileTest, ShortFileIsReportedKeptAsideAndReplacedByDefaults) {
   const std::vector<std::uint8_t> damaged(300, 0x01);
   WriteAll(file, damaged);
-  const SettingsLoadResult result = LoadSettings(model, file);
-  ASSERT_TRUE(result.error);
-  EXPECT_EQ(*result.error, "Read beyond end of file");
+  const SettingsLoad result = LoadSettings(file);
+  ASSERT_TRUE(result.failure);
+  EXPECT_EQ(result.failure->text(), "Read beyond end of file");
   ASSERT_TRUE(result.keptAside);
   EXPECT_EQ(ReadAll(*result.keptAside), damaged);
   EXPECT_FALSE(fs::exists(file));
-  EXPECT_EQ(model.Settings, GameSettings{});
-  EXPECT_EQ(model.Players[1].Name, "Player1");
+  EXPECT_EQ(result.stored, StoredSettings{});
 
   // A second damaged file does not overwrite the first one kept aside.
   WriteAll(file, std::vector<std::uint8_t>(10, 0x02));
-  const SettingsLoadResult second = LoadSettings(model, file);
+  const SettingsLoad second = LoadSettings(file);
   ASSERT_TRUE(second.keptAside);
   EXPECT_NE(*second.keptAside, *result.keptAside);
   EXPECT_EQ(ReadAll(*result.keptAside), damaged);
 }
 
 TEST_F(SettingsFileTest, OutOfRangeValuesAreClampedAndInRangeValuesKept) {
-  SettingsRecord record = EncodeSettings(GameSettings{});
+  SettingsRecord record = EncodeSettings(StoredSettings{});
   record[404] = 0;     // PlayerCount
   record[16] = 99;     // Speed
   record[308] = 7;     // ReportMode
@@ -161,7 +166,7 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreClampedAndInRangeValuesKept) {
   record[20] = 255;    // LevelFileName length at capacity
   record[332] = 200;   // first name longer than its capacity
   record[399] = 0x7F;  // BackColor's unused top byte
-  GameSettings settings = DecodeSettings(record);
+  GameSettings settings = DecodeSettings(record).Settings;
   EXPECT_EQ(settings.PlayerCount, 1);
   EXPECT_EQ(settings.Speed, 10);
   EXPECT_EQ(settings.ReportMode, 2);
@@ -171,7 +176,7 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreClampedAndInRangeValuesKept) {
   EXPECT_EQ(settings.ExtendedMessageShown, 1);
   EXPECT_TRUE(settings.Wrap);
   EXPECT_EQ(settings.LevelFileName.size(), 255u);
-  EXPECT_EQ(settings.PlayerNames[0].size(), 15u);
+  EXPECT_EQ(DecodeSettings(record).PlayerNames[0].size(), 15u);
   EXPECT_EQ(settings.BackColor, RgbColor(0x00, 0xFF, 0x00));
 
   record[404] = 200;
@@ -179,7 +184,7 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreClampedAndInRangeValuesKept) {
   record[19] = 0x80;  // a negative speed
   record[312] = 1;
   record[280] = 51;
-  settings = DecodeSettings(record);
+  settings = DecodeSettings(record).Settings;
   EXPECT_EQ(settings.PlayerCount, 4);
   EXPECT_EQ(settings.Speed, 1);
   EXPECT_EQ(settings.ReportInterval, 5);
@@ -190,7 +195,7 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreClampedAndInRangeValuesKept) {
   record[19] = 0;
   record[312] = 77;
   record[280] = 17;
-  settings = DecodeSettings(record);
+  settings = DecodeSettings(record).Settings;
   EXPECT_EQ(settings.PlayerCount, 3);
   EXPECT_EQ(settings.Speed, 4);
   EXPECT_EQ(settings.ReportInterval, 77);
@@ -200,18 +205,18 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreClampedAndInRangeValuesKept) {
 TEST_F(SettingsFileTest, FailedSaveIsReported) {
   // A directory where the file should be cannot be written, whoever runs this.
   fs::create_directories(file);
-  const auto error = SaveSettings(model, file);
-  ASSERT_TRUE(error);
-  EXPECT_EQ(*error, "File access denied");
+  const FileResult failure = SaveSettings(StoredSettings{}, file);
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(failure->text(), "File access denied");
 }
 
 TEST_F(SettingsFileTest, InterruptedSaveIsReportedAndLeavesTheOldFile) {
-  ASSERT_FALSE(LoadSettings(model, file).error);
+  StoredSettings stored = LoadSettings(file).stored;
   const std::vector<std::uint8_t> before = ReadAll(file);
-  model.Settings.Speed = 9;
+  stored.Settings.Speed = 9;
   {
     const testing::FileSizeLimit limit(100);
-    EXPECT_TRUE(SaveSettings(model, file));
+    EXPECT_TRUE(SaveSettings(stored, file));
   }
   EXPECT_EQ(ReadAll(file), before);
   EXPECT_EQ(std::distance(fs::directory_iterator(directory.path()), fs::directory_iterator()), 1);

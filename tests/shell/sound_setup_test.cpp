@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/settings_file.h"
 #include "tests/shell/test_sounds.h"
 #include "tests/support/temp_directory.h"
 
@@ -13,11 +12,7 @@ namespace fs = std::filesystem;
 
 class SoundSetupTest : public ::testing::Test {
  protected:
-  SoundSetupTest() {
-    settings.Sounds = true;
-    settings.Music = true;
-    fs::create_directories(data);
-  }
+  SoundSetupTest() { fs::create_directories(data); }
 
   fs::path WriteArchive(const std::vector<std::uint8_t>& bytes) { return directory.Write("audio.dat", bytes); }
 
@@ -29,45 +24,37 @@ class SoundSetupTest : public ::testing::Test {
 
   TempDirectory directory{"coilrun-sound-setup"};
   fs::path data = directory / "data";
-  GameSettings settings;
   MediaPlayers players;
 };
 
 TEST_F(SoundSetupTest, UnpacksAndOpensThePlayersAndRemovesTheFilesAtExit) {
   const auto archive = WriteArchive(EncodeAudioArchive(TestSounds(0.2)));
-  settings.NoSoundFiles = true;  // as a saved run without sound left it
-  EXPECT_EQ(ExtractSounds(settings, players, archive, data), std::nullopt);
-  EXPECT_FALSE(settings.NoSoundFiles);
+  const SoundSetup setup = ExtractSounds(false, players, archive, data);
+  EXPECT_EQ(setup.files, SoundFiles::Ready);
+  EXPECT_FALSE(setup.failure);
   EXPECT_TRUE(players.deviceOpen());
   EXPECT_EQ(SoundFilesInData(), kAudioEntryCount);
 
-  DeleteSoundFiles(settings, players, data);
+  DeleteSoundFiles(false, players, data);
   EXPECT_FALSE(players.deviceOpen());
   EXPECT_EQ(SoundFilesInData(), 0);
   EXPECT_TRUE(fs::exists(archive));
 }
 
-TEST_F(SoundSetupTest, AMissingArchiveSilencesTheRunAndTheSavedSettings) {
+TEST_F(SoundSetupTest, AMissingArchiveIsSaidOnceAndLeavesOtherFilesAlone) {
   std::ofstream(data / "001.wav") << "not ours to delete";
-  EXPECT_EQ(ExtractSounds(settings, players, directory / "audio.dat", data), "Unable to open the file \"AUDIO.DAT\".");
-  EXPECT_TRUE(settings.NoSoundFiles);
+  const SoundSetup setup = ExtractSounds(false, players, directory / "audio.dat", data);
+  EXPECT_EQ(setup.files, SoundFiles::ArchiveMissing);
+  ASSERT_TRUE(setup.failure);
+  EXPECT_EQ(setup.failure->text(), "Unable to open the file \"AUDIO.DAT\".");
   EXPECT_FALSE(players.deviceOpen());
 
-  DeleteSoundFiles(settings, players, data);
+  DeleteSoundFiles(true, players, data);
   EXPECT_TRUE(fs::exists(data / "001.wav"));
-
-  GameModel model;
-  model.Settings = settings;
-  ASSERT_FALSE(SaveSettings(model, data / "settings.dat"));
-  GameModel saved;
-  ASSERT_FALSE(LoadSettings(saved, data / "settings.dat").error);
-  EXPECT_FALSE(saved.Settings.Sounds);
-  EXPECT_FALSE(saved.Settings.Music);
 }
 
 // A damaged archive, a directory that cannot be written or a missing sound
-// device: one message, a silent run, the options kept for the next run, and
-// no sound files left behind.
+// device: one message, a silent run, and no sound files left behind.
 TEST_F(SoundSetupTest, OtherFailuresGiveOneMessageAndASilentRunButKeepTheOptions) {
   const auto good = WriteArchive(EncodeAudioArchive(TestSounds(0.2)));
   const auto damaged = directory.Write("short.dat", std::vector<std::uint8_t>(20, 0));
@@ -82,14 +69,12 @@ TEST_F(SoundSetupTest, OtherFailuresGiveOneMessageAndASilentRunButKeepTheOptions
                           Case{good, data, "no-such-driver", "Unable to open the sound device"}}) {
     SCOPED_TRACE(run.expected);
     AudioDriver driver(run.driver);
-    settings.NoSoundFiles = false;
-    const auto message = ExtractSounds(settings, players, run.archive, run.target);
-    ASSERT_TRUE(message);
-    EXPECT_NE(message->find(run.expected), std::string::npos) << *message;
-    EXPECT_NE(message->find("The game runs without sound."), std::string::npos);
-    EXPECT_TRUE(settings.NoSoundFiles);
-    EXPECT_TRUE(settings.Sounds);
-    EXPECT_TRUE(settings.Music);
+    const SoundSetup setup = ExtractSounds(false, players, run.archive, run.target);
+    EXPECT_EQ(setup.files, SoundFiles::Unavailable);
+    ASSERT_TRUE(setup.failure);
+    const std::string& message = setup.failure->text();
+    EXPECT_NE(message.find(run.expected), std::string::npos) << message;
+    EXPECT_NE(message.find("The game runs without sound."), std::string::npos);
     EXPECT_FALSE(players.deviceOpen());
     EXPECT_EQ(SoundFilesInData(), 0);
   }

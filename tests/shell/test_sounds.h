@@ -10,8 +10,8 @@
 #include <numbers>
 #include <vector>
 
-#include "shell/audio_archive.h"
-#include "shell/sound_files.h"
+#include "formats/audio_archive.h"
+#include "formats/audio_files.h"
 #include "tools/midi_file.h"
 #include "tools/wave_synthesis.h"
 

@@ -8,8 +8,9 @@
 
 #include "bench/silent_game.h"
 #include "engine/autopilot.h"
-#include "engine/game.h"
 #include "engine/keys.h"
+#include "game/autopilot_keys.h"
+#include "game/game.h"
 #include "tests/soak/model_promises.h"
 #include "tests/support/fake_host.h"
 
@@ -69,7 +70,8 @@ void Soak::Run(long beats, long beatsPerGame) {
   FakeHost host;
   ModelPromises promises(*guarded);
   SoakView view(model, promises, figures_.builtInLevelsPlayed);
-  Game game(model, host, view.views());
+  GameParts parts(model, view.views(), host.ports());
+  Game game(parts);
   game.CopyBuiltInLevels();
   std::mt19937 random(seed_);
   std::vector<int> skipLevels(kBuiltInLevelCount);
@@ -107,9 +109,8 @@ void Soak::Run(long beats, long beatsPerGame) {
     switch (source) {
       case Source::Dialog: game.StartButtonClick(choice); break;
       case Source::Skip:
-        host.newGameControls = choice;
         host.inputAnswers = {std::to_string(skipLevel)};
-        game.FormKeyDown(VkF12, ShiftCtrl);
+        game.Startlevel1Click(choice);
         break;
       case Source::StreamFile:
       case Source::GridFile:
@@ -132,11 +133,11 @@ void Soak::Run(long beats, long beatsPerGame) {
         continue;
       }
       host.seed = random();
-      for (Autopilot& pilot : pilots) pilot.Steer(game);
+      for (Autopilot& pilot : pilots) Steer(pilot, game);
       if (host.gameTimerOn) game.TimerTimer();
       ++figures_.beats;
-      // The ninth target, and only it, sounds on Player03.
-      figures_.levelsFinished += std::count(host.sounds.begin(), host.sounds.end(), "play Player03");
+      // The ninth target, and only it, plays the level-finished sound.
+      figures_.levelsFinished += std::count(host.sounds.begin(), host.sounds.end(), "play LevelFinished");
       for (const std::string& message : host.messages) {
         if (EndsWith(message, " died.")) ++figures_.deaths;
       }

@@ -1,5 +1,7 @@
 #include "tests/support/course_fixture.h"
 
+#include "tests/support/offers.h"
+
 namespace coilrun::testing {
 
 namespace {
@@ -36,13 +38,16 @@ CourseFixture::CourseFixture() {
   model.Settings.Sounds = false;
   const char* names[] = {"", "Ann", "Bob", "Cid", "Dee"};
   for (int player = 1; player <= kMaxPlayers; ++player) model.Players[player].Name = names[player];
+  LetEveryScoreRank(host.highScores);
   game.CopyBuiltInLevels();
 }
 
 void CourseFixture::EatNinthTarget(int player) {
   model.TargetNumber = 9;
-  game.NewNumber(player);
+  parts.rules.EatTarget(player);
 }
+
+std::vector<int> CourseFixture::Offered() const { return OfferedPlayers(host, model); }
 
 std::string CourseFixture::WriteLevelFile(const std::string& name, int levels) const {
   return directory.Write(name, std::vector<std::uint8_t>(levels, kEndOfLevelByte));

@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "game/game.h"
+#include "game/game_parts.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/game_fixture.h"
-#include "tests/support/offer_recording_game.h"
 #include "tests/support/recording_view.h"
 #include "tests/support/temp_directory.h"
 
@@ -45,11 +46,15 @@ class CourseFixture : public ::testing::Test {
   // A stream level file of `levels` levels without bricks.
   std::string WriteLevelFile(const std::string& name, int levels) const;
   static NewGameChoice FileGame(const std::string& file) { return {.BuiltIn = false, .LevelFile = file}; }
+  // The players offered to the high score table so far, in order: every
+  // score ranks in the fixture's table, so each offer asks for a name.
+  std::vector<int> Offered() const;
 
   GameModel model;
   StateWatchingHost host{model};
-  RecordingView view;
-  OfferRecordingGame game{model, host, view.views()};
+  RecordingView view{model};
+  GameParts parts{model, view.views(), host.ports()};
+  Game game{parts};
   TempDirectory directory{"coilrun-course"};
 };
 

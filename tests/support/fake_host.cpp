@@ -2,15 +2,25 @@
 
 namespace coilrun::testing {
 
-std::string MediaPlayerName(MediaPlayer player) {
-  if (player == MediaPlayer::MusicPlayer) return "MusicPlayer";
-  return "Player0" + std::to_string(static_cast<int>(player));
+std::string SoundPlayerName(SoundPlayer player) {
+  switch (player) {
+    case SoundPlayer::TargetEaten: return "TargetEaten";
+    case SoundPlayer::Crash: return "Crash";
+    case SoundPlayer::LevelFinished: return "LevelFinished";
+    case SoundPlayer::BonusBrick: return "BonusBrick";
+    case SoundPlayer::Passage: return "Passage";
+    case SoundPlayer::Rebound: return "Rebound";
+    case SoundPlayer::Music: return "Music";
+  }
+  return "?";
 }
 
 void FakeHost::ShowMessage(const std::string& text) {
   messages.push_back(text);
   timerOnAtMessage.push_back(gameTimerOn);
 }
+
+void FakeHost::ShowFailure(const FileError& failure) { failures.push_back(failure.text()); }
 
 std::optional<std::string> FakeHost::InputBox(const std::string& caption, const std::string& prompt,
                                               const std::string& /*initialText*/) {
@@ -32,8 +42,8 @@ void FakeHost::SetTimerInterval(GameTimer timer, int milliseconds) {
   (timer == GameTimer::Game ? gameTimerInterval : reportTimerInterval) = milliseconds;
 }
 
-void FakeHost::MediaStop(MediaPlayer player) { sounds.push_back("stop " + MediaPlayerName(player)); }
-void FakeHost::MediaPlay(MediaPlayer player) { sounds.push_back("play " + MediaPlayerName(player)); }
-void FakeHost::MediaPlayFromStart(MediaPlayer player) { sounds.push_back("start " + MediaPlayerName(player)); }
+void FakeHost::Stop(SoundPlayer player) { sounds.push_back("stop " + SoundPlayerName(player)); }
+void FakeHost::Play(SoundPlayer player) { sounds.push_back("play " + SoundPlayerName(player)); }
+void FakeHost::PlayFromStart(SoundPlayer player) { sounds.push_back("start " + SoundPlayerName(player)); }
 
 }  // namespace coilrun::testing

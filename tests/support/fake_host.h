@@ -1,4 +1,5 @@
-// A Host for tests: records every request and answers input boxes from a script.
+// The game's ports for tests: records every request and answers input boxes
+// from a script.
 #pragma once
 
 #include <deque>
@@ -6,29 +7,35 @@
 #include <string>
 #include <vector>
 
-#include "engine/host.h"
+#include "engine/clock.h"
+#include "engine/sound_players.h"
+#include "game/game_ports.h"
+#include "game/game_timers.h"
+#include "game/prompts.h"
 #include "tests/support/memory_high_scores.h"
 
 namespace coilrun::testing {
 
-class FakeHost : public Host {
+class FakeHost : public Prompts, public GameTimers, public SoundPlayers, public Clock {
  public:
+  GamePorts ports() { return {*this, *this, *this, highScores, *this}; }
+
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& initialText) override;
+  void ShowFailure(const FileError& failure) override;
   void SetTimerEnabled(GameTimer timer, bool enabled) override;
   bool TimerEnabled(GameTimer timer) const override;
   void SetTimerInterval(GameTimer timer, int milliseconds) override;
-  void MediaStop(MediaPlayer player) override;
-  void MediaPlay(MediaPlayer player) override;
-  void MediaPlayFromStart(MediaPlayer player) override;
-  void ShowNewMenuItem() override { ++newMenuItemShown; }
-  NewGameChoice NewGameControls() override { return newGameControls; }
-  HighScoreStore& HighScores() override { return highScores; }
+  void Stop(SoundPlayer player) override;
+  void Play(SoundPlayer player) override;
+  void PlayFromStart(SoundPlayer player) override;
   std::uint32_t ClockSeed() override { return seed; }
 
   std::vector<std::string> messages;
-  // Media commands as "stop Player04", "play Player03", "start Player01".
+  // The failures shown, by their text.
+  std::vector<std::string> failures;
+  // Player commands as "stop BonusBrick", "play LevelFinished", "start TargetEaten".
   std::vector<std::string> sounds;
   // Input boxes asked, as "caption|prompt".
   std::vector<std::string> inputPrompts;
@@ -43,11 +50,9 @@ class FakeHost : public Host {
   // The game timer's state when each message was shown.
   std::vector<bool> timerOnAtMessage;
   std::uint32_t seed = 12345;
-  int newMenuItemShown = 0;
-  NewGameChoice newGameControls;
   MemoryHighScores highScores;
 };
 
-std::string MediaPlayerName(MediaPlayer player);
+std::string SoundPlayerName(SoundPlayer player);
 
 }  // namespace coilrun::testing

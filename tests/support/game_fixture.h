@@ -1,4 +1,6 @@
-// A game over a fake host and a recording view, with helpers to set up snakes.
+// A game over the fake ports and a recording view, with helpers to set up
+// snakes. Tests reach the game's face through `game` and each part's own
+// face through `parts`.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,7 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/game.h"
+#include "game/game.h"
+#include "game/game_parts.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/recording_view.h"
 
@@ -63,8 +66,9 @@ class GameFixture : public ::testing::Test {
 
   GameModel model;
   FakeHost host;
-  RecordingView view;
-  Game game{model, host, view.views()};
+  RecordingView view{model};
+  GameParts parts{model, view.views(), host.ports()};
+  Game game{parts};
 };
 
 }  // namespace coilrun::testing

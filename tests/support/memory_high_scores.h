@@ -1,7 +1,7 @@
 // A high score store in memory, for tests: the table and how often it was written.
 #pragma once
 
-#include "engine/high_scores.h"
+#include "game/high_score_store.h"
 
 namespace coilrun::testing {
 

@@ -6,20 +6,24 @@
 #include <vector>
 
 #include "engine/game_view.h"
+#include "engine/model.h"
 
 namespace coilrun::testing {
 
 class RecordingView : public BoardView, public ReportView, public ScreenView {
  public:
+  // The model tells which page ShowPage shows.
+  explicit RecordingView(const GameModel& model) : model_(model) {}
+
   GameView views() { return {*this, *this, *this}; }
 
-  void Draw_Brick_1(int x, int y) override { Record("Draw_Brick_1", x, y); }
-  void Draw_Brick_2(int x, int y) override { Record("Draw_Brick_2", x, y); }
-  void Draw_Brick_3(int x, int y) override { Record("Draw_Brick_3", x, y); }
-  void Draw_Brick_4(int x, int y) override { Record("Draw_Brick_4", x, y); }
-  void Draw_Brick_5(int x, int y) override { Record("Draw_Brick_5", x, y); }
-  void Draw_Brick_10(int x, int y) override { Record("Draw_Brick_10", x, y); }
-  void Draw_Brick_11(int x, int y) override { Record("Draw_Brick_11", x, y); }
+  void DrawNormalBrick(int x, int y) override { Record("DrawNormalBrick", x, y); }
+  void DrawDoorBrick(int x, int y) override { Record("DrawDoorBrick", x, y); }
+  void DrawInOutBrick(int x, int y) override { Record("DrawInOutBrick", x, y); }
+  void DrawReboundBrick(int x, int y) override { Record("DrawReboundBrick", x, y); }
+  void DrawCharacterBrick(int x, int y) override { Record("DrawCharacterBrick", x, y); }
+  void DrawScoreBrick(int x, int y) override { Record("DrawScoreBrick", x, y); }
+  void DrawLifeBrick(int x, int y) override { Record("DrawLifeBrick", x, y); }
   void DrawBricks() override { calls.push_back("DrawBricks"); }
   void ClearBrick(int x, int y) override { Record("ClearBrick", x, y); }
   void ClearBoard() override { calls.push_back("ClearBoard"); }
@@ -33,20 +37,24 @@ class RecordingView : public BoardView, public ReportView, public ScreenView {
   void ShowSpeed() override { calls.push_back("ShowSpeed"); }
   void ClearReport() override { calls.push_back("ClearReport"); }
   void RepaintReport() override { calls.push_back("RepaintReport"); }
-  void ReportTimerTimer() override { calls.push_back("ReportTimerTimer"); }
-  void ShowTitle() override { calls.push_back("ShowTitle"); }
-  void ShowWinner() override { calls.push_back("ShowWinner"); }
-  void ShowCongratulations() override { calls.push_back("ShowCongratulations"); }
-  void ShowDisappointment() override { calls.push_back("ShowDisappointment"); }
+  void ShowStateMessage(bool entering) override { Record("ShowStateMessage", entering); }
+  void MoveReportLines() override { calls.push_back("MoveReportLines"); }
+  void ReportModeChanged(std::uint8_t previousMode) override { Record("ReportModeChanged", previousMode); }
+  // Pages are recorded by the screen they show, as "ShowTitle".
+  void ShowPage(bool /*entering*/) override { calls.push_back(PageCall()); }
   void DrawPauseBox() override { calls.push_back("DrawPauseBox"); }
   void ErasePauseBox() override { calls.push_back("ErasePauseBox"); }
   void RepaintBoard() override { calls.push_back("RepaintBoard"); }
+  void RedrawHighScoresAfterReset() override { calls.push_back("RedrawHighScoresAfterReset"); }
 
   bool Called(const std::string& call) const;
 
   std::vector<std::string> calls;
 
  private:
+  const GameModel& model_;
+
+  std::string PageCall() const;
   void Record(const char* name, int a) { calls.push_back(std::string(name) + " " + std::to_string(a)); }
   void Record(const char* name, int a, int b) {
     calls.push_back(std::string(name) + " " + std::to_string(a) + " " + std::to_string(b));

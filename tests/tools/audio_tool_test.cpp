@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/audio_archive.h"
+#include "formats/audio_archive.h"
 #include "tests/support/temp_directory.h"
 
 namespace coilrun::testing {

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "formats/level_design.h"
+#include "formats/level_text.h"
 #include "game/builtin_level_block.h"
 #include "tests/support/temp_directory.h"
-#include "tools/level_design.h"
 
 namespace coilrun::testing {
 namespace {
@@ -25,6 +26,14 @@ ToolRun RunTool(const std::vector<std::string>& arguments) {
   std::ostringstream err;
   const int status = RunLevelTool(arguments, out, err, BuiltInLevelBlock());
   return {status, out.str(), err.str()};
+}
+
+// The levels of a text that must parse.
+std::vector<LevelDesign> Parsed(const std::string& text) {
+  std::vector<LevelDesign> levels;
+  const FileResult failure = ParseLevelText(text, levels);
+  EXPECT_FALSE(failure) << failure->text();
+  return levels;
 }
 
 std::string FieldText(const std::vector<std::string>& rows) {
@@ -145,8 +154,7 @@ TEST_F(LevelToolTest, AStreamFileNeverGetsTheSizeOfAGridFile) {
   EXPECT_EQ(bytes[0], 0);  // skipped by the decoder
   const ToolRun check = RunTool({"check", (directory / "full.lvl").string()});
   EXPECT_EQ(check.status, 0) << check.out;
-  EXPECT_EQ(ParseLevelText(RunTool({"show", (directory / "full.lvl").string()}).out)[0].Cells,
-            ParseLevelText(text)[0].Cells);
+  EXPECT_EQ(Parsed(RunTool({"show", (directory / "full.lvl").string()}).out)[0].Cells, Parsed(text)[0].Cells);
 }
 
 TEST_F(LevelToolTest, CheckReportsEveryProblemWithLevelAndOffset) {
@@ -243,30 +251,26 @@ TEST_F(LevelToolTest, AMillionLevelsAreCheckedAndShownOneAtATime) {
 }
 
 TEST(LevelBlockTest, RefusesBlocksThatTheLevelSearchWouldMisread) {
-  EXPECT_NO_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>{70, 69, 70, 70, 20}));
-  EXPECT_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>{69, 70, 70, 20}), LevelFormatError);
-  EXPECT_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>{70, 69, 70, 70}), LevelFormatError);
-  EXPECT_THROW(ValidateBuiltInBlock(std::vector<std::uint8_t>(kBuiltInLevelCapacity + 1, 70)), LevelFormatError);
+  EXPECT_FALSE(ValidateBuiltInBlock(std::vector<std::uint8_t>{70, 69, 70, 70, 20}));
+  EXPECT_TRUE(ValidateBuiltInBlock(std::vector<std::uint8_t>{69, 70, 70, 20}));
+  EXPECT_TRUE(ValidateBuiltInBlock(std::vector<std::uint8_t>{70, 69, 70, 70}));
+  EXPECT_TRUE(ValidateBuiltInBlock(std::vector<std::uint8_t>(kBuiltInLevelCapacity + 1, 70)));
 
-  auto levels = ParseLevelText("title Word\n" + FieldText({"", "", "CC"}) + "char 0 2 O\nchar 1 2 N\n");
-  try {
-    EncodeBuiltInBlock(levels);
-    ADD_FAILURE() << "a character N was accepted";
-  } catch (const LevelFormatError& error) {
-    EXPECT_NE(std::string(error.what()).find("\"N\""), std::string::npos) << error.what();
-  }
+  auto levels = Parsed("title Word\n" + FieldText({"", "", "CC"}) + "char 0 2 O\nchar 1 2 N\n");
+  const FileResult refused = ValidateBuiltInBlock(EncodeBuiltInBlock(levels));
+  ASSERT_TRUE(refused) << "a character N was accepted";
+  EXPECT_NE(refused->text().find("\"N\""), std::string::npos) << refused->text();
   levels[0].at(1, 2).Extra[0] = static_cast<std::uint8_t>('M' - 128);
-  EXPECT_EQ(EncodeBuiltInBlock(levels).size(), 1u + 4 + 4 + 1);
+  const std::vector<std::uint8_t> block = EncodeBuiltInBlock(levels);
+  EXPECT_FALSE(ValidateBuiltInBlock(block));
+  EXPECT_EQ(block.size(), 1u + 4 + 4 + 1);
 }
 
 TEST(LevelTextTest, NamesTheLineOfAMistake) {
   const auto messageOf = [](const std::string& text) {
-    try {
-      ParseLevelText(text);
-    } catch (const LevelFormatError& error) {
-      return std::string(error.what());
-    }
-    return std::string("accepted");
+    std::vector<LevelDesign> levels;
+    const FileResult failure = ParseLevelText(text, levels);
+    return failure ? failure->text() : std::string("accepted");
   };
   EXPECT_EQ(messageOf("title A\n" + FieldText({"", "", "x"})), "line 4: unknown cell letter 'x'");
   EXPECT_EQ(messageOf("title A\n" + FieldText({}).substr(52)), "the text ends inside the field of a level");

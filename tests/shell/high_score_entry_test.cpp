@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "game/high_score_offers.h"
 #include "shell/high_score_file.h"
-#include "tests/support/game_fixture.h"
+#include "tests/support/fake_host.h"
 #include "tests/support/temp_directory.h"
 
 namespace coilrun::testing {
@@ -12,16 +13,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The game over the real hscores.dat in a fresh directory.
-class FileTableHost : public FakeHost {
- public:
-  explicit FileTableHost(const std::filesystem::path& file)
-      : store(file, [this](const std::string& error) { reports.push_back(error); }) {}
-  HighScoreStore& HighScores() override { return store; }
-
-  std::vector<std::string> reports;
-  FileHighScores store;
-};
+using Texts = std::vector<std::string>;
 
 class HighScoreEntryTest : public ::testing::Test {
  protected:
@@ -33,7 +25,7 @@ class HighScoreEntryTest : public ::testing::Test {
 
   void Offer(int player, std::int32_t score) {
     model.Players[player].Score = score;
-    game.ReWriteHS(player);
+    offers.ReWriteHS(player);
   }
 
   // What the file holds; it must be exactly one table.
@@ -48,9 +40,11 @@ class HighScoreEntryTest : public ::testing::Test {
   TempDirectory directory{"coilrun-entry"};
   std::filesystem::path file = directory / "hscores.dat";
   GameModel model;
-  FileTableHost host{file};
-  RecordingView view;
-  Game game{model, host, view.views()};
+  FakeHost host;
+  // The game's score entry over the real hscores.dat in a fresh directory.
+  FileHighScores store{file, host};
+  HighScoreOffers offers{model, store, host};
+  std::vector<std::string>& reports = host.failures;
 };
 
 TEST_F(HighScoreEntryTest, AScoreEntersAboveTheFirstRowItBeatsAndPushesRowTenOut) {
@@ -63,7 +57,7 @@ TEST_F(HighScoreEntryTest, AScoreEntersAboveTheFirstRowItBeatsAndPushesRowTenOut
   EXPECT_EQ(Stored(), expected);
   EXPECT_EQ(expected[9], (HighScoreEntry{"Player8", 1000}));
   EXPECT_TRUE(host.inputPrompts.empty());
-  EXPECT_TRUE(host.reports.empty());
+  EXPECT_TRUE(host.failures.empty());
 }
 
 TEST_F(HighScoreEntryTest, AnEqualScoreGoesBelowAndNothingEntersWithoutBeatingRowTen) {
@@ -102,17 +96,17 @@ TEST_F(HighScoreEntryTest, AShortFileIsKeptAsideAndTheScoreStillEntered) {
   const Bytes damaged(120, 0x11);
   directory.Write("hscores.dat", damaged);
   Offer(1, 8500);
-  EXPECT_EQ(host.reports, Texts{"Read beyond end of file"});
+  EXPECT_EQ(host.failures, Texts{"Read beyond end of file"});
   EXPECT_EQ(TempDirectory::Read(directory / "hscores.dat.damaged"), damaged);
   EXPECT_EQ(Stored()[1], (HighScoreEntry{"Player1", 8500}));
 }
 
 TEST_F(HighScoreEntryTest, ResetDeletesTheTableAndNamesTheFileWhenThereIsNone) {
   Offer(1, 8500);
-  game.ResetHighScores();
+  offers.ResetHighScores();
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_TRUE(host.messages.empty());
-  game.ResetHighScores();
+  offers.ResetHighScores();
   EXPECT_EQ(host.messages, Texts{"Unable to find the file \"hscores.dat\"."});
   EXPECT_FALSE(std::filesystem::exists(file));
 }

@@ -1,11 +1,11 @@
-#include "shell/sound_files.h"
+#include "formats/audio_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "shell/audio_archive.h"
+#include "formats/audio_archive.h"
 #include "tests/support/temp_directory.h"
 
 namespace coilrun::testing {
@@ -31,6 +31,8 @@ std::vector<std::uint8_t> Header(const std::array<std::int32_t, kAudioEntryCount
   return bytes;
 }
 
+std::string Text(const SoundUnpackResult& result) { return result.failure ? result.failure->text() : std::string(); }
+
 int SoundFilesIn(const fs::path& directory) {
   int count = 0;
   for (int entry = 0; entry < kAudioEntryCount; ++entry) count += fs::exists(SoundFilePath(directory, entry));
@@ -55,7 +57,7 @@ TEST_F(SoundFilesTest, UnpacksEveryEntryWithItsBytes) {
   const AudioEntries entries = Entries({3, 0, 90'000, 90'001, 1, 44, 200'000});
   const auto archive = directory.Write("audio.dat", EncodeAudioArchive(entries));
   const SoundUnpackResult result = UnpackAudioArchive(archive, directory.path());
-  ASSERT_EQ(result.outcome, SoundUnpacking::Unpacked) << result.error;
+  ASSERT_EQ(result.outcome, SoundUnpacking::Unpacked) << Text(result);
   for (int entry = 0; entry < kAudioEntryCount; ++entry) {
     EXPECT_EQ(TempDirectory::Read(directory / kAudioEntryNames[entry]), entries[entry]) << kAudioEntryNames[entry];
   }
@@ -90,7 +92,7 @@ TEST_F(SoundFilesTest, ADamagedArchiveIsNamedAndLeavesNoFiles) {
     const auto archive = directory.Write("audio.dat", bytes);
     const SoundUnpackResult result = UnpackAudioArchive(archive, directory.path());
     EXPECT_EQ(result.outcome, SoundUnpacking::Failed);
-    EXPECT_NE(result.error.find(archive), std::string::npos) << result.error;
+    EXPECT_NE(Text(result).find(archive), std::string::npos) << Text(result);
     EXPECT_EQ(SoundFilesIn(directory.path()), 0);
   }
 }
@@ -99,13 +101,13 @@ TEST_F(SoundFilesTest, AnUnwritableTargetLeavesNothingHalfWritten) {
   const auto archive = directory.Write("audio.dat", EncodeAudioArchive(Entries({5, 5, 5, 5, 5, 5, 5})));
   SoundUnpackResult result = UnpackAudioArchive(archive, directory / "missing");
   EXPECT_EQ(result.outcome, SoundUnpacking::Failed);
-  EXPECT_NE(result.error.find("001.wav\": File not found"), std::string::npos) << result.error;
+  EXPECT_NE(Text(result).find("001.wav\": File not found"), std::string::npos) << Text(result);
 
   // Something that is not ours stands where the fourth file should go.
   fs::create_directory(directory / "004.wav");
   result = UnpackAudioArchive(archive, directory.path());
   EXPECT_EQ(result.outcome, SoundUnpacking::Failed);
-  EXPECT_NE(result.error.find("004.wav\": File access denied"), std::string::npos) << result.error;
+  EXPECT_NE(Text(result).find("004.wav\": File access denied"), std::string::npos) << Text(result);
   EXPECT_EQ(SoundFilesIn(directory.path()), 1);
   EXPECT_TRUE(fs::is_directory(directory / "004.wav"));
 }

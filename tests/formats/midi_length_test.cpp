@@ -1,4 +1,4 @@
-#include "shell/midi_length.h"
+#include "formats/midi_length.h"
 
 #include <gtest/gtest.h>
 
