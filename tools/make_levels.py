@@ -5,7 +5,7 @@ The levels are drawn here with a few shapes (bars, rooms, rings, spirals,
 mazes, words) so that they can be revised as a set; the generated text files
 are committed and the build compiles them, so building the game never runs
 this script. Every level is checked before it is written: the four start
-cells stay free with the cell behind and five cells ahead of each, every free
+cells stay free with the cell behind and twelve cells ahead of each, every free
 cell can be reached from the first player's start, doors link closed walls,
 in-out bricks land on free cells, and no character would encode as an end
 marker.
@@ -21,13 +21,17 @@ from collections import deque
 COLUMNS, ROWS = 50, 30  # the visible field; the grid's spare column and row stay empty
 GRID_COLUMNS, GRID_ROWS = 51, 31
 STARTS = [((9, 1), 1), ((40, 28), -1), ((40, 0), -1), ((9, 29), 1)]  # head, step along the row
+# A new snake must see the level before it meets a brick: twelve cells are a
+# little over a second at the default speed. The run stays on the field, so
+# that it does not depend on the wrap option.
+RUN_AHEAD = 12
 BLOCK_CAPACITY = 54001
 
 
 def protected_cells():
     cells = set()
     for (x, y), step in STARTS:
-        for k in range(-1, 6):
+        for k in range(-1, RUN_AHEAD + 1):
             cells.add((x + k * step, y))
     return cells
 
@@ -126,7 +130,7 @@ class Level:
     def problems(self):
         found = []
         for cell in PROTECTED:
-            if cell in self.cells:
+            if cell in self.cells or not (0 <= cell[0] < COLUMNS and 0 <= cell[1] < ROWS):
                 found.append("start area %s is not free" % (cell,))
         seen = {(9, 1)}
         queue = deque([(9, 1)])
@@ -868,8 +872,13 @@ def l_corridors():
 
 def l_gates_and_holes():
     level = Level("Gates and holes")
-    level.vline(16, 0, 29)
-    level.vline(33, 0, 29)
+    # The walls bend towards the middle at both ends, clear of the start runs;
+    # holes there would let a snake past the gates into the right-hand third.
+    for x, inner in ((16, 22), (33, 27)):
+        level.vline(x, 3, 26)
+        for y, end in ((2, 0), (27, 29)):
+            level.hline(y, x, inner)
+            level.vline(inner, y, end)
     level.door(16, 8, [(33, 19), (33, 20), (33, 21), (33, 22)])
     level.door(33, 8, [(16, 19), (16, 20), (16, 21), (16, 22)])
     level.inout_pair((8, 22), (41, 7))
@@ -1020,6 +1029,24 @@ def door_shortcut(level):
     level.put(24, 15, "S")
 
 
+def riches_with_open_top(level):
+    score_traps(level)
+    # A hole where the third start's run crosses the wall at column 30 would
+    # join two rooms that lie far apart in this maze; the tip of the wall
+    # bends away from the run instead, so the ways stay as long as they were.
+    level.clear(30, 0)
+    level.hline(1, 27, 29)
+    level.put(27, 0)
+
+
+def secret_door_with_open_top(level):
+    door_shortcut(level)
+    # The same for the wall at column 28: one column over, it leaves the run
+    # free and the maze's ways as they were.
+    level.clear_rect(28, 0, 28, 3)
+    level.vline(27, 0, 4)
+
+
 def l_last():
     level = Level("Last stand")
     maze(level, 1, 1, 16, 10, 3, 8282, 40)
@@ -1049,11 +1076,11 @@ LEVELS = [
     l_labyrinth_doors, l_teleport_maze, l_hello, l_fortress, l_dense_pillars,
     l_comb_maze,
     l_maze("Maze", 5, 7272, 10),
-    l_maze_with_specials("Maze of riches", 5, 7373, 8, score_traps),
+    l_maze_with_specials("Maze of riches", 5, 7373, 8, riches_with_open_top),
     l_maze("Winding ways", 4, 7474, 14),
     l_maze_with_specials("Maze of stones", 4, 7575, 12, rebound_traps),
     l_maze("Deep maze", 4, 7676, 8),
-    l_maze_with_specials("Secret door", 4, 7777, 10, door_shortcut),
+    l_maze_with_specials("Secret door", 4, 7777, 10, secret_door_with_open_top),
     l_maze("Narrow ways", 3, 7878, 40),
     l_maze_with_specials("Narrow riches", 3, 7979, 36, score_traps),
     l_maze("Tight maze", 3, 8080, 28),

@@ -75,20 +75,6 @@ TEST_F(BuiltInLevelsTest, TheBlockHoldsEightyTwoLevelsAndTheSearchFindsEachOfThe
   }
 }
 
-TEST_F(BuiltInLevelsTest, EveryStartCellTheCellBehindAndFiveAheadAreFree) {
-  struct Start {
-    int x, y, step;
-  };
-  for (const Start start : {Start{9, 1, 1}, Start{40, 28, -1}, Start{40, 0, -1}, Start{9, 29, 1}}) {
-    for (int level = 1; level <= kLevelCount; ++level) {
-      for (int k = -1; k <= 5; ++k) {
-        EXPECT_EQ(levels[level][start.x + k * start.step][start.y].Occupied, 0)
-            << "level " << level << " cell " << start.x + k * start.step << "," << start.y;
-      }
-    }
-  }
-}
-
 // Doors, their linked cells and in-out bricks count as passages; a rebound,
 // score or life brick must not be the only way to a cell.
 TEST_F(BuiltInLevelsTest, EveryFreeCellCanBeReachedFromTheFirstStart) {
