@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "engine/model.h"
+#include "formats/level_stream.h"
 #include "game/builtin_level_block.h"
-#include "game/level_stream.h"
 #include "game/level_writing.h"
 
 namespace coilrun::testing {
