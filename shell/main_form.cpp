@@ -98,16 +98,18 @@ MainForm::~MainForm() = default;
 // The order matters: the settings come before everything that reads them,
 // and the screens are prepared before a command-line game covers them.
 void MainForm::FormCreate() {
-  RunEachStep<11>(*this, {&MainForm::FormFilePaths, &MainForm::CreateHighScoreFile, &MainForm::LoadSettingsFile,
-                          &MainForm::CreateViewAndGame, &MainForm::ExtractSounds, &MainForm::LayOut,
-                          &MainForm::StartMusic, &MainForm::FillTablesAndLevels, &MainForm::PreparePictureScreens,
-                          &MainForm::StartCommandLineGame, &MainForm::SetReportInterval});
+  RunEachStep<12>(
+      *this, {&MainForm::FormFilePaths, &MainForm::CreateHighScoreFile, &MainForm::LoadSettingsFile,
+              &MainForm::LoadExtraOptions, &MainForm::CreateViewAndGame, &MainForm::ExtractSounds, &MainForm::LayOut,
+              &MainForm::StartMusic, &MainForm::FillTablesAndLevels, &MainForm::PreparePictureScreens,
+              &MainForm::StartCommandLineGame, &MainForm::SetReportInterval});
 }
 
 void MainForm::FormFilePaths() {
   highScoreFile_ = dataDirectory_ / kHighScoreFileName;
   settingsFile_ = dataDirectory_ / "settings.dat";
   highScores_ = std::make_unique<FileHighScores>(highScoreFile_, *this);
+  extraOptions_ = std::make_unique<CoilrunIni>(dataDirectory_ / kCoilrunIniName);
 }
 
 void MainForm::CreateHighScoreFile() { highScores_->WriteDefaultsWhenMissing(); }
@@ -118,6 +120,10 @@ void MainForm::LoadSettingsFile() {
   const SettingsLoad loaded = LoadSettings(settingsFile_);
   ApplyStoredSettings(model_, loaded.stored);
   if (loaded.failure) ShowFailure(*loaded.failure);
+}
+
+void MainForm::LoadExtraOptions() {
+  if (const FileResult failure = extraOptions_->Load()) ShowFailure(*failure);
 }
 
 // The surfaces take their first colours from the settings.
@@ -193,7 +199,8 @@ void MainForm::CreateDialogs() {
 }
 
 void MainForm::FormClose() {
-  RunEachStep<3>(*this, {&MainForm::EndGameOnBoard, &MainForm::SaveSettingsFile, &MainForm::DeleteSoundFiles});
+  RunEachStep<4>(*this, {&MainForm::EndGameOnBoard, &MainForm::SaveSettingsFile, &MainForm::SaveExtraOptions,
+                         &MainForm::DeleteSoundFiles});
 }
 
 void MainForm::EndGameOnBoard() { game_->ShutDown(); }
@@ -201,6 +208,10 @@ void MainForm::EndGameOnBoard() { game_->ShutDown(); }
 // A failed save is reported, but never keeps the player from closing the game.
 void MainForm::SaveSettingsFile() {
   if (const FileResult failure = SaveSettings(StoredSettingsOf(model_), settingsFile_)) ShowFailure(*failure);
+}
+
+void MainForm::SaveExtraOptions() {
+  if (const FileResult failure = extraOptions_->Save()) ShowFailure(*failure);
 }
 
 void MainForm::DeleteSoundFiles() { coilrun::DeleteSoundFiles(model_.Settings.NoSoundFiles, players_, dataDirectory_); }

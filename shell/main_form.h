@@ -15,6 +15,7 @@
 #include "game/prompts.h"
 #include "present/presentation.h"
 #include "shell/beat_timer.h"
+#include "shell/coilrun_ini.h"
 #include "shell/high_score_file.h"
 #include "shell/main_menu.h"
 #include "shell/media_players.h"
@@ -55,6 +56,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   void FormFilePaths();
   void CreateHighScoreFile();
   void LoadSettingsFile();
+  void LoadExtraOptions();
   void CreateViewAndGame();
   void ExtractSounds();
   void LayOut();
@@ -69,6 +71,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   void FormClose();
   void EndGameOnBoard();
   void SaveSettingsFile();
+  void SaveExtraOptions();
   void DeleteSoundFiles();
 
   // The menus.
@@ -93,6 +96,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   QString commandLineLevelFile_;
   std::filesystem::path highScoreFile_;
   std::filesystem::path settingsFile_;
+  std::unique_ptr<CoilrunIni> extraOptions_;
   GameModel model_;
   SystemClock clock_;
   std::unique_ptr<FileHighScores> highScores_;
