@@ -48,12 +48,10 @@ void Targets::NewNumber(int player) {
   if (eaterIsPlayer) board_.DrawWholeSnake(player);
 
   random_.seed(clock_.ClockSeed());
-  std::uniform_int_distribution<int> column(0, kFieldColumns - 1);
-  std::uniform_int_distribution<int> row(0, kFieldRows - 1);
   bool placed = false;
   for (int attempt = 0; attempt < kRandomPlacementAttempts && !placed; ++attempt) {
-    model_.TargetX = static_cast<std::uint8_t>(column(random_));
-    model_.TargetY = static_cast<std::uint8_t>(row(random_));
+    model_.TargetX = static_cast<std::uint8_t>(Below(kFieldColumns));
+    model_.TargetY = static_cast<std::uint8_t>(Below(kFieldRows));
     placed = TargetCellFree(model_);
   }
   for (int y = 0; y < kFieldRows && !placed; ++y) {
@@ -73,6 +71,13 @@ void Targets::NewNumber(int player) {
   }
 
   NumberIncScore(player);
+}
+
+// The standard library leaves the distributions' arithmetic to each library,
+// but the generator's numbers are fixed; scaling them here keeps a target's
+// cell the same for the same seed wherever the game was built.
+int Targets::Below(int bound) {
+  return static_cast<int>((std::uint64_t{random_()} * static_cast<std::uint64_t>(bound)) >> 32);
 }
 
 void Targets::NumberIncScore(int player) {

@@ -22,6 +22,8 @@ class Targets {
 
  private:
   void NumberIncScore(int player);
+  // A number 0..bound-1 from the generator.
+  int Below(int bound);
 
   GameModel& model_;
   BoardView& board_;

@@ -6,11 +6,15 @@
 namespace coilrun {
 
 void Game::FormKeyDown(int key, unsigned /*shift*/) {
+  const auto entry = parts_.inputs.Input({InputKind::Key, 0, static_cast<std::uint32_t>(key)});
+  if (entry.taken()) return;
   if (key == VkPause || key == VkP) Pause1Click();
   parts_.rules.RotateSnake(key);
 }
 
 void Game::Pause1Click() {
+  const auto entry = parts_.inputs.Input({InputKind::Pause});
+  if (entry.taken()) return;
   GameModel& model = parts_.model;
   GameTimers& timers = parts_.ports.timers;
   if (timers.TimerEnabled(GameTimer::Game)) {
@@ -31,6 +35,8 @@ void Game::Pause1Click() {
 // Only a game in play can be stopped; anywhere else the players of a game
 // that has already ended would be offered to the table again.
 void Game::Stop1Click() {
+  const auto entry = parts_.inputs.Input({InputKind::Stop});
+  if (entry.taken()) return;
   if (!GameInPlay(parts_.model)) return;
   if (parts_.model.Settings.Paused) Pause1Click();
   RetirePlayers();
@@ -41,6 +47,8 @@ void Game::Stop1Click() {
 // A game paused under a help screen is recorded too, as Stop would record
 // it: its players' scores would otherwise be lost with the window.
 void Game::ShutDown() {
+  const auto entry = parts_.inputs.Command(GameCommand::ShutDown);
+  if (entry.taken()) return;
   if (!GameInPlay(parts_.model)) return;
   RetirePlayers();
   CloseGameLevelFile();

@@ -29,7 +29,12 @@ class Game {
   void StartCommandLineGame(const std::string& levelFileName);
 
   // The game timer's beat and the report timer's tick.
-  void TimerTimer() { parts_.rules.TimerTimer(); }
+  void TimerTimer() {
+    const auto entry = parts_.inputs.Beat();
+    if (entry.taken()) return;
+    parts_.rules.TimerTimer();
+    parts_.inputs.BeatDone();
+  }
   void ReportTimerTimer() { parts_.screens.ReportTimerTimer(); }
 
   // Key-down events: P and Pause, then steering.
@@ -48,7 +53,10 @@ class Game {
   void Pause1Click();
   void Stop1Click();
   // The Help menu's pages: BrickTypesScreen, KeysScreen, HighScoreScreen, AboutScreen.
-  void ShowHelpScreen(ScreenStateValue screen) { parts_.screens.ShowScreen(screen); }
+  void ShowHelpScreen(ScreenStateValue screen) {
+    const auto entry = parts_.inputs.Input({InputKind::HelpScreen, 0, screen});
+    if (!entry.taken()) parts_.screens.ShowScreen(screen);
+  }
 
   // The game's part of closing the window: a game in play is ended as Stop
   // would end it.

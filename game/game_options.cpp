@@ -10,6 +10,8 @@ void GameOptions::SetPlayerName(int player, const std::string& name) {
 void GameOptions::SetReEnterName(bool on) { model_.Settings.ReEnterName = on; }
 
 void GameOptions::SetPlayerColor(int player, Color color) {
+  const auto entry = inputs_.Input({InputKind::PlayerColor, static_cast<std::uint8_t>(player), color});
+  if (entry.taken()) return;
   model_.Players[player].Color = color;
   if (model_.ScreenState == BoardScreen && model_.Players[player].Lives > 0) view_.board.DrawWholeSnake(player);
   if (model_.ScreenState == PauseScreen) view_.screens.RepaintBoard();
@@ -48,11 +50,15 @@ void GameOptions::SetBrickFrame(bool on) {
 }
 
 void GameOptions::SetMixBricksColors(bool on) {
+  const auto entry = inputs_.Input({InputKind::MixBricksColors, 0, on});
+  if (entry.taken()) return;
   model_.Settings.MixBricksColors = on;
   RedrawBricksOfGame();
 }
 
 void GameOptions::SetBrickColor(Color color) {
+  const auto entry = inputs_.Input({InputKind::BrickColor, 0, color});
+  if (entry.taken()) return;
   model_.Settings.BrickColors[0] = color;
   RedrawBricksOfGame();
 }
@@ -74,6 +80,8 @@ void GameOptions::ResetHighScores() {
 }
 
 void GameOptions::SetWrap(bool on) {
+  const auto entry = inputs_.Input({InputKind::Wrap, 0, on});
+  if (entry.taken()) return;
   model_.Settings.Wrap = on;
   view_.report.ShowWrap();
 }
@@ -82,6 +90,8 @@ void GameOptions::SetWrap(bool on) {
 // stacked body unrolls behind the head as the snake moves on. The bricks
 // laid while Long was on stay where they are.
 void GameOptions::SetLong(bool on) {
+  const auto entry = inputs_.Input({InputKind::Long, 0, on});
+  if (entry.taken()) return;
   model_.Settings.Long = on;
   const int playerCount = PlayersInGame(model_.Settings);
   if (on) {
@@ -128,6 +138,8 @@ void GameOptions::SetMusic(bool on) {
 }
 
 void GameOptions::SetSpeed(int speed) {
+  const auto entry = inputs_.Input({InputKind::Speed, 0, static_cast<std::uint32_t>(speed)});
+  if (entry.taken()) return;
   timers_.SetTimerInterval(GameTimer::Game, GameTimerInterval(speed));
   model_.Settings.Speed = speed;
   view_.report.ShowSpeed();

@@ -11,6 +11,7 @@
 #include "engine/sound_players.h"
 #include "game/game_timers.h"
 #include "game/high_score_offers.h"
+#include "game/input_slot.h"
 #include "game/screens.h"
 
 namespace coilrun {
@@ -22,8 +23,14 @@ enum class SoundFiles { Ready, ArchiveMissing, Unavailable };
 class GameOptions {
  public:
   GameOptions(GameModel& model, GameView view, GameTimers& timers, SoundPlayers& sounds, Screens& screens,
-              HighScoreOffers& highScores)
-      : model_(model), view_(view), timers_(timers), sounds_(sounds), screens_(screens), highScores_(highScores) {}
+              HighScoreOffers& highScores, InputSlot& inputs)
+      : model_(model),
+        view_(view),
+        timers_(timers),
+        sounds_(sounds),
+        screens_(screens),
+        highScores_(highScores),
+        inputs_(inputs) {}
 
   // An empty name keeps the old one; a longer one keeps its first 15 characters.
   void SetPlayerName(int player, const std::string& name);
@@ -69,6 +76,8 @@ class GameOptions {
   SoundPlayers& sounds_;
   Screens& screens_;
   HighScoreOffers& highScores_;
+  // The options that change what the rules do pass here as inputs of the game.
+  InputSlot& inputs_;
 };
 
 }  // namespace coilrun

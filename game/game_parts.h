@@ -11,6 +11,7 @@
 #include "game/game_options.h"
 #include "game/game_ports.h"
 #include "game/high_score_offers.h"
+#include "game/input_slot.h"
 #include "game/level_sources.h"
 #include "game/screens.h"
 
@@ -26,13 +27,15 @@ struct GameParts {
         screens(gameModel, gameView, gamePorts.timers),
         course(gameModel, gameView, rules, sources, screens, highScores, gamePorts.timers, gamePorts.prompts),
         rules(gameModel, gameView, gamePorts.sounds, gamePorts.clock, course),
-        options(gameModel, gameView, gamePorts.timers, gamePorts.sounds, screens, highScores) {}
+        options(gameModel, gameView, gamePorts.timers, gamePorts.sounds, screens, highScores, inputs) {}
   GameParts(const GameParts&) = delete;
   GameParts& operator=(const GameParts&) = delete;
 
   GameModel& model;
   GameView view;
   GamePorts ports;
+  // Where a recorder or a session plugs in; empty, every input passes.
+  InputSlot inputs;
   LevelSources sources;
   HighScoreOffers highScores;
   Screens screens;

@@ -57,6 +57,9 @@ void Game::On_Start_Click(int level, const NewGameChoice& choice) {
 }
 
 bool Game::StartButtonClick(const NewGameChoice& choice) {
+  const auto entry = parts_.inputs.Command(GameCommand::Start);
+  if (entry.taken()) return false;
+  parts_.inputs.GameStarting({ReplayStart::Dialog, 1, choice, {}});
   On_Start_Click(1, choice);
   parts_.model.Settings.LevelsSkipped = false;
   if (choice.BuiltIn) {
@@ -72,6 +75,8 @@ bool Game::StartButtonClick(const NewGameChoice& choice) {
 // beat inside them would move snakes that nobody can steer, so the game
 // timer waits; it goes on as before when no level is chosen.
 void Game::Startlevel1Click(const NewGameChoice& choice) {
+  const auto entry = parts_.inputs.Command(GameCommand::Start);
+  if (entry.taken()) return;
   GameTimers& timers = parts_.ports.timers;
   Prompts& prompts = parts_.ports.prompts;
   const bool gameWasRunning = timers.TimerEnabled(GameTimer::Game);
@@ -88,6 +93,7 @@ void Game::Startlevel1Click(const NewGameChoice& choice) {
     return;
   }
   const int level = std::clamp(*number, 1, kBuiltInLevelCount);
+  parts_.inputs.GameStarting({ReplayStart::SkipLevel, level, choice, {}});
   On_Start_Click(level, choice);
   parts_.model.Settings.LevelsSkipped = true;
   parts_.sources.SetBuiltInPos(parts_.sources.BuiltInLevelStart(level));
@@ -95,6 +101,9 @@ void Game::Startlevel1Click(const NewGameChoice& choice) {
 }
 
 void Game::StartCommandLineGame(const std::string& levelFileName) {
+  const auto entry = parts_.inputs.Command(GameCommand::Start);
+  if (entry.taken()) return;
+  parts_.inputs.GameStarting({ReplayStart::CommandLine, 1, {}, levelFileName});
   GameModel& model = parts_.model;
   // The speed setting applies here too, rather than the timer's initial 70 ms.
   parts_.ports.timers.SetTimerInterval(GameTimer::Game, GameTimerInterval(model.Settings.Speed));

@@ -9,8 +9,10 @@
 #include "bench/silent_game.h"
 #include "engine/autopilot.h"
 #include "engine/keys.h"
+#include "engine/rule_state.h"
 #include "game/autopilot_keys.h"
 #include "game/game.h"
+#include "game/game_sessions.h"
 #include "tests/soak/model_promises.h"
 #include "tests/support/fake_host.h"
 
@@ -70,8 +72,19 @@ void Soak::Run(long beats, long beatsPerGame) {
   FakeHost host;
   ModelPromises promises(*guarded);
   SoakView view(model, promises, figures_.builtInLevelsPlayed);
-  GameParts parts(model, view.views(), host.ports());
+  GameSessions sessions(model, host.ports());
+  GameParts parts(model, view.views(), sessions.ports());
+  sessions.Plug(parts);
   Game game(parts);
+  std::vector<std::uint32_t> checksums;
+  std::size_t gamesKept = 0;
+  // A game's recording is kept once it ends or the next one starts.
+  const auto collect = [&] {
+    if (!keepRecordings_ || sessions.recorder().gamesKept() == gamesKept) return;
+    gamesKept = sessions.recorder().gamesKept();
+    recordings_.push_back({*sessions.recorder().lastGame(), std::move(checksums)});
+    checksums.clear();
+  };
   game.CopyBuiltInLevels();
   std::mt19937 random(seed_);
   std::vector<int> skipLevels(kBuiltInLevelCount);
@@ -85,8 +98,12 @@ void Soak::Run(long beats, long beatsPerGame) {
     choice.PlayerCount = 1 + static_cast<int>(random() % kMaxPlayers);
     choice.Competition = choice.PlayerCount > 1 && random() % 2 == 0;
     choice.WinsTarget = 1 + static_cast<int>(random() % 5);
-    model.Settings.Wrap = random() % 2 == 0;
-    model.Settings.Long = random() % 4 == 0;
+    // Through the options, as the player would change them: a game still in
+    // play takes them as inputs.
+    const bool wrap = random() % 2 == 0;
+    game.options().SetWrap(wrap);
+    const bool longSnakes = random() % 4 == 0;
+    game.options().SetLong(longSnakes);
     model.Settings.Sounds = true;
     model.Settings.ShowMessages = true;
     ++figures_.gamesOfPlayers[choice.PlayerCount];
@@ -105,6 +122,7 @@ void Soak::Run(long beats, long beatsPerGame) {
     // The new game dialog opens only between games, so what is left of the
     // last one is stopped first.
     if (source != Source::Skip) game.Stop1Click();
+    collect();
     promises.GameStarted();
     switch (source) {
       case Source::Dialog: game.StartButtonClick(choice); break;
@@ -119,6 +137,7 @@ void Soak::Run(long beats, long beatsPerGame) {
         game.StartButtonClick(choice);
         break;
     }
+    collect();
 
     std::vector<Autopilot> pilots;
     for (int player = 1; player <= kMaxPlayers; ++player) pilots.emplace_back(player, random());
@@ -134,7 +153,10 @@ void Soak::Run(long beats, long beatsPerGame) {
       }
       host.seed = random();
       for (Autopilot& pilot : pilots) Steer(pilot, game);
-      if (host.gameTimerOn) game.TimerTimer();
+      if (host.gameTimerOn) {
+        game.TimerTimer();
+        if (keepRecordings_) checksums.push_back(RuleChecksum(model));
+      }
       ++figures_.beats;
       // The ninth target, and only it, plays the level-finished sound.
       figures_.levelsFinished += std::count(host.sounds.begin(), host.sounds.end(), "play LevelFinished");
@@ -169,6 +191,8 @@ void Soak::Run(long beats, long beatsPerGame) {
     }
     ++figures_.gameEnds[end];
   }
+  game.Stop1Click();
+  collect();
 }
 
 std::string Soak::Summary() const {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "formats/replay_file.h"
+
 namespace coilrun::testing {
 
 struct SoakFigures {
@@ -30,6 +32,13 @@ struct SoakFigures {
   std::map<std::string, long> gameEnds;
 };
 
+// A game as the recorder kept it, with the rule state's checksum after each
+// of its beats as the soak saw them.
+struct RecordedGame {
+  Replay replay;
+  std::vector<std::uint32_t> checksums;
+};
+
 class Soak {
  public:
   // `samples` holds sample-stream.lvl and sample-grid.lvl.
@@ -43,12 +52,18 @@ class Soak {
   // Each broken promise, with the beat and the game it happened in.
   const std::vector<std::string>& breaches() const { return breaches_; }
   std::string Summary() const;
+  // Every game is recorded as it is played; with this, the recordings are
+  // kept with a checksum of every beat.
+  void KeepRecordings() { keepRecordings_ = true; }
+  const std::vector<RecordedGame>& recordings() const { return recordings_; }
 
  private:
   std::uint32_t seed_;
   std::filesystem::path samples_;
   SoakFigures figures_;
   std::vector<std::string> breaches_;
+  bool keepRecordings_ = false;
+  std::vector<RecordedGame> recordings_;
 };
 
 }  // namespace coilrun::testing
