@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formats/byte_order.h"
 #include "formats/byte_stream.h"
 #include "formats/short_string.h"
 
@@ -162,20 +163,19 @@ std::variant<Replay, FileError> DecodeReplay(std::span<const std::uint8_t> bytes
                      ", which a newer version of Coilrun writes; this one reads format " +
                      std::to_string(kFormatVersion) + ".");
   }
-  std::variant<Replay, FileError> read = ReadBody(in);
-  const std::uint32_t storedCrc = in.U32();
   // The checksum decides between a damaged file and one that was written
   // wrong: a file whose checksum matches is reported by what is wrong in it.
-  const bool crcMatches = !in.failed() && in.atEnd() && Crc32(bytes.first(bytes.size() - kCrcSize)) == storedCrc;
+  const bool sealed = bytes.size() >= kMagic.size() + kCrcSize &&
+                      Crc32(bytes.first(bytes.size() - kCrcSize)) == GetLittleEndian(bytes, bytes.size() - kCrcSize);
+  std::variant<Replay, FileError> read = ReadBody(in);
+  const FileError truncated = Damaged("it ends too soon");
   if (auto* failure = std::get_if<FileError>(&read)) {
-    if (crcMatches || failure->text() == Damaged("it ends too soon").text()) return *failure;
+    if (sealed || *failure == truncated) return *failure;
     return Damaged("its checksum does not match");
   }
-  if (!crcMatches) {
-    return Damaged(in.failed()  ? "it ends too soon"
-                   : in.atEnd() ? "its checksum does not match"
-                                : "it goes on after its end");
-  }
+  if (in.left() < kCrcSize) return truncated;
+  if (in.left() > kCrcSize) return Damaged("it goes on after its end");
+  if (!sealed) return Damaged("its checksum does not match");
   if (rules != rulesVersion) {
     return FileError("The replay was recorded with rules version " + std::to_string(rules) +
                      ", but this Coilrun plays rules version " + std::to_string(rulesVersion) + ".");

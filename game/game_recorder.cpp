@@ -85,6 +85,7 @@ void GameRecorder::Finish(bool ended) {
   if ((sawPlay_ || replay.beats > 0) && !levelFileProblem_) {
     last_ = std::move(replay);
     ++gamesKept_;
+    if (onKept_) onKept_(*last_);
   }
   current_.reset();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "engine/model.h"
@@ -35,6 +36,8 @@ class GameRecorder {
   const std::optional<Replay>& lastGame() const { return last_; }
   // How many games have been kept so far.
   std::size_t gamesKept() const { return gamesKept_; }
+  // Told of every game as it is kept.
+  void OnGameKept(std::function<void(const Replay&)> listener) { onKept_ = std::move(listener); }
   // Set when the game's level file could not be read for the recording.
   const std::optional<std::string>& levelFileProblem() const { return levelFileProblem_; }
 
@@ -47,6 +50,7 @@ class GameRecorder {
   std::optional<std::string> levelFileProblem_;
   bool sawPlay_ = false;
   std::size_t gamesKept_ = 0;
+  std::function<void(const Replay&)> onKept_;
 };
 
 }  // namespace coilrun

@@ -2,8 +2,7 @@
 
 #include "engine/keys.h"
 #include "engine/rule_state.h"
-#include "formats/file_handle.h"
-#include "formats/run_length.h"
+#include "game/recorded_start.h"
 #include "game/retire_snakes.h"
 
 namespace coilrun {
@@ -13,15 +12,6 @@ namespace {
 constexpr int kVk1 = 0x31;
 constexpr int kVk2 = 0x32;
 constexpr int kVk4 = 0x34;
-
-FileResult WriteLevelFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  FileHandle file = OpenFile(path, "wb");
-  if (!file) return FileError::FromErrno(errno);
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
-    return FileError::FromErrno(errno);
-  }
-  return CloseFile(file);
-}
 
 }  // namespace
 
@@ -34,25 +24,13 @@ ReplayPlayer::ReplayPlayer(Game& game, GameParts& parts, SessionPorts& ports, In
       messages_(messages),
       levelFilePath_(std::move(levelFilePath)) {}
 
-ReplayPlayer::~ReplayPlayer() {
-  if (state_ == State::Playing) StopWatching();
-}
-
 bool ReplayPlayer::Start(Replay replay) {
-  const auto startState = UnpackRuns(replay.startState, RuleStateSize());
   GameModel& model = parts_.model;
-  auto restored = std::make_unique<GameModel>(model);
-  if (!startState || !RestoreRuleState(*startState, *restored)) {
-    failure_ = "The replay's starting state is damaged.";
+  keeper_.Keep(model);
+  if (const auto problem = SetUpRecordedStart(replay, model, levelFilePath_)) {
+    failure_ = *problem;
     state_ = State::Failed;
     return false;
-  }
-  if (!replay.levelFile.empty() || replay.start == ReplayStart::CommandLine || !replay.builtIn) {
-    if (const FileResult written = WriteLevelFile(levelFilePath_, replay.levelFile)) {
-      failure_ = "The replay's level file could not be written: " + written->text();
-      state_ = State::Failed;
-      return false;
-    }
   }
   replay_ = std::move(replay);
   beat_ = 0;
@@ -61,25 +39,15 @@ bool ReplayPlayer::Start(Replay replay) {
   seedsRanOut_ = false;
   paused_ = false;
   failure_.clear();
-  keeper_.Keep(model);
   recordingWas_ = router_.recordingOn();
   router_.SetRecording(false);
   router_.Drive(this);
   ports_.Override({.prompts = this, .timers = &beatSwitch_, .highScores = &sealed_, .clock = this});
   beatSwitch_.SetTimerEnabled(GameTimer::Game, false);
 
-  model = *restored;
-  for (int player = 1; player <= kMaxPlayers; ++player) model.Players[player].Name = replay_.names[player - 1];
-  model.Settings.Speed = replay_.speed;
-  model.Settings.ShowMessages = replay_.showMessages;
   state_ = State::Playing;
 
-  NewGameChoice choice;
-  choice.PlayerCount = replay_.playerCount;
-  choice.Competition = replay_.competition;
-  choice.WinsTarget = replay_.winsTarget;
-  choice.BuiltIn = replay_.builtIn;
-  choice.LevelFile = levelFilePath_.string();
+  const NewGameChoice choice = RecordedChoice(replay_, levelFilePath_);
   router_.Apply([&] {
     switch (replay_.start) {
       case ReplayStart::Dialog: game_.StartButtonClick(choice); break;

@@ -28,7 +28,9 @@ class ReplayPlayer : public InputDriver, private Prompts, private Clock {
   // of a replay is written to `levelFilePath` for the game to read.
   ReplayPlayer(Game& game, GameParts& parts, SessionPorts& ports, InputRouter& router, Prompts& messages,
                std::filesystem::path levelFilePath);
-  ~ReplayPlayer() override;
+  // A replay still playing is stopped by its owner (StopWatching) while the
+  // game is still there; going away, the player touches nothing.
+  ~ReplayPlayer() override = default;
   ReplayPlayer(const ReplayPlayer&) = delete;
   ReplayPlayer& operator=(const ReplayPlayer&) = delete;
 

@@ -14,6 +14,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       commandLine.request = std::max(commandLine.request, CommandLine::Request::Version);
     } else if (argument == QStringLiteral("--data-dir") && i + 1 < arguments.size()) {
       commandLine.dataDirectory = arguments.at(++i);
+    } else if (argument == QStringLiteral("--record") && i + 1 < arguments.size()) {
+      commandLine.recordFile = arguments.at(++i);
+    } else if (argument == QStringLiteral("--replay") && i + 1 < arguments.size()) {
+      commandLine.replayFile = arguments.at(++i);
     } else if (commandLine.levelFile.isEmpty()) {
       commandLine.levelFile = argument;
     }
@@ -23,13 +27,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
   return QStringLiteral(
-      "Usage: coilrun [--data-dir DIR] [LEVEL-FILE]\n"
+      "Usage: coilrun [--data-dir DIR] [--record FILE] [--replay FILE] [LEVEL-FILE]\n"
       "A snake game for one to four players on one keyboard.\n"
       "\n"
       "  LEVEL-FILE      start a game on the levels of this file (*.lvl), paused\n"
       "  --data-dir DIR  keep settings.dat, hscores.dat and the sound files in DIR\n"
       "                  (by default beside the program, or in the per-user data\n"
       "                  directory when the program's directory cannot be written)\n"
+      "  --record FILE   write every game played as a replay: the first to FILE,\n"
+      "                  the next ones to FILE-2, FILE-3, ...\n"
+      "  --replay FILE   watch the replay in FILE (*.crp)\n"
       "  --help          show this help and exit\n"
       "  --version       show the version and exit\n");
 }

@@ -14,6 +14,8 @@ struct CommandLine {
   Request request = Request::Play;
   QString dataDirectory;  // empty unless --data-dir was given
   QString levelFile;      // the first argument that is not an option
+  QString recordFile;     // --record FILE: every game is written there as a replay
+  QString replayFile;     // --replay FILE: the replay is played at start-up
 };
 
 // `arguments` includes the program name first, as QCoreApplication gives it.

@@ -44,9 +44,11 @@ int main(int argc, char* argv[]) {
   }
 
   coilrun::MainForm mainForm(dataDirectory, commandLine.levelFile);
+  if (!commandLine.recordFile.isEmpty()) mainForm.replays().RecordEveryGameTo(commandLine.recordFile);
   mainForm.adjustSize();
   mainForm.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, mainForm.size(),
                                            application.primaryScreen()->availableGeometry()));
   mainForm.show();
+  if (!commandLine.replayFile.isEmpty()) mainForm.replays().Watch(commandLine.replayFile);
   return application.exec();
 }

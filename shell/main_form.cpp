@@ -129,9 +129,11 @@ void MainForm::LoadExtraOptions() {
 // The surfaces take their first colours from the settings.
 void MainForm::CreateViewAndGame() {
   presentation_ = std::make_unique<Presentation>(model_, *highScores_);
-  gameParts_ = std::make_unique<GameParts>(
-      model_, presentation_->views(),
+  sessions_ = std::make_unique<GameSessions>(
+      model_,
       GamePorts{.prompts = *this, .timers = *this, .sounds = players_, .highScores = *highScores_, .clock = clock_});
+  gameParts_ = std::make_unique<GameParts>(model_, presentation_->views(), sessions_->ports());
+  sessions_->Plug(*gameParts_);
   game_ = std::make_unique<Game>(*gameParts_);
 }
 
@@ -196,6 +198,8 @@ void MainForm::CreateDialogs() {
   });
   newForm_ = new NewForm(
       *game_, [this](const QString& preset) { return openDialog_.Execute(preset); }, this);
+  replays_ = new ReplayControl(*this, *menu_.GameMenu, *game_, *gameParts_, *sessions_, *this);
+  network_ = new NetworkControl(*this, *menu_.GameMenu, *game_, *gameParts_, *sessions_, *this);
 }
 
 void MainForm::FormClose() {

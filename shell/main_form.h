@@ -19,9 +19,11 @@
 #include "shell/high_score_file.h"
 #include "shell/main_menu.h"
 #include "shell/media_players.h"
+#include "shell/network_control.h"
 #include "shell/new_form.h"
 #include "shell/open_dialog.h"
 #include "shell/options_form.h"
+#include "shell/replay_control.h"
 #include "shell/system_clock.h"
 
 namespace coilrun {
@@ -37,6 +39,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   const GameModel& model() const { return model_; }
   const Surfaces& surfaces() const { return presentation_->surfaces; }
   const MediaPlayers& players() const { return players_; }
+  ReplayControl& replays() { return *replays_; }
 
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
@@ -101,6 +104,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   SystemClock clock_;
   std::unique_ptr<FileHighScores> highScores_;
   std::unique_ptr<Presentation> presentation_;
+  std::unique_ptr<GameSessions> sessions_;
   std::unique_ptr<GameParts> gameParts_;
   std::unique_ptr<Game> game_;
   // Closed before the game goes, so that no notification reaches it after.
@@ -117,6 +121,8 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   LevelOpenDialog openDialog_{this};
   OptionsForm* optionsForm_ = nullptr;
   NewForm* newForm_ = nullptr;
+  ReplayControl* replays_ = nullptr;
+  NetworkControl* network_ = nullptr;
 };
 
 }  // namespace coilrun

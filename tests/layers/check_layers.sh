@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when an include runs against the layers: shell -> present -> game ->
 # engine -> formats, each including only itself and the layers below it, and
-# nothing below present/ reaching Qt or SDL. tools/ may use any layer but the
+# nothing below present/ reaching Qt or SDL. net/ stands beside present/:
+# over the game, under the window, without Qt. tools/ may use any layer but the
 # window's.
 #   check_layers.sh SOURCE_ROOT
 set -uo pipefail
@@ -33,6 +34,7 @@ check formats "formats" no-toolkits
 check engine "formats engine" no-toolkits
 check game "formats engine game" no-toolkits
 check present "formats engine game present"
-check shell "formats engine game present shell"
+check net "formats engine game net" no-toolkits
+check shell "formats engine game present net shell"
 check tools "formats engine game present tools"
 exit $status

@@ -1,0 +1,140 @@
+// Network games on the loopback: two, three and four machines play long
+// games of autopilot snakes and run the same rule state at every beat, and
+// the host copes with a machine that is killed, one of another version and
+// one that sends garbage. Every loop is bounded in time.
+#include <gtest/gtest.h>
+
+#include "engine/keys.h"
+#include "engine/rule_state.h"
+#include "formats/net_messages.h"
+#include "tests/net/network_games.h"
+
+namespace coilrun::testing {
+namespace {
+
+NetConfig FastConfig() {
+  NetConfig config;
+  config.paced = false;
+  return config;
+}
+
+// Four-player games are the longest; competitions end soonest, so normal
+// games with Wrap keep the snakes alive for the whole run.
+NewGameChoice LongGame(int players) {
+  NewGameChoice choice;
+  choice.PlayerCount = players;
+  return choice;
+}
+
+TEST(LoopbackTest, TwoThreeAndFourMachinesRunTheSameGameAtEveryBeat) {
+  const std::uint32_t kBeats = 20000;
+  for (int count = 2; count <= 4; ++count) {
+    NetworkGames games(count, FastConfig(), "loopback");
+    ASSERT_TRUE(games.Gather()) << count << " machines";
+    for (auto& machine : games.machines()) machine->headless.game.options().SetWrap(true);
+    ASSERT_TRUE(games.Start(LongGame(count))) << games.host().session->ending();
+    games.Play(kBeats, 100);
+    const std::uint32_t played = games.host().session->beat();
+    games.host().headless.game.Stop1Click();
+    games.Drain(10);
+    for (auto& machine : games.machines()) {
+      EXPECT_EQ(machine->session->ending(), "") << count << " machines";
+      EXPECT_EQ(machine->session->drops().total(), 0) << count << " machines";
+    }
+    const std::uint32_t agreed = games.BeatsAgreed();
+    std::cout << count << " machines: " << played << " beats, the same rule state after " << agreed
+              << " of them; checksums compared every 60 beats: " << games.host().session->checksumsAgreed()
+              << " agreed; key delay " << games.host().session->keyDelay() << " beats\n";
+    EXPECT_GE(played, kBeats) << count << " machines";
+    EXPECT_GE(agreed, played) << count << " machines";
+    EXPECT_GE(games.host().session->checksumsAgreed(), static_cast<long>((count - 1) * (played / 60 - 2)));
+    EXPECT_LE(games.host().session->keyDelay(), 3);
+  }
+}
+
+TEST(LoopbackTest, AKilledMachineIsWaitedForThenItsSnakeRetiresAndTheGameGoesOn) {
+  NetConfig config = FastConfig();
+  config.waitSeconds = 0.2;
+  config.retireSeconds = 1;
+  NetworkGames games(3, config, "killed");
+  ASSERT_TRUE(games.Gather());
+  ASSERT_TRUE(games.Start(LongGame(3)));
+  games.Play(600, 30);
+  NetMachine& killed = *games.machines()[2];
+  killed.session->Vanish();
+  killed.polled = false;
+  bool waited = false;
+  games.Play(100000, 5, [&] { waited = waited || games.machines()[1]->session->waitingFor() == "M2"; });
+  const std::uint32_t beats = games.host().session->beat();
+  EXPECT_TRUE(waited) << "the others were told whom they wait for";
+  EXPECT_GT(beats, 1200u) << "the game went on after the killed machine left";
+  for (int machine = 0; machine < 2; ++machine) {
+    EXPECT_EQ(games.machines()[machine]->headless.model.Players[3].Lives, 0) << machine;
+    EXPECT_EQ(games.machines()[machine]->session->ending(), "");
+  }
+  EXPECT_GE(games.BeatsAgreed(), beats - 1);
+  ASSERT_FALSE(games.host().session->notices().empty());
+  EXPECT_EQ(games.host().session->notices().back(), "M2 went silent and has left the game.");
+}
+
+TEST(LoopbackTest, AMachineOfAnotherVersionIsRefusedWithAMessageOnBothSides) {
+  NetworkGames games(1, FastConfig(), "version");
+  ASSERT_TRUE(games.host().session->Host("127.0.0.1", 0));
+  HeadlessGame other;
+  NetConfig config = FastConfig();
+  config.protocol = 99;
+  NetSession joiner(other.game, other.parts, other.sessions, "/nonexistent/level.lvl", config);
+  ASSERT_TRUE(joiner.Join("127.0.0.1", games.host().session->port()));
+  const double deadline = games.Now() + 10;
+  while (games.Now() < deadline && joiner.state() != NetSession::State::Over) {
+    games.host().session->Poll(games.Now());
+    joiner.Poll(games.Now());
+  }
+  EXPECT_EQ(joiner.ending(), "The host plays version 1 (rules " + std::to_string(kRulesVersion) +
+                                 "); this machine plays version 99 (rules " + std::to_string(kRulesVersion) + ").");
+  ASSERT_EQ(games.host().session->notices().size(), 1u);
+  EXPECT_EQ(games.host().session->notices()[0], "A machine of version 99 (rules " + std::to_string(kRulesVersion) +
+                                                    ") was refused: this one plays version 1 (rules " +
+                                                    std::to_string(kRulesVersion) + ").");
+  EXPECT_EQ(games.host().session->seatsTaken(), 1);
+}
+
+TEST(LoopbackTest, GarbageAndForgedInputsAreDroppedAndCountedAndTheGameGoesOn) {
+  NetworkGames games(2, FastConfig(), "garbage");
+  ASSERT_TRUE(games.Gather());
+  ASSERT_TRUE(games.Start(LongGame(2)));
+  EnetLink stranger;
+  ASSERT_TRUE(stranger.Connect("127.0.0.1", games.host().session->port()));
+  std::mt19937 random(5);
+  NetMessage forged;
+  forged.type = NetType::Inputs;
+  forged.beat = 50;
+  forged.inputs = {{InputKind::Key, 0, VkLeft}};
+  int sent = 0;
+  games.Play(3000, 60, [&] {
+    while (auto event = stranger.Service()) {
+    }
+    if (sent < 200) {
+      std::vector<std::uint8_t> garbage(1 + random() % 300);
+      for (auto& byte : garbage) byte = static_cast<std::uint8_t>(random());
+      stranger.Send(nullptr, garbage);
+      if (sent % 50 == 0) stranger.Send(nullptr, EncodeNetMessage(forged));
+      if (sent % 50 == 1) stranger.Send(nullptr, std::vector<std::uint8_t>(kLargestNetMessage + 1, 0xC5));
+      ++sent;
+    }
+    stranger.Flush();
+  });
+  const std::uint32_t beats = games.host().session->beat();
+  const DropCounts& drops = games.host().session->drops();
+  std::cout << "dropped: " << drops.malformed << " malformed, " << drops.unknown << " from an unknown machine, "
+            << drops.oversized << " oversized\n";
+  EXPECT_GE(beats, 3000u);
+  EXPECT_GE(games.BeatsAgreed(), beats - 1);
+  EXPECT_GE(drops.malformed, 150);
+  EXPECT_GE(drops.unknown, 1);
+  EXPECT_GE(drops.oversized, 1);
+  EXPECT_EQ(games.machines()[1]->session->drops().total(), 0);
+}
+
+}  // namespace
+}  // namespace coilrun::testing
