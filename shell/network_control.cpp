@@ -138,7 +138,9 @@ void NetworkDialog::Follow() {
     widget->setEnabled(!open);
   }
   const bool host = open && session->isHost();
-  startButton_->setEnabled(host && session->state() == NetSession::State::Lobby);
+  // A network game needs somebody else: Start waits for a second machine.
+  startButton_->setEnabled(host && session->state() == NetSession::State::Lobby &&
+                           session->seatsTaken() > players_->value());
   QString text;
   if (!open) {
     text = QStringLiteral("Not connected.");
