@@ -80,7 +80,7 @@ NetworkDialog::NetworkDialog(NetworkControl& control, QWidget* parent) : QDialog
   gameLayout->addRow(competition_, wins_);
   gameLayout->addRow(builtIn_);
   gameLayout->addRow(external_, fileButton_);
-  gameLayout->addRow(QStringLiteral("&Speed"), speed_);
+  gameLayout->addRow(QStringLiteral("Spee&d"), speed_);
   layout->addWidget(game);
   startButton_ = new QPushButton(QStringLiteral("&Start"), this);
   startButton_->setObjectName(QStringLiteral("NetworkStartButton"));
