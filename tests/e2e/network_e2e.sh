@@ -19,6 +19,19 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [[ -n "$join_window" ]] || fail "no second coilrun window: $(cat "$work/game2.log")"
+# Side by side, so that neither covers the other's field: a screenshot of a
+# covered window shows what lies on top of it.
+xdotool windowmove --sync "$host_window" 0 0
+xdotool windowmove --sync "$join_window" 512 0
+
+# Each window's field, from one screenshot of both: the title page at
+# first, the same picture whatever the report panel below it says.
+host_field() { convert "$work/shot.png" -crop "500x300+6+$((menu_bar + 6))" +repage "$work/host-field.png"; }
+join_field() { convert "$work/shot.png" -crop "500x300+518+$((menu_bar + 6))" +repage "$work/join-field.png"; }
+differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+shoot
+host_field
+cp "$work/host-field.png" "$work/title-field.png"
 
 # Game > Network game... on a window, then the connection's fields.
 open_network_dialog() {
@@ -69,27 +82,54 @@ for _ in $(seq 100); do
 done
 [[ -n "$started" ]] || fail "the network game did not start on both windows"
 
-# The snakes run; the joining machine stops the game for everybody.
-sleep 1
+# The snakes run on both machines: the fields leave the title page.
+running=""
+for _ in $(seq 50); do
+  shoot
+  host_field
+  join_field
+  if [[ "$(differing "$work/host-field.png" "$work/title-field.png")" != 0 &&
+    "$(differing "$work/join-field.png" "$work/title-field.png")" != 0 ]]; then
+    running=yes
+    break
+  fi
+  sleep 0.1
+done
+[[ -n "$running" ]] || fail "no game on the fields"
+cp "$work/host-field.png" "$work/first-host-field.png"
+# ... and move on: the host's field changes beat by beat.
+moving=""
+for _ in $(seq 50); do
+  shoot
+  host_field
+  if [[ "$(differing "$work/host-field.png" "$work/first-host-field.png")" != 0 ]]; then
+    moving=yes
+    break
+  fi
+  sleep 0.1
+done
+[[ -n "$moving" ]] || fail "the snakes do not move"
+
+# The joining machine stops the game for everybody.
 xdotool windowfocus --sync "$join_window"
 xdotool key alt+g
 sleep 0.3
 xdotool key s
-# Both fields return to the same title page, and no message box says that
+# Both fields return to the title page, and no message box says that
 # anything went wrong.
-same=""
+titles=""
 for _ in $(seq 50); do
-  import -window "$host_window" "$work/host.png"
-  import -window "$join_window" "$work/join.png"
-  convert "$work/host.png" -crop "500x300+6+$((menu_bar + 6))" +repage "$work/host-field.png"
-  convert "$work/join.png" -crop "500x300+6+$((menu_bar + 6))" +repage "$work/join-field.png"
-  if [[ "$(compare -metric AE "$work/host-field.png" "$work/join-field.png" null: 2>&1 || true)" == "0" ]]; then
-    same=yes
+  shoot
+  host_field
+  join_field
+  if [[ "$(differing "$work/host-field.png" "$work/title-field.png")" == 0 &&
+    "$(differing "$work/join-field.png" "$work/title-field.png")" == 0 ]]; then
+    titles=yes
     break
   fi
   sleep 0.2
 done
-[[ -n "$same" ]] || fail "the two fields differ after the game was stopped"
+[[ -n "$titles" ]] || fail "the fields do not both show the title page after the game was stopped"
 boxes=$(xdotool search --onlyvisible --name '^coilrun$' 2>/dev/null | wc -l)
 [[ "$boxes" -eq 2 ]] || fail "$boxes windows named coilrun: a message box came up"
 kill -0 "$second_pid" || fail "the joining program ended: $(tail -n 20 "$work/game2.log")"
