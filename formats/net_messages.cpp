@@ -82,15 +82,20 @@ std::vector<std::uint8_t> EncodeNetMessage(const NetMessage& m) {
     case NetType::Inputs:
     case NetType::Frame:
       out.U32(m.beat);
-      PutInputs(out, m.inputs);
+      out.U32(m.acknowledged);
+      out.U8(static_cast<std::uint32_t>(m.beats.size()));
+      for (const auto& inputs : m.beats) PutInputs(out, inputs);
       break;
     case NetType::Checksum:
       out.U32(m.beat);
       out.U32(m.checksum);
       break;
     case NetType::Desync: out.U32(m.beat); break;
-    case NetType::Status:
-    case NetType::Bye: out.Text(m.text.substr(0, kLongestText)); break;
+    case NetType::Status: out.Text(m.text.substr(0, kLongestText)); break;
+    case NetType::Bye:
+      out.Text(m.text.substr(0, kLongestText));
+      out.U32(m.beat);
+      break;
   }
   return out.Take();
 }
@@ -151,17 +156,24 @@ std::optional<NetMessage> DecodeNetMessage(std::span<const std::uint8_t> bytes) 
       valid = valid && m.keyDelay >= 1 && m.keyDelay <= kLongestKeyDelay;
       break;
     case NetType::Inputs:
-    case NetType::Frame:
+    case NetType::Frame: {
       m.beat = in.U32();
-      valid = GetInputs(in, m.inputs);
+      m.acknowledged = in.U32();
+      const std::uint8_t count = in.U8();
+      valid = count <= kMostBeatsPerMessage && m.beat <= UINT32_MAX - count;
+      for (std::uint8_t i = 0; valid && i < count; ++i) valid = GetInputs(in, m.beats.emplace_back());
       break;
+    }
     case NetType::Checksum:
       m.beat = in.U32();
       m.checksum = in.U32();
       break;
     case NetType::Desync: m.beat = in.U32(); break;
-    case NetType::Status:
-    case NetType::Bye: m.text = in.Text(kLongestText); break;
+    case NetType::Status: m.text = in.Text(kLongestText); break;
+    case NetType::Bye:
+      m.text = in.Text(kLongestText);
+      m.beat = in.U32();
+      break;
   }
   if (!valid || !in.atEnd()) return std::nullopt;
   return m;

@@ -21,6 +21,9 @@ constexpr std::uint16_t kNetProtocolVersion = 1;
 constexpr std::size_t kLargestNetMessage = 4096;
 constexpr std::size_t kLargestStartMessage = 4 * 1024 * 1024;
 constexpr std::size_t kMostInputsPerMessage = 64;
+// Inputs and frames travel in runs of consecutive beats, every beat sent
+// again until the other side says it holds it.
+constexpr std::size_t kMostBeatsPerMessage = 32;
 
 enum class NetType : std::uint8_t {
   Hello = 1,  // joiner -> host: versions, the joiner's players and their names
@@ -28,12 +31,12 @@ enum class NetType : std::uint8_t {
   Refuse,     // host -> joiner: why it may not join, with the host's versions
   Lobby,      // host -> all: who sits in each seat
   Start,      // host -> all: the game, as a replay's start
-  Inputs,     // machine -> host: its inputs for a beat
-  Frame,      // host -> all: every machine's inputs for a beat
+  Inputs,     // machine -> host: its inputs for a run of beats
+  Frame,      // host -> all: every machine's inputs for a run of beats
   Checksum,   // machine -> host: the rule state's checksum after a beat
   Status,     // host -> all: the machine being waited for, or nobody
   Desync,     // host -> all: the game went out of step at a beat
-  Bye,        // either way: leaving, with why
+  Bye,        // either way: leaving, with why and the last beat run
 };
 constexpr std::uint8_t kLastNetType = static_cast<std::uint8_t>(NetType::Bye);
 
@@ -60,9 +63,13 @@ struct NetMessage {
   std::uint8_t keyDelay = 0;
   std::uint32_t seed = 0;
   std::vector<std::uint8_t> game;  // an encoded replay holding only the start
-  // Inputs, Frame, Checksum, Desync
+  // Inputs, Frame: the first beat of `beats`; Checksum, Desync, Bye: the beat
   std::uint32_t beat = 0;
-  std::vector<GameInput> inputs;
+  // Inputs, Frame: each beat's inputs, from `beat` on
+  std::vector<std::vector<GameInput>> beats;
+  // Inputs: the last frame the machine holds without a gap; Frame: the last
+  // of the machine's own inputs the host holds so
+  std::uint32_t acknowledged = 0;
   std::uint32_t checksum = 0;
 
   friend bool operator==(const NetMessage&, const NetMessage&) = default;

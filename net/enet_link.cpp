@@ -8,7 +8,9 @@ namespace coilrun {
 
 namespace {
 
-constexpr int kChannels = 1;
+constexpr int kChannels = 2;
+constexpr enet_uint8 kReliableChannel = 0;
+constexpr enet_uint8 kOnceChannel = 1;
 // ENet's own give-up time for a peer: longer than the game's own limits, so
 // that the game decides when a silent machine is dropped.
 constexpr enet_uint32 kTimeoutMinimumMs = 12000;
@@ -19,6 +21,14 @@ void InitializeOnce() {
   std::call_once(once, [] {
     if (enet_initialize() == 0) std::atexit(enet_deinitialize);
   });
+}
+
+// ENet drops unreliable packets on purpose when the round trip varies, to
+// spare a congested line; the game's few small packets a beat are what must
+// get through, and they are sent again anyway, so that throttle stays open.
+void SetUpPeer(ENetPeer* peer) {
+  enet_peer_timeout(peer, 0, kTimeoutMinimumMs, kTimeoutMaximumMs);
+  enet_peer_throttle_configure(peer, ENET_PEER_PACKET_THROTTLE_INTERVAL, ENET_PEER_PACKET_THROTTLE_SCALE, 0);
 }
 
 bool AddressOf(const std::string& name, std::uint16_t port, ENetAddress& address) {
@@ -73,9 +83,7 @@ std::optional<LinkEvent> EnetLink::Service() {
   ENetEvent event;
   while (enet_host_service(host_, &event, 0) > 0) {
     switch (event.type) {
-      case ENET_EVENT_TYPE_CONNECT:
-        enet_peer_timeout(event.peer, 0, kTimeoutMinimumMs, kTimeoutMaximumMs);
-        return LinkEvent{LinkEvent::Kind::Connected, event.peer, {}};
+      case ENET_EVENT_TYPE_CONNECT: SetUpPeer(event.peer); return LinkEvent{LinkEvent::Kind::Connected, event.peer, {}};
       case ENET_EVENT_TYPE_DISCONNECT: return LinkEvent{LinkEvent::Kind::Disconnected, event.peer, {}};
       case ENET_EVENT_TYPE_RECEIVE: {
         LinkEvent received{
@@ -90,11 +98,15 @@ std::optional<LinkEvent> EnetLink::Service() {
   return std::nullopt;
 }
 
-void EnetLink::Send(NetPeer peer, std::span<const std::uint8_t> bytes) {
+void EnetLink::Send(NetPeer peer, std::span<const std::uint8_t> bytes, Delivery delivery) {
   if (peer == nullptr) peer = server_;
   if (host_ == nullptr || peer == nullptr) return;
-  ENetPacket* packet = enet_packet_create(bytes.data(), bytes.size(), ENET_PACKET_FLAG_RELIABLE);
-  if (packet != nullptr && enet_peer_send(peer, 0, packet) != 0) enet_packet_destroy(packet);
+  const bool reliable = delivery == Delivery::Reliable;
+  ENetPacket* packet = enet_packet_create(bytes.data(), bytes.size(),
+                                          reliable ? ENET_PACKET_FLAG_RELIABLE : ENET_PACKET_FLAG_UNSEQUENCED);
+  if (packet != nullptr && enet_peer_send(peer, reliable ? kReliableChannel : kOnceChannel, packet) != 0) {
+    enet_packet_destroy(packet);
+  }
 }
 
 void EnetLink::Flush() {
@@ -115,7 +127,16 @@ void EnetLink::Vanish() {
   server_ = nullptr;
 }
 
+bool EnetLink::Connected() const {
+  if (host_ == nullptr) return false;
+  for (std::size_t i = 0; i < host_->peerCount; ++i) {
+    if (host_->peers[i].state != ENET_PEER_STATE_DISCONNECTED) return true;
+  }
+  return false;
+}
+
 std::uint32_t EnetLink::RoundTripMs(NetPeer peer) const { return peer ? peer->roundTripTime : 0; }
+std::uint32_t EnetLink::RoundTripVarianceMs(NetPeer peer) const { return peer ? peer->roundTripTimeVariance : 0; }
 std::uint16_t EnetLink::port() const { return host_ ? host_->address.port : 0; }
 std::uint64_t EnetLink::bytesSent() const { return host_ ? host_->totalSentData : 0; }
 std::uint64_t EnetLink::bytesReceived() const { return host_ ? host_->totalReceivedData : 0; }

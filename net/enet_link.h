@@ -1,6 +1,7 @@
 // One ENet host, polled: every call of Service returns at once with what has
 // arrived, so the window's thread can call it from a timer without waiting.
-// All sends go reliably and in order on one channel.
+// Reliable sends go in order on one channel; the others go on a channel of
+// their own, each packet for itself, so that a lost one holds nothing back.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,11 @@ struct _ENetPeer;
 namespace coilrun {
 
 using NetPeer = _ENetPeer*;
+
+enum class Delivery {
+  Reliable,  // resent until it arrives, in order with the other reliable sends
+  Once,      // may be lost, duplicated or overtaken; the caller sends again
+};
 
 struct LinkEvent {
   enum class Kind { Connected, Disconnected, Received } kind = Kind::Received;
@@ -37,7 +43,7 @@ class EnetLink {
   // Whatever has arrived, waiting for nothing.
   std::optional<LinkEvent> Service();
   // A null peer is the host connected to.
-  void Send(NetPeer peer, std::span<const std::uint8_t> bytes);
+  void Send(NetPeer peer, std::span<const std::uint8_t> bytes, Delivery delivery = Delivery::Reliable);
   void Flush();
   // Says goodbye once what was sent has gone.
   void Disconnect(NetPeer peer);
@@ -46,7 +52,12 @@ class EnetLink {
   // Gone at once, as a program that is killed: the others hear nothing.
   void Vanish();
 
+  // True while a peer is connected or still saying goodbye: what was sent
+  // reliably may not have arrived yet.
+  bool Connected() const;
   std::uint32_t RoundTripMs(NetPeer peer) const;
+  // How far single round trips stray from that mean.
+  std::uint32_t RoundTripVarianceMs(NetPeer peer) const;
   std::uint64_t bytesSent() const;
   std::uint64_t bytesReceived() const;
   const std::string& problem() const { return problem_; }

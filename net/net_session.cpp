@@ -23,9 +23,35 @@ constexpr double kHeartbeatSeconds = 0.25;
 // A machine may send its inputs this many beats past the frames built, and
 // no further.
 constexpr std::uint32_t kInputWindow = 128;
+// Inputs and frames not yet acknowledged go again after this long without a
+// message, about a beat at the highest speed.
+constexpr double kResendSeconds = 0.02;
+// Messages of runs of beats are kept to one datagram on any network.
+constexpr std::size_t kLargestRunMessage = 1024;
+// Beats run by one poll when they are not paced: a machine left alone with
+// its frames must still return to its caller.
+constexpr int kMostBeatsPerPoll = 64;
+// A machine whose game is over keeps answering this long at most, so that
+// its last frames and its goodbye arrive.
+constexpr double kLingerSeconds = 3;
 
 std::string VersionText(std::uint16_t protocol, std::uint32_t rules) {
   return "version " + std::to_string(protocol) + " (rules " + std::to_string(rules) + ")";
+}
+
+// The run of beats from `first` in `beats`, as many as fit one message.
+void FillRun(NetMessage& message, std::uint32_t first, const std::map<std::uint32_t, std::vector<GameInput>>& beats,
+             std::uint32_t last) {
+  message.beat = first;
+  std::size_t size = 16;
+  for (std::uint32_t beat = first; beat <= last && message.beats.size() < kMostBeatsPerMessage; ++beat) {
+    const auto inputs = beats.find(beat);
+    if (inputs == beats.end()) break;
+    const std::size_t more = 1 + inputs->second.size() * 7;
+    if (!message.beats.empty() && size + more > kLargestRunMessage) break;
+    size += more;
+    message.beats.push_back(inputs->second);
+  }
 }
 
 }  // namespace
@@ -87,10 +113,16 @@ std::uint32_t NetSession::roundTripMs() const {
 
 // A key pressed at beat N is run at beat N + delay on every machine: its
 // frame must go to the host and back within the delay, whose first beat is
-// taken by the machines' own steps being out of phase.
+// taken by the machines' own steps being out of phase. A round trip that
+// strays twice its usual spread above the mean still fits.
 int NetSession::ChooseKeyDelay() const {
   const int interval = std::max(1, GameTimerInterval(parts_.model.Settings.Speed));
-  const int roundTrip = static_cast<int>(roundTripMs());
+  int roundTrip = 0;
+  for (const Machine& machine : machines_) {
+    if (!machine.peer) continue;
+    roundTrip = std::max(
+        roundTrip, static_cast<int>(link_.RoundTripMs(machine.peer) + 2 * link_.RoundTripVarianceMs(machine.peer)));
+  }
   return std::clamp(1 + (roundTrip + 2 + interval - 1) / interval, 2, kLongestKeyDelay);
 }
 
@@ -112,6 +144,7 @@ int NetSession::MachineOf(NetPeer peer) const {
 
 void NetSession::Poll(double now) {
   if (state_ == State::Idle) return;
+  now_ = now;
   while (const auto event = link_.Service()) Receive(*event, now);
   if (state_ != State::Playing) {
     link_.Flush();
@@ -120,18 +153,29 @@ void NetSession::Poll(double now) {
   if (hosting_) {
     CheckSilence(now);
     BuildFrames(now);
-  } else if (frames_.count(step_ + 1) == 0) {
-    if (frameWaitSince_ < 0) frameWaitSince_ = now;
-    const double silent = now - machines_[0].lastHeard;
-    if (silent > config_.retireSeconds || (hostSaidOver_ && framesHeld_ <= step_)) {
-      Finish(hostSaidOver_ ? "" : "The host has left the game.");
+    ResendFrames(now);
+  } else {
+    // The host's game ended at its last beat; this one ends there too.
+    if (hostSaidOver_ && step_ >= hostsLastBeat_) {
+      Finish("");
       return;
     }
-    if (silent > config_.waitSeconds && waitingFor_.empty()) waitingFor_ = machines_[0].name;
+    if (!unacknowledgedInputs_.empty() && now - lastInputsSent_ >= kResendSeconds) SendInputs(now);
+    if (frames_.count(step_ + 1) == 0) {
+      if (frameWaitSince_ < 0) frameWaitSince_ = now;
+      const double silent = now - machines_[0].lastHeard;
+      if (silent > config_.retireSeconds) {
+        Finish("The host has left the game.");
+        return;
+      }
+      if (silent > config_.waitSeconds && waitingFor_.empty()) waitingFor_ = machines_[0].name;
+    }
   }
   // Beats run one at a time: a message box inside a beat polls again, and
   // must not start the next.
-  while (state_ == State::Playing && !inStep_ && frames_.count(step_ + 1) > 0 && (!config_.paced || now >= nextDue_)) {
+  for (int ran = 0; ran < kMostBeatsPerPoll && state_ == State::Playing && !inStep_ && frames_.count(step_ + 1) > 0 &&
+                    (!config_.paced || now >= nextDue_) && !(hostSaidOver_ && step_ >= hostsLastBeat_);
+       ++ran) {
     RunStep(now);
     if (config_.paced) {
       const double interval = std::max(1, beat_.interval()) / 1000.0;
@@ -184,7 +228,9 @@ void NetSession::Receive(const LinkEvent& event, double now) {
       const int machine = MachineOf(event.peer);
       if (machine > 0) {
         machines_[machine].peer = nullptr;
-        if (machines_[machine].joined) Retire(machine, machines_[machine].name + " has left the game.");
+        if (machines_[machine].joined && state_ != State::Over) {
+          Retire(machine, machines_[machine].name + " has left the game.");
+        }
       }
       return;
     }
@@ -328,18 +374,10 @@ void NetSession::JoinerReceive(const NetMessage& message, double now) {
       return;
     }
     case NetType::Frame:
+      // Copies sent again may still come after the end.
+      if (state_ == State::Over) return;
       if (state_ != State::Playing) break;
-      if (message.beat <= step_) {
-        ++drops_.past;
-        return;
-      }
-      if (message.beat != framesHeld_ + 1) {
-        ++drops_.outOfOrder;
-        return;
-      }
-      framesHeld_ = message.beat;
-      frames_[message.beat] = message.inputs;
-      frameWaitSince_ = -1;
+      TakeFrames(message);
       return;
     case NetType::Status: waitingFor_ = message.text; return;
     case NetType::Desync:
@@ -349,6 +387,7 @@ void NetSession::JoinerReceive(const NetMessage& message, double now) {
     case NetType::Bye:
       if (message.text.empty()) {
         hostSaidOver_ = true;
+        hostsLastBeat_ = message.beat;
       } else {
         ending_ = message.text;
         if (state_ != State::Playing)
@@ -392,27 +431,18 @@ void NetSession::HostReceive(int machine, const NetMessage& message, double now)
   Machine& from = machines_[machine];
   switch (message.type) {
     case NetType::Inputs:
+      if (state_ == State::Over) return;
       if (state_ != State::Playing || !from.active) break;
-      if (message.beat < nextFrame_) {
-        ++drops_.past;
-        return;
-      }
-      if (message.beat > nextFrame_ + kInputWindow || from.inputs.count(message.beat) > 0) {
-        ++drops_.outOfOrder;
-        return;
-      }
-      if (!SteersOwnSeats(machine, message.inputs)) {
-        ++drops_.notOwner;
-        return;
-      }
-      from.inputs[message.beat] = message.inputs;
+      TakeInputs(machine, message);
       return;
     case NetType::Checksum:
+      if (state_ == State::Over) return;
       if (state_ != State::Playing) break;
       CompareChecksum(machine, message.beat, message.checksum);
       return;
     case NetType::Status: return;
     case NetType::Bye:
+      if (state_ == State::Over) return;
       Retire(machine, from.name + " has left the game.");
       link_.Disconnect(from.peer);
       from.peer = nullptr;
@@ -497,6 +527,7 @@ void NetSession::BeginGame(const Replay& start, std::uint32_t seed, int keyDelay
   for (int machine = 0; machine < kMaxMachines; ++machine) {
     machines_[machine].seats = 0;
     machines_[machine].inputs.clear();
+    machines_[machine].inputsHeld = machines_[machine].framesAcknowledged = static_cast<std::uint32_t>(keyDelay);
   }
   for (int seat = 1; seat <= kMaxPlayers; ++seat) {
     const std::uint8_t owner = seatMachines_[seat - 1];
@@ -506,6 +537,8 @@ void NetSession::BeginGame(const Replay& start, std::uint32_t seed, int keyDelay
   keyDelay_ = keyDelay;
   step_ = 0;
   frames_.clear();
+  unacknowledgedFrames_.clear();
+  unacknowledgedInputs_.clear();
   for (std::uint32_t beat = 1; beat <= static_cast<std::uint32_t>(keyDelay_); ++beat) frames_[beat] = {};
   framesHeld_ = static_cast<std::uint32_t>(keyDelay_);
   nextFrame_ = framesHeld_ + 1;
@@ -523,6 +556,7 @@ void NetSession::BeginGame(const Replay& start, std::uint32_t seed, int keyDelay
 // sent its inputs for that beat: its own first, then the others' in machine
 // order, after any snakes to retire.
 void NetSession::BuildFrames(double now) {
+  bool built = false;
   while (state_ == State::Playing) {
     bool complete = true;
     for (const Machine& machine : machines_) {
@@ -530,7 +564,7 @@ void NetSession::BuildFrames(double now) {
     }
     if (!complete) {
       if (frameWaitSince_ < 0) frameWaitSince_ = now;
-      return;
+      break;
     }
     std::vector<GameInput> frame;
     if (pendingRetire_ != 0) frame.push_back({InputKind::Retire, 0, pendingRetire_});
@@ -542,13 +576,10 @@ void NetSession::BuildFrames(double now) {
       machine.inputs.erase(inputs);
     }
     if (frame.size() > kMostInputsPerMessage) frame.resize(kMostInputsPerMessage);
-    NetMessage message;
-    message.type = NetType::Frame;
-    message.beat = nextFrame_;
-    message.inputs = frame;
-    Broadcast(message);
+    unacknowledgedFrames_[nextFrame_] = frame;
     frames_[nextFrame_] = std::move(frame);
     framesHeld_ = nextFrame_++;
+    built = true;
     frameWaitSince_ = -1;
     if (!waitingFor_.empty()) {
       waitingFor_.clear();
@@ -557,6 +588,8 @@ void NetSession::BuildFrames(double now) {
       Broadcast(status);
     }
   }
+  if (!built) return;
+  for (int machine = 1; machine < kMaxMachines; ++machine) SendFrames(machine, Delivery::Once, now);
 }
 
 // A machine whose inputs are missing is waited for, with its name shown
@@ -597,17 +630,102 @@ void NetSession::Retire(int machine, const std::string& why) {
   leaving.inputs.clear();
 }
 
-void NetSession::Submit(std::uint32_t beat, std::vector<GameInput> inputs) {
+void NetSession::Submit(std::uint32_t beat, std::vector<GameInput> inputs, double now) {
   if (inputs.size() > kMostInputsPerMessage) inputs.resize(kMostInputsPerMessage);
   if (hosting_) {
     machines_[0].inputs[beat] = std::move(inputs);
     return;
   }
+  unacknowledgedInputs_[beat] = std::move(inputs);
+  SendInputs(now);
+}
+
+void NetSession::SendInputs(double now) {
+  if (unacknowledgedInputs_.empty()) return;
   NetMessage message;
   message.type = NetType::Inputs;
-  message.beat = beat;
-  message.inputs = std::move(inputs);
-  Send(machines_[0].peer, message);
+  message.acknowledged = framesHeld_;
+  FillRun(message, unacknowledgedInputs_.begin()->first, unacknowledgedInputs_, unacknowledgedInputs_.rbegin()->first);
+  link_.Send(machines_[0].peer, EncodeNetMessage(message), Delivery::Once);
+  lastInputsSent_ = now;
+}
+
+// Every frame from the first the machine has not acknowledged; when the game
+// is over they go reliably, as many messages as it takes.
+void NetSession::SendFrames(int machine, Delivery delivery, double now) {
+  Machine& to = machines_[machine];
+  if (!to.joined || !to.active || to.peer == nullptr) return;
+  std::uint32_t first = to.framesAcknowledged + 1;
+  do {
+    NetMessage message;
+    message.type = NetType::Frame;
+    message.acknowledged = to.inputsHeld;
+    FillRun(message, first, unacknowledgedFrames_, framesHeld_);
+    if (message.beats.empty()) return;
+    link_.Send(to.peer, EncodeNetMessage(message), delivery);
+    first += static_cast<std::uint32_t>(message.beats.size());
+  } while (delivery == Delivery::Reliable && first <= framesHeld_);
+  to.lastFramesSent = now;
+}
+
+// Frames go again to a machine that has not acknowledged them for a while;
+// the ones every machine holds are forgotten.
+void NetSession::ResendFrames(double now) {
+  std::uint32_t acknowledgedByAll = framesHeld_;
+  for (int machine = 1; machine < kMaxMachines; ++machine) {
+    Machine& to = machines_[machine];
+    if (!to.joined || !to.active || to.peer == nullptr) continue;
+    acknowledgedByAll = std::min(acknowledgedByAll, to.framesAcknowledged);
+    if (to.framesAcknowledged < framesHeld_ && now - to.lastFramesSent >= kResendSeconds) {
+      SendFrames(machine, Delivery::Once, now);
+    }
+  }
+  unacknowledgedFrames_.erase(unacknowledgedFrames_.begin(), unacknowledgedFrames_.upper_bound(acknowledgedByAll));
+}
+
+// A run of a machine's inputs: the beats the host already holds are copies
+// sent again, and a run that starts past a gap cannot be one of ours.
+void NetSession::TakeInputs(int machine, const NetMessage& message) {
+  Machine& from = machines_[machine];
+  const auto count = static_cast<std::uint32_t>(message.beats.size());
+  const std::uint32_t last = message.beat + count - 1;
+  if (message.beat > from.inputsHeld + 1 || (count > 0 && last > nextFrame_ + kInputWindow)) {
+    ++drops_.outOfOrder;
+    return;
+  }
+  if (message.acknowledged > from.framesAcknowledged && message.acknowledged <= framesHeld_) {
+    from.framesAcknowledged = message.acknowledged;
+  }
+  if (count == 0 || last <= from.inputsHeld) {
+    if (count > 0 && last + kInputWindow < nextFrame_) ++drops_.past;
+    return;
+  }
+  const std::uint32_t fresh = from.inputsHeld + 1 - message.beat;
+  for (std::uint32_t i = fresh; i < count; ++i) {
+    if (!SteersOwnSeats(machine, message.beats[i])) {
+      ++drops_.notOwner;
+      return;
+    }
+  }
+  for (std::uint32_t i = fresh; i < count; ++i) from.inputs[message.beat + i] = message.beats[i];
+  from.inputsHeld = last;
+}
+
+void NetSession::TakeFrames(const NetMessage& message) {
+  const auto count = static_cast<std::uint32_t>(message.beats.size());
+  const std::uint32_t last = message.beat + count - 1;
+  if (message.beat > framesHeld_ + 1) {
+    ++drops_.outOfOrder;
+    return;
+  }
+  unacknowledgedInputs_.erase(unacknowledgedInputs_.begin(), unacknowledgedInputs_.upper_bound(message.acknowledged));
+  if (count == 0 || last <= framesHeld_) {
+    if (count > 0 && last + kInputWindow < step_) ++drops_.past;
+    return;
+  }
+  for (std::uint32_t beat = framesHeld_ + 1; beat <= last; ++beat) frames_[beat] = message.beats[beat - message.beat];
+  framesHeld_ = last;
+  frameWaitSince_ = -1;
 }
 
 void NetSession::Apply(const GameInput& input) {
@@ -634,7 +752,7 @@ void NetSession::RunStep(double now) {
   });
   step_ = beat;
   if (onBeat_) onBeat_(beat);
-  Submit(beat + static_cast<std::uint32_t>(keyDelay_), std::move(localQueue_));
+  Submit(beat + static_cast<std::uint32_t>(keyDelay_), std::move(localQueue_), now);
   localQueue_.clear();
   lastSent_ = now;
   if (beat % kReplayChecksumBeats == 0) {
@@ -713,6 +831,11 @@ void NetSession::Leave() {
   }
 }
 
+bool NetSession::Settled() const {
+  return state_ == State::Idle ||
+         (state_ == State::Over && (!link_.Connected() || now_ - overSince_ >= kLingerSeconds));
+}
+
 void NetSession::Vanish() {
   link_.Vanish();
   if (state_ == State::Playing) Finish("");
@@ -725,6 +848,7 @@ void NetSession::Finish(const std::string& ending) {
   if (ending_.empty()) ending_ = ending;
   const bool wasPlaying = state_ == State::Playing;
   state_ = State::Over;
+  overSince_ = now_;
   if (wasPlaying) {
     sessions_.router().Apply([&] { game_.Stop1Click(); });
     sessions_.router().Drive(nullptr);
@@ -733,9 +857,15 @@ void NetSession::Finish(const std::string& ending) {
     parts_.view.screens.RepaintBoard();
   }
   if (hosting_) {
+    // The others run to the host's last beat: the frames they lack go first,
+    // in order with the goodbye, and the goodbye names that beat.
+    if (wasPlaying) {
+      for (int machine = 1; machine < kMaxMachines; ++machine) SendFrames(machine, Delivery::Reliable, now_);
+    }
     NetMessage bye;
     bye.type = NetType::Bye;
     bye.text = ending;
+    bye.beat = step_;
     Broadcast(bye);
     for (int machine = 1; machine < kMaxMachines; ++machine) link_.Disconnect(machines_[machine].peer);
   } else {

@@ -3,7 +3,10 @@
 // to the host stamped with the beat they are for, a few beats ahead (the key
 // delay, chosen from the measured round trip); the host merges every seat's
 // inputs for a beat into one frame and sends it to all; each machine runs
-// beat N only once it holds frame N. Checksums of the rule state are
+// beat N only once it holds frame N. Inputs and frames go unreliably, each
+// message carrying every beat the other side has not acknowledged yet, so a
+// lost packet costs the time until the next one rather than a resend's
+// round trip; everything else goes reliably. Checksums of the rule state are
 // compared every 60 beats, and a machine that goes another way stops the game
 // everywhere. The host also waits, and then decides, for machines that fall
 // silent. Everything is polled: Poll never waits.
@@ -71,6 +74,9 @@ class NetSession : public InputDriver, private Clock {
   void Poll(double now);
   // Leaves the game or the lobby, telling the others.
   void Leave();
+  // Over, and what it had to say has arrived or will never: the session may
+  // be closed now without cutting the others' game short.
+  bool Settled() const;
   // Gone without a word, as a killed program (for tests).
   void Vanish();
 
@@ -114,6 +120,9 @@ class NetSession : public InputDriver, private Clock {
     std::vector<Color> colors;
     double lastHeard = 0;
     std::map<std::uint32_t, std::vector<GameInput>> inputs;
+    std::uint32_t inputsHeld = 0;  // its inputs are here up to this beat
+    std::uint32_t framesAcknowledged = 0;
+    double lastFramesSent = 0;
   };
 
   std::uint32_t ClockSeed() override { return static_cast<std::uint32_t>(random_()); }
@@ -130,7 +139,12 @@ class NetSession : public InputDriver, private Clock {
   void BuildFrames(double now);
   void CheckSilence(double now);
   void RunStep(double now);
-  void Submit(std::uint32_t beat, std::vector<GameInput> inputs);
+  void Submit(std::uint32_t beat, std::vector<GameInput> inputs, double now);
+  void SendInputs(double now);
+  void SendFrames(int machine, Delivery delivery, double now);
+  void ResendFrames(double now);
+  void TakeInputs(int machine, const NetMessage& message);
+  void TakeFrames(const NetMessage& message);
   void Apply(const GameInput& input);
   void CompareChecksum(int machine, std::uint32_t beat, std::uint32_t checksum);
   void Retire(int machine, const std::string& why);
@@ -169,6 +183,11 @@ class NetSession : public InputDriver, private Clock {
   std::uint32_t nextFrame_ = 1;   // host: the next frame to build
   std::uint32_t framesHeld_ = 0;  // the last frame received or built
   std::map<std::uint32_t, std::vector<GameInput>> frames_;
+  // Host: the frames built that some machine has not acknowledged.
+  std::map<std::uint32_t, std::vector<GameInput>> unacknowledgedFrames_;
+  // Joiner: its inputs the host has not acknowledged.
+  std::map<std::uint32_t, std::vector<GameInput>> unacknowledgedInputs_;
+  double lastInputsSent_ = 0;
   std::vector<GameInput> localQueue_;
   std::uint32_t pendingRetire_ = 0;
   std::map<std::uint32_t, std::uint32_t> ownChecksums_;
@@ -180,6 +199,9 @@ class NetSession : public InputDriver, private Clock {
   double lastSent_ = 0;
   bool inStep_ = false;
   bool hostSaidOver_ = false;
+  std::uint32_t hostsLastBeat_ = 0;
+  double now_ = 0;
+  double overSince_ = 0;
   std::function<void(std::uint32_t)> onBeat_;
 };
 

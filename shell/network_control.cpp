@@ -198,6 +198,8 @@ void NetworkControl::NetworkGameClick() {
 
 bool NetworkControl::Open(bool host, const QString& address, std::uint16_t port, int players) {
   if (!levelDirectory_.isValid()) return false;
+  // Its port may be the one asked for now.
+  closing_.reset();
   NetConfig config;
   config.localPlayers = players;
   session_ = std::make_unique<NetSession>(game_, parts_, sessions_,
@@ -213,26 +215,35 @@ bool NetworkControl::Open(bool host, const QString& address, std::uint16_t port,
 }
 
 void NetworkControl::Close() {
-  if (session_) session_->Leave();
-  poll_.stop();
+  if (session_) {
+    session_->Leave();
+    closing_ = std::move(session_);
+  }
   if (status_) status_->hide();
-  session_.reset();
 }
 
 // Called inside message boxes too (their event loops run the timer): the
 // network stays served, and the session itself holds the next beat back.
 void NetworkControl::Poll() {
-  if (!session_ || inPoll_) return;
+  if (inPoll_) return;
+  const double now = static_cast<double>(clock_.nsecsElapsed()) / 1e9;
+  if (closing_) {
+    closing_->Poll(now);
+    if (closing_->Settled()) closing_.reset();
+  }
+  if (!session_) {
+    if (!closing_) poll_.stop();
+    return;
+  }
   inPoll_ = true;
-  session_->Poll(static_cast<double>(clock_.nsecsElapsed()) / 1e9);
+  session_->Poll(now);
   inPoll_ = false;
   ShowStatus();
   if (dialog_) dialog_->Follow();
-  if (session_ && session_->state() == NetSession::State::Over) {
+  if (session_->state() == NetSession::State::Over) {
     const std::string ending = session_->ending();
-    poll_.stop();
+    closing_ = std::move(session_);
     if (status_) status_->hide();
-    session_.reset();
     if (dialog_) dialog_->reject();
     if (!ending.empty()) prompts_.ShowMessage(ending);
   }

@@ -87,6 +87,8 @@ class NetworkControl : public QObject {
   Prompts& prompts_;
   QTemporaryDir levelDirectory_;
   std::unique_ptr<NetSession> session_;
+  // A session that is over, still polled until the others have its last words.
+  std::unique_ptr<NetSession> closing_;
   QTimer poll_;
   QElapsedTimer clock_;
   QLabel* status_ = nullptr;

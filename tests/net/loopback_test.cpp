@@ -48,23 +48,19 @@ TEST(LoopbackTest, TwoThreeAndFourMachinesRunTheSameGameAtEveryBeat) {
     std::cout << count << " machines: " << played << " beats, the same rule state after " << agreed
               << " of them; checksums compared every 60 beats: " << games.host().session->checksumsAgreed()
               << " agreed; key delay " << games.host().session->keyDelay() << " beats\n";
-    // At speed 10 a beat comes every 17 ms: 58.8 beats a second.
-    const double perSecond = 1000.0 / GameTimerInterval(10) / played;
-    std::cout << "  at speed 10 the host sends " << games.host().session->bytesSent() * perSecond / (count - 1)
-              << " bytes/s to each machine, each machine sends "
-              << games.machines()[1]->session->bytesSent() * perSecond << " bytes/s (ENet's headers included)\n";
     EXPECT_GE(played, kBeats) << count << " machines";
-    EXPECT_GE(agreed, played) << count << " machines";
+    EXPECT_EQ(agreed, games.host().session->beat()) << count << " machines";
     EXPECT_GE(games.host().session->checksumsAgreed(), static_cast<long>((count - 1) * (played / 60 - 2)));
     EXPECT_LE(games.host().session->keyDelay(), 3);
   }
 }
 
 // Through the relay each packet takes 40 to 80 ms, one in ten is lost and
-// some come twice; ENet's resends and the key delay chosen from the round
-// trip keep the machines together. COILRUN_RELAY_BEATS runs it longer.
-// Disabled: through the relay the game starts but hardly moves on; not yet understood.
-TEST(LoopbackTest, DISABLED_ThreeMachinesBehindALossySlowRelayRunTheSameGameAtEveryBeat) {
+// some come twice or overtake others; runs of unacknowledged beats sent
+// again and the key delay chosen from the round trip keep the machines
+// together, and the last frames reach the others after the host's Stop.
+// COILRUN_RELAY_BEATS runs it longer.
+TEST(LoopbackTest, ThreeMachinesBehindALossySlowRelayRunTheSameGameAtEveryBeat) {
   const char* wanted = std::getenv("COILRUN_RELAY_BEATS");
   const std::uint32_t kBeats = wanted ? static_cast<std::uint32_t>(std::atol(wanted)) : 2000;
   NetworkGames games(3, FastConfig(), "relay");
@@ -86,18 +82,32 @@ TEST(LoopbackTest, DISABLED_ThreeMachinesBehindALossySlowRelayRunTheSameGameAtEv
     for (auto& machine : games.machines()) machine->session->Poll(games.Now());
   }
   for (auto& machine : games.machines()) machine->headless.game.options().SetWrap(true);
-  ASSERT_TRUE(games.Start(LongGame(3))) << games.host().session->ending();
-  games.Play(kBeats, 250, [&] { relay.Pump(games.Now()); });
+  ASSERT_TRUE(games.Start(LongGame(3), [&] { relay.Pump(games.Now()); })) << games.host().session->ending();
+  games.Play(kBeats, 150, [&] { relay.Pump(games.Now()); });
   const std::uint32_t played = games.host().session->beat();
-  games.host().headless.game.Stop1Click();
-  games.Drain(10, [&] { relay.Pump(games.Now()); });
+  // Keys take effect a dozen beats after the autopilots chose them, so their
+  // snakes crash often, and the game may be over before its time.
+  const bool over = games.host().session->state() != NetSession::State::Playing;
+  if (!over) games.host().headless.game.Stop1Click();
+  // The host's game ends while its last frames are on their way, and they
+  // are lost: the others must still reach its last beat.
+  bool lost = false;
+  games.Drain(10, [&] {
+    if (!lost && games.host().session->state() == NetSession::State::Over) {
+      relay.LoseWhatTheHostSent(games.Now());
+      lost = true;
+    }
+    relay.Pump(games.Now());
+  });
   const std::uint32_t agreed = games.BeatsAgreed();
   std::cout << "relay: " << played << " beats, the same rule state after " << agreed << "; "
             << games.host().session->checksumsAgreed() << " checksums agreed; key delay "
             << games.host().session->keyDelay() << " beats; " << relay.forwarded << " packets forwarded, "
             << relay.dropped << " dropped, " << relay.duplicated << " sent twice\n";
-  EXPECT_GE(played, kBeats);
-  EXPECT_GE(agreed, played);
+  EXPECT_TRUE(played >= kBeats || over) << played << " beats";
+  EXPECT_GE(played, kBeats / 4);
+  EXPECT_TRUE(lost);
+  EXPECT_EQ(agreed, games.host().session->beat()) << "every machine ran to the host's last beat";
   EXPECT_GT(games.host().session->keyDelay(), 3) << "chosen from a round trip of 80 ms and more";
   EXPECT_GT(relay.dropped, 0);
   EXPECT_GT(relay.duplicated, 0);
@@ -164,7 +174,7 @@ TEST(LoopbackTest, GarbageAndForgedInputsAreDroppedAndCountedAndTheGameGoesOn) {
   NetMessage forged;
   forged.type = NetType::Inputs;
   forged.beat = 50;
-  forged.inputs = {{InputKind::Key, 0, VkLeft}};
+  forged.beats = {{{InputKind::Key, 0, VkLeft}}};
   int sent = 0;
   games.Play(3000, 60, [&] {
     while (auto event = stranger.Service()) {

@@ -42,14 +42,14 @@ bool NetworkGames::Gather(std::uint16_t joinPort) {
   return seated == machines_.size();
 }
 
-bool NetworkGames::Start(NewGameChoice choice) {
+bool NetworkGames::Start(NewGameChoice choice, const std::function<void()>& each) {
   // Let the round trip be measured before the key delay is chosen from it.
   const double settle = Now() + 0.3;
-  while (Now() < settle) PollAll({});
+  while (Now() < settle) PollAll(each);
   if (!host().session->StartGame(choice)) return false;
   const double deadline = Now() + 10;
   while (Now() < deadline) {
-    PollAll({});
+    PollAll(each);
     bool all = true;
     for (const auto& machine : machines_) all = all && machine->session->state() == NetSession::State::Playing;
     if (all) break;

@@ -35,7 +35,7 @@ class NetworkGames {
   // All join the host on 127.0.0.1 (or `joinPort`, a relay in front of it)
   // and wait for their seats; false when that takes too long.
   bool Gather(std::uint16_t joinPort = 0);
-  bool Start(NewGameChoice choice);
+  bool Start(NewGameChoice choice, const std::function<void()>& each = {});
   // Polls every machine until the host has run `beats` beats, the game is
   // over or `seconds` have passed. `each` runs after every round of polls.
   void Play(std::uint32_t beats, double seconds, const std::function<void()>& each = {});

@@ -61,7 +61,29 @@ void UdpRelay::Hold(double now, int socket, const sockaddr_in& to, const std::ui
   }
 }
 
+void UdpRelay::LoseWhatTheHostSent(double now) {
+  TakeIn(now);
+  // What goes towards the machines leaves through the socket they talk to.
+  const auto lost =
+      std::remove_if(held_.begin(), held_.end(), [&](const Held& held) { return held.socket == listen_; });
+  dropped += held_.end() - lost;
+  held_.erase(lost, held_.end());
+}
+
 void UdpRelay::Pump(double now) {
+  TakeIn(now);
+  // Sent in the order they fall due, which is not the order they came in.
+  std::stable_sort(held_.begin(), held_.end(), [](const Held& a, const Held& b) { return a.due < b.due; });
+  auto due = held_.begin();
+  for (; due != held_.end() && due->due <= now; ++due) {
+    sendto(due->socket, due->bytes.data(), due->bytes.size(), 0, reinterpret_cast<const sockaddr*>(&due->to),
+           sizeof due->to);
+    ++forwarded;
+  }
+  held_.erase(held_.begin(), due);
+}
+
+void UdpRelay::TakeIn(double now) {
   std::vector<std::uint8_t> buffer(kLargestDatagram);
   sockaddr_in from{};
   socklen_t size = sizeof from;
@@ -82,15 +104,6 @@ void UdpRelay::Pump(double now) {
       Hold(now, listen_, client.address, buffer.data(), static_cast<std::size_t>(got));
     }
   }
-  // Sent in the order they fall due, which is not the order they came in.
-  std::stable_sort(held_.begin(), held_.end(), [](const Held& a, const Held& b) { return a.due < b.due; });
-  auto due = held_.begin();
-  for (; due != held_.end() && due->due <= now; ++due) {
-    sendto(due->socket, due->bytes.data(), due->bytes.size(), 0, reinterpret_cast<const sockaddr*>(&due->to),
-           sizeof due->to);
-    ++forwarded;
-  }
-  held_.erase(held_.begin(), due);
 }
 
 }  // namespace coilrun::testing

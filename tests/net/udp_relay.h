@@ -23,6 +23,8 @@ class UdpRelay {
   std::uint16_t port() const { return port_; }
   // Takes in what has arrived and sends on what is due; `now` in seconds.
   void Pump(double now);
+  // Everything the host has sent that is still on its way is lost at once.
+  void LoseWhatTheHostSent(double now);
 
   long forwarded = 0;
   long dropped = 0;
@@ -39,6 +41,7 @@ class UdpRelay {
     sockaddr_in to;
     std::vector<std::uint8_t> bytes;
   };
+  void TakeIn(double now);
   void Hold(double now, int socket, const sockaddr_in& to, const std::uint8_t* bytes, std::size_t size);
 
   int listen_ = -1;
