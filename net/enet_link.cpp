@@ -140,5 +140,6 @@ std::uint32_t EnetLink::RoundTripVarianceMs(NetPeer peer) const { return peer ? 
 std::uint16_t EnetLink::port() const { return host_ ? host_->address.port : 0; }
 std::uint64_t EnetLink::bytesSent() const { return host_ ? host_->totalSentData : 0; }
 std::uint64_t EnetLink::bytesReceived() const { return host_ ? host_->totalReceivedData : 0; }
+std::uint64_t EnetLink::datagramsSent() const { return host_ ? host_->totalSentPackets : 0; }
 
 }  // namespace coilrun

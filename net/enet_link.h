@@ -60,6 +60,7 @@ class EnetLink {
   std::uint32_t RoundTripVarianceMs(NetPeer peer) const;
   std::uint64_t bytesSent() const;
   std::uint64_t bytesReceived() const;
+  std::uint64_t datagramsSent() const;
   const std::string& problem() const { return problem_; }
   bool open() const { return host_ != nullptr; }
   // The port listened on, as the system gave it when asked for port 0.

@@ -97,6 +97,7 @@ class NetSession : public InputDriver, private Clock {
   const DropCounts& drops() const { return drops_; }
   std::uint64_t bytesSent() const { return link_.bytesSent(); }
   std::uint64_t bytesReceived() const { return link_.bytesReceived(); }
+  std::uint64_t datagramsSent() const { return link_.datagramsSent(); }
   std::uint32_t roundTripMs() const;
   // The key delay the host would choose now.
   int ChooseKeyDelay() const;
