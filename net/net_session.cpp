@@ -142,39 +142,57 @@ int NetSession::MachineOf(NetPeer peer) const {
   return -1;
 }
 
+// Called again from inside a beat or a start, when a message box's event
+// loop runs the window's timer: the network is served and the others keep
+// hearing from this machine, so it is waited for rather than dropped, but no
+// beat runs and the game is not ended under the call; an ending that comes
+// meanwhile waits for the outer poll.
 void NetSession::Poll(double now) {
   if (state_ == State::Idle) return;
   now_ = now;
-  while (const auto event = link_.Service()) Receive(*event, now);
-  if (state_ != State::Playing) {
-    link_.Flush();
-    return;
+  ++depth_;
+  Serve(now);
+  if (depth_ == 1) RunDueSteps(now);
+  --depth_;
+  if (depth_ == 0 && deferredEnding_) {
+    const std::string ending = *deferredEnding_;
+    deferredEnding_.reset();
+    if (state_ == State::Playing) Finish(ending);
   }
+  if (state_ == State::Playing) Heartbeat(now);
+  link_.Flush();
+}
+
+void NetSession::Serve(double now) {
+  while (const auto event = link_.Service()) Receive(*event, now);
+  if (state_ != State::Playing) return;
   if (hosting_) {
     CheckSilence(now);
     BuildFrames(now);
     ResendFrames(now);
-  } else {
-    // The host's game ended at its last beat; this one ends there too.
-    if (hostSaidOver_ && step_ >= hostsLastBeat_) {
-      Finish("");
+    return;
+  }
+  // The host's game ended at its last beat; this one ends there too.
+  if (hostSaidOver_ && step_ >= hostsLastBeat_) {
+    Finish("");
+    return;
+  }
+  if (!unacknowledgedInputs_.empty() && now - lastInputsSent_ >= kResendSeconds) SendInputs(now);
+  if (frames_.count(step_ + 1) == 0) {
+    if (frameWaitSince_ < 0) frameWaitSince_ = now;
+    const double silent = now - machines_[0].lastHeard;
+    if (silent > config_.retireSeconds) {
+      Finish("The host has left the game.");
       return;
     }
-    if (!unacknowledgedInputs_.empty() && now - lastInputsSent_ >= kResendSeconds) SendInputs(now);
-    if (frames_.count(step_ + 1) == 0) {
-      if (frameWaitSince_ < 0) frameWaitSince_ = now;
-      const double silent = now - machines_[0].lastHeard;
-      if (silent > config_.retireSeconds) {
-        Finish("The host has left the game.");
-        return;
-      }
-      if (silent > config_.waitSeconds && waitingFor_.empty()) waitingFor_ = machines_[0].name;
-    }
+    if (silent > config_.waitSeconds && waitingFor_.empty()) waitingFor_ = machines_[0].name;
   }
-  // Beats run one at a time: a message box inside a beat polls again, and
-  // must not start the next.
-  for (int ran = 0; ran < kMostBeatsPerPoll && state_ == State::Playing && !inStep_ && frames_.count(step_ + 1) > 0 &&
-                    (!config_.paced || now >= nextDue_) && !(hostSaidOver_ && step_ >= hostsLastBeat_);
+}
+
+void NetSession::RunDueSteps(double now) {
+  for (int ran = 0;
+       ran < kMostBeatsPerPoll && state_ == State::Playing && !deferredEnding_ && frames_.count(step_ + 1) > 0 &&
+       (!config_.paced || now >= nextDue_) && !(hostSaidOver_ && step_ >= hostsLastBeat_);
        ++ran) {
     RunStep(now);
     if (config_.paced) {
@@ -183,8 +201,6 @@ void NetSession::Poll(double now) {
     }
     if (hosting_) BuildFrames(now);
   }
-  if (state_ == State::Playing) Heartbeat(now);
-  link_.Flush();
 }
 
 void NetSession::Heartbeat(double now) {
@@ -742,7 +758,6 @@ void NetSession::Apply(const GameInput& input) {
 }
 
 void NetSession::RunStep(double now) {
-  inStep_ = true;
   const std::uint32_t beat = step_ + 1;
   const std::vector<GameInput> frame = std::move(frames_[beat]);
   frames_.erase(beat);
@@ -780,7 +795,6 @@ void NetSession::RunStep(double now) {
       Send(machines_[0].peer, message);
     }
   }
-  inStep_ = false;
   if (!GameInPlay(parts_.model)) Finish("");
 }
 
@@ -845,7 +859,15 @@ void NetSession::Vanish() {
 // The game ends on this machine: a game still in play is stopped while the
 // session's ports are still in place, and the player's settings come back.
 void NetSession::Finish(const std::string& ending) {
-  if (ending_.empty()) ending_ = ending;
+  if (depth_ > 1) {
+    if (!deferredEnding_) deferredEnding_ = ending;
+    return;
+  }
+  // What ended the game while a box was shown says more than the game's own
+  // end that followed it.
+  const std::string why = ending.empty() && deferredEnding_ ? *deferredEnding_ : ending;
+  deferredEnding_.reset();
+  if (ending_.empty()) ending_ = why;
   const bool wasPlaying = state_ == State::Playing;
   state_ = State::Over;
   overSince_ = now_;
@@ -864,7 +886,7 @@ void NetSession::Finish(const std::string& ending) {
     }
     NetMessage bye;
     bye.type = NetType::Bye;
-    bye.text = ending;
+    bye.text = why;
     bye.beat = step_;
     Broadcast(bye);
     for (int machine = 1; machine < kMaxMachines; ++machine) link_.Disconnect(machines_[machine].peer);

@@ -18,6 +18,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -127,6 +128,10 @@ class NetSession : public InputDriver, private Clock {
   };
 
   std::uint32_t ClockSeed() override { return static_cast<std::uint32_t>(random_()); }
+  // The network's part of a poll, safe inside a beat: messages taken in,
+  // frames built and sent again, silences noticed.
+  void Serve(double now);
+  void RunDueSteps(double now);
   void Receive(const LinkEvent& event, double now);
   void HostReceive(int machine, const NetMessage& message, double now);
   void JoinerReceive(const NetMessage& message, double now);
@@ -198,7 +203,9 @@ class NetSession : public InputDriver, private Clock {
   double nextDue_ = 0;
   double frameWaitSince_ = -1;
   double lastSent_ = 0;
-  bool inStep_ = false;
+  // Polls under way: more than one inside a message box of the outer one.
+  int depth_ = 0;
+  std::optional<std::string> deferredEnding_;
   bool hostSaidOver_ = false;
   std::uint32_t hostsLastBeat_ = 0;
   double now_ = 0;

@@ -223,10 +223,15 @@ void NetworkControl::Close() {
 }
 
 // Called inside message boxes too (their event loops run the timer): the
-// network stays served, and the session itself holds the next beat back.
+// network stays served, and the session itself holds the next beat back
+// and any ending until the box is closed.
 void NetworkControl::Poll() {
-  if (inPoll_) return;
   const double now = static_cast<double>(clock_.nsecsElapsed()) / 1e9;
+  if (inPoll_) {
+    if (session_) session_->Poll(now);
+    ShowStatus();
+    return;
+  }
   if (closing_) {
     closing_->Poll(now);
     if (closing_->Settled()) closing_.reset();
@@ -238,6 +243,7 @@ void NetworkControl::Poll() {
   inPoll_ = true;
   session_->Poll(now);
   inPoll_ = false;
+  if (!session_) return;
   ShowStatus();
   if (dialog_) dialog_->Follow();
   if (session_->state() == NetSession::State::Over) {

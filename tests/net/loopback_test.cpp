@@ -9,6 +9,7 @@
 #include "engine/keys.h"
 #include "engine/rule_state.h"
 #include "formats/net_messages.h"
+#include "game/menu_state.h"
 #include "tests/net/network_games.h"
 #include "tests/net/udp_relay.h"
 
@@ -140,6 +141,48 @@ TEST(LoopbackTest, AKilledMachineIsWaitedForThenItsSnakeRetiresAndTheGameGoesOn)
   EXPECT_GE(games.BeatsAgreed(), beats - 1);
   ASSERT_FALSE(games.host().session->notices().empty());
   EXPECT_EQ(games.host().session->notices().back(), "M2 went silent and has left the game.");
+}
+
+// A message box is a poll inside a beat, for as long as the player takes:
+// the machine showing it is waited for, not dropped, and an end that comes
+// meanwhile waits for the box to close rather than stopping the game under
+// the beat, which would then start the next round as if nothing happened.
+TEST(LoopbackTest, AMachineInAMessageBoxIsWaitedForAndAnEndMeanwhileWaitsForTheBox) {
+  NetConfig config = FastConfig();
+  config.waitSeconds = 0.2;
+  config.retireSeconds = 1;
+  NetworkGames games(2, config, "message");
+  ASSERT_TRUE(games.Gather());
+  for (auto& machine : games.machines()) machine->headless.game.options().SetWrap(true);
+  // In a competition every death ends a round with a box, and the round
+  // that follows starts under it.
+  NewGameChoice competition = LongGame(2);
+  competition.Competition = true;
+  competition.WinsTarget = kMaxWinsTarget;
+  ASSERT_TRUE(games.Start(competition));
+  NetMachine& joiner = *games.machines()[1];
+  int boxes = 0;
+  bool waited = false;
+  joiner.headless.host.whileShown = [&](const std::string&) {
+    // The keys reach the game a few beats after the autopilots chose them,
+    // so snakes die soon and often.
+    if (boxes >= 2) return;
+    ++boxes;
+    if (boxes == 2) games.host().session->Leave();
+    const double closed = games.Now() + (boxes == 1 ? 1.5 : 0.5);
+    while (games.Now() < closed) {
+      for (auto& machine : games.machines()) machine->session->Poll(games.Now());
+      waited = waited || games.host().session->waitingFor() == "M1";
+    }
+  };
+  games.Play(1000000, 30);
+  games.Drain(5);
+  ASSERT_EQ(boxes, 2) << "two messages in half a minute of play";
+  EXPECT_TRUE(waited);
+  EXPECT_TRUE(games.host().session->notices().empty()) << games.host().session->notices().front();
+  EXPECT_EQ(joiner.session->state(), NetSession::State::Over);
+  EXPECT_EQ(joiner.session->ending(), "The host has left the game.");
+  EXPECT_FALSE(GameInPlay(joiner.headless.model));
 }
 
 TEST(LoopbackTest, AMachineOfAnotherVersionIsRefusedWithAMessageOnBothSides) {

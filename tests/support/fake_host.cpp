@@ -18,6 +18,7 @@ std::string SoundPlayerName(SoundPlayer player) {
 void FakeHost::ShowMessage(const std::string& text) {
   messages.push_back(text);
   timerOnAtMessage.push_back(gameTimerOn);
+  if (whileShown) whileShown(text);
 }
 
 void FakeHost::ShowFailure(const FileError& failure) { failures.push_back(failure.text()); }

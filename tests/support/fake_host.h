@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,9 @@ class FakeHost : public Prompts, public GameTimers, public SoundPlayers, public 
   std::uint32_t ClockSeed() override { return seed; }
 
   std::vector<std::string> messages;
+  // Runs while a message is shown, as the event loop of a modal box runs
+  // the window's timers.
+  std::function<void(const std::string&)> whileShown;
   // The failures shown, by their text.
   std::vector<std::string> failures;
   // Player commands as "stop BonusBrick", "play LevelFinished", "start TargetEaten".
