@@ -8,30 +8,27 @@ source "$(dirname "$0")/x_session.sh" "$1"
 
 cp "$work/data/settings.dat" "$work/first-settings.dat"
 
-# Options > Other by its access keys, waiting for the dialog and focusing it.
+# Options > Other by its access keys, waiting for the menu, then for the
+# dialog, and focusing it.
 open_other_page() {
   xdotool key alt+o
-  sleep 0.3
+  wait_for_menu >/dev/null || fail "Alt+O opened no menu"
   xdotool key o
-  options=$(visible_window '^Options$')
-  [[ -n "$options" ]] || fail "Options > Other showed no options dialog"
-  xdotool windowfocus --sync "$options"
+  options=$(wait_for_window '^Options$') || fail "Options > Other showed no options dialog"
+  focus "$options"
 }
+# Close by its access key is clicked a tenth of a second after its key, so
+# after any other button pressed by its access key before it.
 close_options() {
   xdotool key alt+c
-  for _ in $(seq 20); do
-    [[ -z "$(xdotool search --onlyvisible --name '^Options$' 2>/dev/null || true)" ]] && break
-    sleep 0.1
-  done
-  [[ -z "$(xdotool search --onlyvisible --name '^Options$' 2>/dev/null || true)" ]] || fail "Close left the dialog open"
-  xdotool windowfocus --sync "$window"
+  wait_until "$patience" window_gone '^Options$' || fail "Close left the dialog open"
+  focus "$window"
 }
 
 # Between games the field stops wrapping; the game below turns it on again
 # while its snake runs for the field's right edge.
 open_other_page
 xdotool key alt+w
-sleep 0.3
 close_options
 
 # One player on built-in level 1, running right along row 1.
@@ -42,29 +39,31 @@ cp "$work/shot.png" "$work/before.png"
 open_other_page
 # Wrap by its access key leaves the focus on it; the slider comes after
 # Long, Sounds and Music, and Home takes it to "Slow".
-xdotool key alt+w
-sleep 0.3
-xdotool key Tab Tab Tab Tab Home
-sleep 0.3
-shoot
+xdotool key alt+w Tab Tab Tab Tab Home
+
+# The report panel's wrap and speed values, screen coordinates.
+wrap_value="44x14+$((X + 5 + 454))+$((Y + 313 + 2))"
+speed_value="40x14+$((X + 5 + 460))+$((Y + 313 + 18))"
+crop() { convert "$work/$1.png" -crop "$2" +repage "$work/$1-$3.png"; }
+crop before "$wrap_value" wrap
+crop before "$speed_value" speed
+both_values_changed() {
+  crop shot "$wrap_value" wrap && crop shot "$speed_value" speed &&
+    differ before-wrap.png shot-wrap.png && differ before-speed.png shot-speed.png
+}
+wait_for_screen both_values_changed || true
 cp "$work/shot.png" "$work/behind-dialog.png"
 
 close_options
 shoot
 cp "$work/shot.png" "$work/after-close.png"
-sleep 0.3
-shoot
-cp "$work/shot.png" "$work/later.png"
+# The game goes on after the dialog: the screen changes twice, as the first
+# change may be only the window painting again where the dialog was.
+wait_for_change after-close.png && cp "$work/shot.png" "$work/later.png" && wait_for_change later.png ||
+  fail "the game does not run after the dialog closed"
 xdotool key p
 
-# The report panel's wrap and speed values, screen coordinates.
-wrap_value="44x14+$((X + 5 + 454))+$((Y + 313 + 2))"
-speed_value="40x14+$((X + 5 + 460))+$((Y + 313 + 18))"
-differ() {
-  [[ "$(compare -metric AE "$work/$1" "$work/$2" null: 2>&1)" != 0 ]]
-}
-crop() { convert "$work/$1.png" -crop "$2" +repage "$work/$1-$3.png"; }
-for shot in before behind-dialog after-close; do
+for shot in behind-dialog after-close; do
   crop "$shot" "$wrap_value" wrap
   crop "$shot" "$speed_value" speed
 done
@@ -72,12 +71,10 @@ differ before-wrap.png behind-dialog-wrap.png || fail "the report panel shows th
 differ before-speed.png behind-dialog-speed.png || fail "the report panel shows the old speed behind the dialog"
 differ behind-dialog-wrap.png after-close-wrap.png && fail "the wrap value changed after the dialog closed"
 differ behind-dialog-speed.png after-close-speed.png && fail "the speed value changed after the dialog closed"
-# The game went on behind the dialog and goes on after it.
-differ after-close.png later.png || fail "the game does not run after the dialog closed"
 cmp -s "$work/first-settings.dat" "$work/data/settings.dat" || fail "settings.dat written before the exit"
 
 xdotool key alt+g
-sleep 0.3
+wait_for_menu >/dev/null || fail "Alt+G opened no menu"
 xdotool key e
 wait_for_exit
 wrap=$(od -An -tu1 -j4 -N1 "$work/data/settings.dat" | tr -d ' ')
