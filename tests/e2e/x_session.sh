@@ -52,11 +52,24 @@ wait_until() {
 wait_for_file() { wait_until "${2:-$patience}" test -s "$1"; }
 
 # Xvfb picks a free display itself and names it once it accepts connections,
-# so tests running side by side never share one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for_file "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+# so tests running side by side never share one. Beside another suite's X
+# servers starting and stopping, the program was once refused by the display
+# just named; a server that takes no client is replaced.
+start_x_server() {
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  wait_for_file "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  DISPLAY=":$(head -n1 "$work/display")"
+  export DISPLAY
+  xdpyinfo >/dev/null 2>"$work/xdpyinfo.log" && return
+  echo "X server on $DISPLAY takes no client: $(cat "$work/xdpyinfo.log")" >&2
+  kill "$xvfb_pid"
+  wait "$xvfb_pid" || true
+  xvfb_pid=""
+  return 1
+}
+start_x_server || start_x_server || start_x_server || fail "no X server that takes a client"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # The X server above, whatever desktop the test is started from: on a Wayland
@@ -108,7 +121,7 @@ focus() {
 
 main_window_or_end() { window_shown '^coilrun$' || program_ended; }
 wait_until "$patience" main_window_or_end || fail "no coilrun window: $(cat "$work/game.log")"
-program_ended && fail "the program ended at start: $(cat "$work/game.log")"
+program_ended && fail "the program ended at start on $DISPLAY: $(cat "$work/game.log") $(cat "$work/xvfb.log")"
 window=$found_window
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The menu bar takes the top of the window; the client area lies below it.
