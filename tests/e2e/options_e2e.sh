@@ -73,9 +73,15 @@ differ behind-dialog-wrap.png after-close-wrap.png && fail "the wrap value chang
 differ behind-dialog-speed.png after-close-speed.png && fail "the speed value changed after the dialog closed"
 cmp -s "$work/first-settings.dat" "$work/data/settings.dat" || fail "settings.dat written before the exit"
 
+# Exit offers the score of the game in play to the table: one that ranks
+# (the snake may have eaten a target on its way) asks for the name first.
+name_box_or_end() { window_shown '^High scores$' || program_ended; }
 xdotool key alt+g
 wait_for_menu >/dev/null || fail "Alt+G opened no menu"
 xdotool key e
+while wait_until "$patience" name_box_or_end && [[ -n "$found_window" ]]; do
+  answer_name_box "$found_window" E2E
+done
 wait_for_exit
 wrap=$(od -An -tu1 -j4 -N1 "$work/data/settings.dat" | tr -d ' ')
 speed=$(od -An -tu1 -j16 -N1 "$work/data/settings.dat" | tr -d ' ')

@@ -35,7 +35,7 @@ xdotool key p
 # The top rows of the box, white from side to side.
 wait_for_screen more_of_colour white "$(field_area 60 3 220 110)" 179 || fail "P showed no pause box"
 cp "$work/shot.png" "$work/paused.png"
-# Seven beats at this speed.
+# About five beats at this speed.
 sleep 0.5
 shoot
 differ paused.png shot.png && fail "the snakes move after P"
@@ -60,12 +60,8 @@ names_given=0
 while true; do
   wait_until "$patience" name_box_or_title || fail "Stop led to neither a name box nor the title screen"
   [[ -n "$found_window" ]] || break
-  name_box=$found_window
   ((names_given < 2)) || fail "a third name box for two players"
-  focus "$name_box"
-  xdotool type "E2E$((names_given + 1))"
-  xdotool key Return
-  wait_until "$patience" window_hidden "$name_box" '^High scores$' || fail "Return left the name box open"
+  answer_name_box "$found_window" "E2E$((names_given + 1))"
   names_given=$((names_given + 1))
 done
 focus "$window"
