@@ -130,13 +130,13 @@ TEST_F(MediaPlayersTest, MusicGoesOnPastItsEndOnlyWhenMusicPlayerNotifyPlaysIt) 
   model.Settings.Music = true;
   host.MediaPlay(MediaPlayer::MusicPlayer);
   EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));
-  ASSERT_TRUE(WaitFor({MediaPlayer::MusicPlayer, true}, 2, 3'000));
+  ASSERT_TRUE(WaitFor({MediaPlayer::MusicPlayer, true}, 2));
   EXPECT_TRUE(players.Sounding(MediaPlayer::MusicPlayer));
   EXPECT_EQ(host.sounds, (Texts{"play MusicPlayer", "play MusicPlayer", "play MusicPlayer"}));
 
   // Music off without a stop: the piece ends and stays ended.
   model.Settings.Music = false;
-  ASSERT_TRUE(WaitFor({MediaPlayer::MusicPlayer, true}, 3, 3'000));
+  ASSERT_TRUE(WaitFor({MediaPlayer::MusicPlayer, true}, 3));
   EXPECT_FALSE(players.Sounding(MediaPlayer::MusicPlayer));
 
   // Switched on, then off: the stop's notification does not bring it back.
