@@ -28,32 +28,23 @@ has_more_white "$(pixels_of yellow "$(field_rows 27 29)")" 100 || fail "no secon
 [[ "$(pixel 5 313)" == "srgb(255,0,0)" ]] || fail "ReportColor at (5, 313) is $(pixel 5 313)"
 
 # A real key turns the snake; P then pauses the game before the two snakes
-# can meet: nothing moves any more.
+# can meet: the pause box shows, and nothing moves any more.
 xdotool key Down
-for _ in $(seq 50); do
-  shoot
-  has_more_white "$(white_pixels "$(field_rows 3 29)")" 200 && break
-  sleep 0.1
-done
+wait_for_screen more_of_colour white "$(field_rows 3 29)" 200 || fail "the Down key did not turn the snake"
 xdotool key p
-has_more_white "$(white_pixels "$(field_rows 3 29)")" 200 || fail "the Down key did not turn the snake"
-sleep 0.3
-shoot
+# The top rows of the box, white from side to side.
+wait_for_screen more_of_colour white "$(field_area 60 3 220 110)" 179 || fail "P showed no pause box"
 cp "$work/shot.png" "$work/paused.png"
+# About five beats at this speed.
 sleep 0.5
 shoot
-[[ "$(compare -metric AE "$work/paused.png" "$work/shot.png" null: 2>&1)" == 0 ]] || fail "the snakes move after P"
+differ paused.png shot.png && fail "the snakes move after P"
 
 # The Game menu is a window of its own while it is open; its height tells
 # which items it shows: Pause and Stop during a game, New alone between games.
 open_game_menu() {
   xdotool key alt+g
-  for _ in $(seq 50); do
-    menu=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$window" | head -n1 || true)
-    [[ -n "$menu" ]] && break
-    sleep 0.1
-  done
-  [[ -n "$menu" ]] || fail "Alt+G opened no menu"
+  menu=$(wait_for_menu) || fail "Alt+G opened no menu"
   eval "$(xdotool getwindowgeometry --shell "$menu" | sed 's/^/MENU_/')"
 }
 open_game_menu
@@ -62,23 +53,18 @@ menu_in_game=$MENU_HEIGHT
 # Game > Stop ends the game and offers both scores to the high score table:
 # a score that ranks asks for the name (a snake may have eaten a target on
 # its way), any other leaves the default table of the first start as it was.
+# The title screen comes once every score was offered.
+name_box_or_title() { window_shown '^High scores$' || shot_shows title_shown; }
 xdotool key s
 names_given=0
-for player in 1 2; do
-  name_box=""
-  for _ in $(seq 10); do
-    name_box=$(xdotool search --onlyvisible --name '^High scores$' 2>/dev/null | head -n1 || true)
-    [[ -n "$name_box" ]] && break
-    sleep 0.1
-  done
-  [[ -n "$name_box" ]] || break
-  xdotool windowfocus --sync "$name_box"
-  xdotool type "E2E$player"
-  xdotool key Return
+while true; do
+  wait_until "$patience" name_box_or_title || fail "Stop led to neither a name box nor the title screen"
+  [[ -n "$found_window" ]] || break
+  ((names_given < 2)) || fail "a third name box for two players"
+  answer_name_box "$found_window" "E2E$((names_given + 1))"
   names_given=$((names_given + 1))
-  sleep 0.3
 done
-xdotool windowfocus --sync "$window"
+focus "$window"
 if ((names_given > 0)); then
   grep -q E2E "$work/data/hscores.dat" || fail "the names given after Stop are not in hscores.dat"
 else

@@ -134,13 +134,13 @@ TEST_F(MediaPlayersTest, MusicGoesOnPastItsEndOnlyWhenMusicPlayerNotifyPlaysIt) 
   Open(TestSounds(0.2));
   game.options().SetMusic(true);
   EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
-  ASSERT_TRUE(WaitFor({SoundPlayer::Music, true}, 2, 3'000));
+  ASSERT_TRUE(WaitFor({SoundPlayer::Music, true}, 2));
   EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
   EXPECT_EQ(recorder.requests, (Texts{"play Music", "play Music", "play Music"}));
 
   // Music off without a stop: the piece ends and stays ended.
   model.Settings.Music = false;
-  ASSERT_TRUE(WaitFor({SoundPlayer::Music, true}, 3, 3'000));
+  ASSERT_TRUE(WaitFor({SoundPlayer::Music, true}, 3));
   EXPECT_FALSE(players.Sounding(SoundPlayer::Music));
 
   // Switched on, then off: the stop's notification does not bring it back.
