@@ -27,8 +27,9 @@ fail() {
 }
 
 # Xvfb picks a free display itself and names it once it accepts connections,
-# so tests running side by side never share one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# so tests running side by side never share one. E2E_SCREEN may name
+# another screen size.
+Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [[ -s "$work/display" ]] && break
