@@ -300,8 +300,18 @@ TEST_F(ZoomedWindowTest, FullScreenCentresTheLargestZoomAndLeavesTheWindowAsItWa
   ExpectTheScaledPicture("back from full screen", FactorAt(2));
   EXPECT_TRUE(model.Settings.Paused);
 
+  // Full screen under a message box: the box is answered, and the picture
+  // follows.
+  {
+    MainForm& host = *form;
+    const ModalAnswer fullScreenUnderTheBox([this](QWidget&) { zoom->SetFullScreen(true); });
+    host.ShowMessage("Player1 died.");
+    EXPECT_EQ(fullScreenUnderTheBox.dialogsSeen(), 1);
+  }
+  EXPECT_EQ(form->geometry(), screen);
+  ExpectTheScaledPicture("full screen from under a message box", factor);
+
   // Kept for the next start.
-  QTest::keyClick(form.get(), Qt::Key_F11);
   const ModalAnswer anyScoreBox;
   form->close();
   form.reset();
