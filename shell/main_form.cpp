@@ -19,6 +19,7 @@
 #include "shell/settings_file.h"
 #include "shell/sound_setup.h"
 #include "shell/window_parts.h"
+#include "shell/window_zoom.h"
 
 namespace coilrun {
 
@@ -161,9 +162,10 @@ void MainForm::LayOut() {
                        {kMargin, kReportShapeTop, kBackShapeWidth, kReportShapeHeight});
   reportCanvas_ = place(new SurfaceWidget(presentation_->surfaces.report(), client), "ReportCanvas",
                         {kMargin + 1, kReportShapeTop + 1, kReportWidth, kReportHeight});
+  zoom_ = new WindowZoom(*this, *menu_.OptionsMenu, extraOptions_.get());
 
   presentation_->surfaces.setChangeListener([this](Surface surface, const QRect& pixels) {
-    (surface == Surface::Field ? paintBox_ : reportCanvas_)->update(pixels);
+    zoom_->ShowChange(*(surface == Surface::Field ? paintBox_ : reportCanvas_), pixels);
   });
 }
 
@@ -191,8 +193,8 @@ void MainForm::SetReportInterval() { reportTimer_.setInterval(model_.Settings.Re
 void MainForm::CreateDialogs() {
   optionsForm_ = new OptionsForm(game_->options(), model_, this);
   connect(optionsForm_, &OptionsForm::FrameColorsChanged, this, [this] {
-    backShape_->update();
-    reportShape_->update();
+    zoom_->ShowChange(*backShape_);
+    zoom_->ShowChange(*reportShape_);
   });
   newForm_ = new NewForm(
       *game_, [this](const QString& preset) { return openDialog_.Execute(preset); }, this);

@@ -26,6 +26,8 @@
 
 namespace coilrun {
 
+class WindowZoom;
+
 class MainForm : public QMainWindow, public Prompts, public GameTimers {
   Q_OBJECT
 
@@ -114,6 +116,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   QWidget* paintBox_ = nullptr;
   QWidget* reportShape_ = nullptr;
   QWidget* reportCanvas_ = nullptr;
+  WindowZoom* zoom_ = nullptr;
   LevelOpenDialog openDialog_{this};
   OptionsForm* optionsForm_ = nullptr;
   NewForm* newForm_ = nullptr;

@@ -55,8 +55,9 @@ wait_for_file() { wait_until "${2:-$patience}" test -s "$1"; }
 # so tests running side by side never share one. By default an X server
 # resets when its last client leaves, and refuses connections meanwhile: an
 # xdotool that looks for the window and leaves before the program connects
-# would be that client, and the program would find no display.
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# would be that client, and the program would find no display. E2E_SCREEN
+# may name another screen size.
+Xvfb -displayfd 3 -noreset -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 wait_for_file "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 DISPLAY=":$(head -n1 "$work/display")"

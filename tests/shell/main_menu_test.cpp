@@ -72,7 +72,9 @@ TEST_F(MainMenuTest, CarriesTheCaptionsAccessKeysAndSeparators) {
   EXPECT_EQ(bar[2]->text(), QStringLiteral("&Help"));
   EXPECT_EQ(captions("GameMenu"), QStringLiteral("NewItem=&New\tF2 PauseItem=&Pause StopItem=&Stop - ExitItem=&Exit"));
   EXPECT_EQ(captions("OptionsMenu"),
-            QStringLiteral("NamesItem=&Names ColorsItem=&Colors ViewItem=&View ReportItem=&Report OtherItem=&Other"));
+            QStringLiteral("NamesItem=&Names ColorsItem=&Colors ViewItem=&View ReportItem=&Report OtherItem=&Other - "
+                           "ZoomInItem=Zoom &in ZoomOutItem=Zoom o&ut ActualSizeItem=&Actual size "
+                           "FullScreenItem=&Full screen"));
   EXPECT_EQ(captions("HelpMenu"),
             QStringLiteral("BrickTypesItem=&Bricks KeysItem=&Keys HighScoresItem=&High score - AboutItem=&About"));
   EXPECT_TRUE(Item("PauseItem").isCheckable());
