@@ -75,7 +75,7 @@ void FieldView::Redraw() {
 }
 
 const QImage& FieldView::CurrentField() {
-  if (stale_) {
+  if (stale_ || preview_.LooksChanged()) {
     field_ = preview_.Paint(document_.current(), kFirstFileLevel + std::max(0, document_.currentIndex()));
     stale_ = false;
   }
@@ -93,6 +93,9 @@ void FieldView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
   const QRect target = fieldRect();
+  // The options may have changed the player's colours meanwhile; a part of
+  // the field that shows again must not be the only part drawn anew.
+  if (preview_.LooksChanged()) update();
   if (document_.currentIndex() < 0) {
     painter.fillRect(target, Qt::darkGray);
     painter.setPen(Qt::white);

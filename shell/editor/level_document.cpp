@@ -110,6 +110,10 @@ LevelDocument::LevelDocument(QObject* parent) : QObject(parent) {
   connect(&undoStack_, &QUndoStack::cleanChanged, this, [this] { NotifyModified(); });
 }
 
+// The stack clears itself as it goes and says so; nobody must hear that
+// from a document, or a window, that is being taken apart.
+LevelDocument::~LevelDocument() { undoStack_.blockSignals(true); }
+
 void LevelDocument::Reset(LevelBook levels, LevelFileFormat format, const std::filesystem::path& file, bool unsaved) {
   undoStack_.clear();
   levels_ = std::move(levels);

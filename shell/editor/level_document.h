@@ -27,6 +27,7 @@ class LevelDocument : public QObject {
 
  public:
   explicit LevelDocument(QObject* parent = nullptr);
+  ~LevelDocument() override;
 
   // Takes another file's levels; the undo history goes. `unsaved`: the
   // levels differ from what the file holds (a copy of a built-in level, a

@@ -8,7 +8,16 @@ namespace coilrun {
 LevelPreview::LevelPreview(const GameModel& game)
     : game_(game), surfaces_(game), painter_(model_, surfaces_, report_) {}
 
+bool LevelPreview::LooksChanged() const {
+  for (int player = 1; player <= kMaxPlayers; ++player) {
+    if (game_.Players[player].Color != paintedColors_[player]) return true;
+  }
+  return game_.Settings != paintedSettings_;
+}
+
 const QImage& LevelPreview::Paint(const LevelDesign& level, int levelNumber) {
+  paintedSettings_ = game_.Settings;
+  for (int player = 1; player <= kMaxPlayers; ++player) paintedColors_[player] = game_.Players[player].Color;
   model_.Settings = game_.Settings;
   model_.LevelNumber = static_cast<std::int16_t>(levelNumber);
   // The loader's own writer gives every brick the content and colour it

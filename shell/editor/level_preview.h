@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <array>
 
 #include "engine/game_view.h"
 #include "engine/model.h"
@@ -22,6 +23,8 @@ class LevelPreview {
   // `levelNumber` as the game numbers it (101 for the first level of a
   // file): mixed brick colours depend on it.
   const QImage& Paint(const LevelDesign& level, int levelNumber);
+  // The player changed colours or looks since the last Paint.
+  bool LooksChanged() const;
 
  private:
   // The painter refreshes a score after a head; a preview has no report.
@@ -40,6 +43,8 @@ class LevelPreview {
   };
 
   const GameModel& game_;
+  GameSettings paintedSettings_;
+  std::array<Color, kMaxPlayers + 1> paintedColors_{};
   GameModel model_;
   NoReport report_;
   Surfaces surfaces_;

@@ -106,6 +106,8 @@ TEST_F(LevelEditorTest, TheFieldShowsTheLevelInThePlayersLooksAndTheChecksPointA
   EXPECT_EQ(field.pixelColor(155, 105), QColor(200, 100, 0)) << "a normal brick";
   EXPECT_EQ(field.pixelColor(225, 125), QColor(1, 2, 3)) << "the door";
   EXPECT_EQ(field.pixelColor(95, 15), QColor(250, 0, 250)) << "player 1's start";
+  game.Settings.BrickColors[0] = RgbColor(0, 100, 200);
+  EXPECT_EQ(editor.field().FieldImage().pixelColor(155, 105), QColor(0, 100, 200)) << "the options changed it";
   EXPECT_EQ(editor.DescribeCell({22, 12}),
             QStringLiteral("(22, 12) Door brick, opens (20, 11) (20, 12) (20, 13) (20, 14)"));
   EXPECT_EQ(editor.DescribeCell({5, 20}), QStringLiteral("(5, 20) Character brick \"\u00E9\" (code 233)"));
