@@ -40,10 +40,13 @@ void Game::Stop1Click() {
 
 // A game paused under a help screen is recorded too, as Stop would record
 // it: its players' scores would otherwise be lost with the window.
+// A play-test gives the settings back before they are saved.
 void Game::ShutDown() {
-  if (!GameInPlay(parts_.model)) return;
-  RetirePlayers();
-  CloseGameLevelFile();
+  if (GameInPlay(parts_.model)) {
+    RetirePlayers();
+    CloseGameLevelFile();
+  }
+  playTest_.End();
 }
 
 // Once out, nobody is offered a second time.

@@ -11,6 +11,7 @@
 #include "game/game_parts.h"
 #include "game/game_ports.h"
 #include "game/new_game_choice.h"
+#include "game/play_test.h"
 
 namespace coilrun {
 
@@ -27,6 +28,11 @@ class Game {
   void CopyBuiltInLevels() { parts_.sources.CopyBuiltInLevels(); }
   void PrepareInformationScreens() { parts_.screens.PrepareInformationScreens(); }
   void StartCommandLineGame(const std::string& levelFileName);
+  // The level editor's play-test: a command-line game on the file, which
+  // offers no score to the table; only when no game is in play. Once its
+  // game is over, FinishPlayTestIfOver gives the settings back and is true.
+  bool StartPlayTest(const std::string& levelFileName);
+  bool FinishPlayTestIfOver();
 
   // The game timer's beat and the report timer's tick.
   void TimerTimer() { parts_.rules.TimerTimer(); }
@@ -66,6 +72,7 @@ class Game {
   void CloseGameLevelFile();
 
   GameParts& parts_;
+  PlayTest playTest_{parts_.model, parts_.highScores};
 };
 
 }  // namespace coilrun

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/menu_state.h"
 
 namespace coilrun {
 
@@ -107,6 +108,19 @@ void Game::StartCommandLineGame(const std::string& levelFileName) {
   if (!parts_.course.OpenLevelFile(levelFileName)) return;
   parts_.course.NextFileLevel();
   Pause1Click();
+}
+
+bool Game::StartPlayTest(const std::string& levelFileName) {
+  if (GameInPlay(parts_.model)) return false;
+  playTest_.Begin();
+  StartCommandLineGame(levelFileName);
+  return true;
+}
+
+bool Game::FinishPlayTestIfOver() {
+  if (!playTest_.Running() || GameInPlay(parts_.model)) return false;
+  playTest_.End();
+  return true;
 }
 
 }  // namespace coilrun

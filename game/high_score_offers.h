@@ -15,6 +15,8 @@ class HighScoreOffers {
   // The player's score enters the table at its place, under the name the
   // player types (or the player's name, when the options say not to ask).
   void ReWriteHS(int player);
+  // Off while a level is play-tested: the table is neither read nor written.
+  void SetOffering(bool offering) { offering_ = offering; }
   // Deletes the table; the next user writes the default one.
   void ResetHighScores();
 
@@ -22,6 +24,7 @@ class HighScoreOffers {
   const GameModel& model_;
   HighScoreStore& store_;
   Prompts& prompts_;
+  bool offering_ = true;
 };
 
 }  // namespace coilrun

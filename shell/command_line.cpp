@@ -14,6 +14,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       commandLine.request = std::max(commandLine.request, CommandLine::Request::Version);
     } else if (argument == QStringLiteral("--data-dir") && i + 1 < arguments.size()) {
       commandLine.dataDirectory = arguments.at(++i);
+    } else if (argument == QStringLiteral("--edit")) {
+      commandLine.edit = true;
+      if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QStringLiteral("--"))) {
+        commandLine.editFile = arguments.at(++i);
+      }
     } else if (commandLine.levelFile.isEmpty()) {
       commandLine.levelFile = argument;
     }
@@ -23,10 +28,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
   return QStringLiteral(
-      "Usage: coilrun [--data-dir DIR] [LEVEL-FILE]\n"
+      "Usage: coilrun [--data-dir DIR] [LEVEL-FILE | --edit [LEVEL-FILE]]\n"
       "A snake game for one to four players on one keyboard.\n"
       "\n"
       "  LEVEL-FILE      start a game on the levels of this file (*.lvl), paused\n"
+      "  --edit [FILE]   open the level editor, on FILE if one is named\n"
       "  --data-dir DIR  keep settings.dat, hscores.dat and the sound files in DIR\n"
       "                  (by default beside the program, or in the per-user data\n"
       "                  directory when the program's directory cannot be written)\n"

@@ -48,5 +48,6 @@ int main(int argc, char* argv[]) {
   mainForm.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, mainForm.size(),
                                            application.primaryScreen()->availableGeometry()));
   mainForm.show();
+  if (commandLine.edit) mainForm.OpenLevelEditor(commandLine.editFile);
   return application.exec();
 }

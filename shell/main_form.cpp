@@ -198,7 +198,10 @@ void MainForm::CreateDialogs() {
   });
   newForm_ = new NewForm(
       *game_, [this](const QString& preset) { return openDialog_.Execute(preset); }, this);
+  levelEditor_ = new LevelEditorLauncher(*game_, model_, *this);
 }
+
+void MainForm::OpenLevelEditor(const QString& levelFile) { levelEditor_->Open(levelFile); }
 
 void MainForm::FormClose() {
   RunEachStep<4>(*this, {&MainForm::EndGameOnBoard, &MainForm::SaveSettingsFile, &MainForm::SaveExtraOptions,
@@ -219,6 +222,10 @@ void MainForm::SaveExtraOptions() {
 void MainForm::DeleteSoundFiles() { coilrun::DeleteSoundFiles(model_.Settings.NoSoundFiles, players_, dataDirectory_); }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+  if (levelEditor_ != nullptr && !levelEditor_->MayCloseWindow()) {
+    event->ignore();
+    return;
+  }
   FormClose();
   event->accept();
 }
@@ -243,6 +250,7 @@ void MainForm::ConnectMenu() {
       {menu.AboutItem, &MainForm::About1Click},
   }};
   for (const auto& [item, handler] : handlers) connect(item, &QAction::triggered, this, handler);
+  connect(menu.LevelEditorItem, &QAction::triggered, this, [this] { OpenLevelEditor(QString()); });
 }
 
 void MainForm::Game1Click() {
@@ -251,6 +259,7 @@ void MainForm::Game1Click() {
   menu_.PauseItem->setVisible(items.PauseVisible);
   menu_.PauseItem->setChecked(items.PauseChecked);
   menu_.StopItem->setVisible(items.StopVisible);
+  menu_.LevelEditorItem->setVisible(items.NewVisible);
 }
 
 void MainForm::Help1Click() {

@@ -16,6 +16,7 @@
 #include "present/presentation.h"
 #include "shell/beat_timer.h"
 #include "shell/coilrun_ini.h"
+#include "shell/editor/level_editor_launcher.h"
 #include "shell/high_score_file.h"
 #include "shell/main_menu.h"
 #include "shell/media_players.h"
@@ -39,6 +40,9 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   const GameModel& model() const { return model_; }
   const Surfaces& surfaces() const { return presentation_->surfaces; }
   const MediaPlayers& players() const { return players_; }
+  // The level editor, on the file when one is named; not while a game is in play.
+  void OpenLevelEditor(const QString& levelFile);
+  LevelEditorLauncher& levelEditor() { return *levelEditor_; }
 
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
@@ -120,6 +124,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   LevelOpenDialog openDialog_{this};
   OptionsForm* optionsForm_ = nullptr;
   NewForm* newForm_ = nullptr;
+  LevelEditorLauncher* levelEditor_ = nullptr;
 };
 
 }  // namespace coilrun

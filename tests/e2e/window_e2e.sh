@@ -14,6 +14,22 @@ for name in "${sound_files[@]}"; do
   [[ -s "$work/data/$name" ]] || fail "$name not unpacked at start: $(cat "$work/game.log")"
 done
 cp "$work/data/hscores.dat" "$work/first-hscores.dat"
+
+# The Game menu is a window of its own while it is open; its height tells
+# which items it shows: Pause and Stop during a game, New between games.
+open_game_menu() {
+  xdotool key alt+g
+  menu=$(wait_for_menu) || fail "Alt+G opened no menu"
+  eval "$(xdotool getwindowgeometry --shell "$menu" | sed 's/^/MENU_/')"
+}
+
+# The Game menu between games, closed again before the game starts.
+open_game_menu
+menu_between_games=$MENU_HEIGHT
+xdotool key Escape
+no_popup() { ! popup_shown; }
+wait_until "$patience" no_popup || fail "Escape left the Game menu open"
+
 # Two players: player 2's yellow snake starts at (40, 28) heading left.
 # Below row 2 the only white is then the digit of the target, far less than
 # one snake cell.
@@ -40,13 +56,7 @@ sleep 0.5
 shoot
 differ paused.png shot.png && fail "the snakes move after P"
 
-# The Game menu is a window of its own while it is open; its height tells
-# which items it shows: Pause and Stop during a game, New alone between games.
-open_game_menu() {
-  xdotool key alt+g
-  menu=$(wait_for_menu) || fail "Alt+G opened no menu"
-  eval "$(xdotool getwindowgeometry --shell "$menu" | sed 's/^/MENU_/')"
-}
+# The menu during the game.
 open_game_menu
 menu_in_game=$MENU_HEIGHT
 
@@ -72,9 +82,10 @@ else
 fi
 [[ "$(stat -c %s "$work/data/hscores.dat")" == 200 ]] || fail "hscores.dat is not ten rows of 20 bytes"
 
-# The menu then offers New instead of Pause and Stop.
+# The menu then offers New instead of Pause and Stop, as before the game.
 open_game_menu
-(( MENU_HEIGHT < menu_in_game )) || fail "Game menu after Stop is ${MENU_HEIGHT} high, during the game ${menu_in_game}"
+(( MENU_HEIGHT == menu_between_games && MENU_HEIGHT != menu_in_game )) ||
+  fail "Game menu after Stop is ${MENU_HEIGHT} high, before the game ${menu_between_games}, during it ${menu_in_game}"
 
 # Game > Exit closes the window and ends the program, saving the settings.
 xdotool key e

@@ -70,7 +70,8 @@ TEST_F(MainMenuTest, CarriesTheCaptionsAccessKeysAndSeparators) {
   EXPECT_EQ(bar[0]->text(), QStringLiteral("&Game"));
   EXPECT_EQ(bar[1]->text(), QStringLiteral("&Options"));
   EXPECT_EQ(bar[2]->text(), QStringLiteral("&Help"));
-  EXPECT_EQ(captions("GameMenu"), QStringLiteral("NewItem=&New\tF2 PauseItem=&Pause StopItem=&Stop - ExitItem=&Exit"));
+  EXPECT_EQ(captions("GameMenu"), QStringLiteral("NewItem=&New\tF2 PauseItem=&Pause StopItem=&Stop - ExitItem=&Exit - "
+                                                 "LevelEditorItem=&Level editor..."));
   EXPECT_EQ(captions("OptionsMenu"),
             QStringLiteral("NamesItem=&Names ColorsItem=&Colors ViewItem=&View ReportItem=&Report OtherItem=&Other - "
                            "ZoomInItem=Zoom &in ZoomOutItem=Zoom o&ut ActualSizeItem=&Actual size "
@@ -84,7 +85,7 @@ TEST_F(MainMenuTest, CarriesTheCaptionsAccessKeysAndSeparators) {
 // resuming from the menu, and stopping.
 TEST_F(MainMenuTest, GameAndHelpMenusFollowTheGame) {
   GameModel& model = ArrangedModel(form);
-  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("New Exit"));
+  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("New Exit Level editor..."));
   EXPECT_EQ(Offered("HelpMenu"), QStringLiteral("Bricks Keys High score About"));
 
   StartGame();
@@ -113,7 +114,7 @@ TEST_F(MainMenuTest, GameAndHelpMenusFollowTheGame) {
   Item("StopItem").trigger();
   EXPECT_EQ(model.ScreenState, TitleScreen);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
-  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("New Exit"));
+  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("New Exit Level editor..."));
 }
 
 TEST_F(MainMenuTest, StopWhilePausedEndsTheGameForEveryPlayer) {
