@@ -57,7 +57,7 @@ green='srgb(0,255,0)'
 door_colour='srgb(204,153,217)'
 
 game_menu_item l
-editor=$(visible_window 'coilrun level editor$')
+editor=$(wait_for_window 'coilrun level editor$' || true)
 [[ -n "$editor" ]] || fail "Game > Level editor showed no editor: $(cat "$work/game.log")"
 focus_editor
 
@@ -114,7 +114,7 @@ done
 [[ "$(game_cell 10 8)" == "$wall" ]] || fail "the play-test's wall is $(game_cell 10 8), the editor's $wall"
 xdotool key p
 game_menu_item s
-editor=$(visible_window 'coilrun level editor$')
+editor=$(wait_for_window 'coilrun level editor$' || true)
 [[ -n "$editor" ]] || fail "the editor did not come back after the play-test"
 focus_editor
 shoot
@@ -122,7 +122,7 @@ shoot
 
 # Save as a stream file, through the save dialog.
 xdotool key ctrl+s
-dialog=$(visible_window '^Save level file$')
+dialog=$(wait_for_window '^Save level file$' || true)
 [[ -n "$dialog" ]] || fail "Ctrl+S showed no save dialog"
 xdotool windowfocus --sync "$dialog"
 xdotool type --delay 10 "$saved"
@@ -141,13 +141,15 @@ window_gone '^Save level file$' || fail "the save dialog stayed"
 # The saved file from the new game dialog: External, Open, the file, Start.
 xdotool windowfocus --sync "$window"
 xdotool key F2
-dialog=$(visible_window '^New game$')
+dialog=$(wait_for_window '^New game$' || true)
 [[ -n "$dialog" ]] || fail "F2 showed no new game dialog"
 xdotool windowfocus --sync "$dialog"
-# An access key clicks its button a tenth of a second later, so Open is
-# clicked after External has enabled it.
-xdotool key alt+e alt+p
-chooser=$(visible_window '^Open$')
+# An access key clicks its button only a tenth of a second later; until then
+# Open stays greyed and Tab would pass over it.
+xdotool key alt+e
+sleep 1
+xdotool key Tab space
+chooser=$(wait_for_window '^Open$' || true)
 [[ -n "$chooser" ]] || fail "no file dialog from the new game dialog"
 xdotool windowfocus --sync "$chooser"
 xdotool type --delay 10 "$saved"
