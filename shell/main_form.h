@@ -22,6 +22,7 @@
 #include "shell/new_form.h"
 #include "shell/open_dialog.h"
 #include "shell/options_form.h"
+#include "shell/player_input.h"
 #include "shell/system_clock.h"
 
 namespace coilrun {
@@ -37,6 +38,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   const GameModel& model() const { return model_; }
   const Surfaces& surfaces() const { return presentation_->surfaces; }
   const MediaPlayers& players() const { return players_; }
+  PlayerInput& input() { return *input_; }
 
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
@@ -117,6 +119,8 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   LevelOpenDialog openDialog_{this};
   OptionsForm* optionsForm_ = nullptr;
   NewForm* newForm_ = nullptr;
+  // Keys, pads and the pause on focus loss; gone before the game it presses keys into.
+  std::unique_ptr<PlayerInput> input_;
 };
 
 }  // namespace coilrun

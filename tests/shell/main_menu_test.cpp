@@ -72,7 +72,8 @@ TEST_F(MainMenuTest, CarriesTheCaptionsAccessKeysAndSeparators) {
   EXPECT_EQ(bar[2]->text(), QStringLiteral("&Help"));
   EXPECT_EQ(captions("GameMenu"), QStringLiteral("NewItem=&New\tF2 PauseItem=&Pause StopItem=&Stop - ExitItem=&Exit"));
   EXPECT_EQ(captions("OptionsMenu"),
-            QStringLiteral("NamesItem=&Names ColorsItem=&Colors ViewItem=&View ReportItem=&Report OtherItem=&Other"));
+            QStringLiteral("NamesItem=&Names ColorsItem=&Colors ViewItem=&View ReportItem=&Report OtherItem=&Other - "
+                           "KeysOptionsItem=&Keys"));
   EXPECT_EQ(captions("HelpMenu"),
             QStringLiteral("BrickTypesItem=&Bricks KeysItem=&Keys HighScoresItem=&High score - AboutItem=&About"));
   EXPECT_TRUE(Item("PauseItem").isCheckable());
