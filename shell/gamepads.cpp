@@ -21,23 +21,29 @@ QString KindOf(SDL_GameController* controller) {
 
 }  // namespace
 
-Gamepads::Gamepads(std::function<bool()> inPlay, QObject* parent) : QObject(parent), inPlay_(std::move(inPlay)) {
-  // The window owns the process's signals; SDL must not take Ctrl+C.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  available_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
-  if (!available_) return;
-  SDL_GameControllerEventState(SDL_IGNORE);
-  SDL_JoystickEventState(SDL_IGNORE);
+Gamepads::Gamepads(std::function<Pace()> pace, QObject* parent) : QObject(parent), pace_(std::move(pace)) {
   timer_.setObjectName(QStringLiteral("GamepadTimer"));
   connect(&timer_, &QTimer::timeout, this, &Gamepads::Poll);
-  Poll();
-  timer_.start();
+  QTimer::singleShot(kStartDelay, this, &Gamepads::Start);
 }
 
 Gamepads::~Gamepads() {
   if (!available_) return;
   for (const Pad& pad : pads_) SDL_GameControllerClose(pad.controller);
   SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+void Gamepads::Start() {
+  if (started_) return;
+  started_ = true;
+  // The window owns the process's signals; SDL must not take Ctrl+C.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  available_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+  if (!available_) return;
+  SDL_GameControllerEventState(SDL_IGNORE);
+  SDL_JoystickEventState(SDL_IGNORE);
+  Poll();
+  timer_.start();
 }
 
 void Gamepads::SetSeatKinds(const std::array<QString, kMaxPlayers>& kinds) {
@@ -88,7 +94,10 @@ void Gamepads::Poll() {
   if (OpenNewPads()) changed = true;
   if (changed) SeatPads();
   for (Pad& pad : pads_) ReadState(pad, &later);
-  const int interval = inPlay_() ? kPlayPollInterval : kIdlePollInterval;
+  const Pace pace = pace_();
+  const int interval = pace == Pace::Play    ? kPlayPollInterval
+                       : pace == Pace::Pause ? kPausePollInterval
+                                             : kIdlePollInterval;
   if (timer_.interval() != interval) timer_.setInterval(interval);
   polling_ = false;
   if (changed) emit PadsChanged();

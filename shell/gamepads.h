@@ -2,8 +2,8 @@
 // when plugged in or out, each steering the seat (player 1..4) that took it.
 //
 // SDL is polled from a timer on the window's thread: often while a game is
-// in play, a few times a second otherwise (only to see pads come and go), so
-// that the idle window costs next to nothing. SDL's event queue is not used;
+// in play, a few times a second otherwise, so that the idle window costs
+// next to nothing. SDL's event queue is not used;
 // nothing else would empty it.
 //
 // A seat remembers the kind of pad it took (SDL's GUID), so the pad is its
@@ -29,7 +29,12 @@ class Gamepads : public QObject {
   Q_OBJECT
 
  public:
+  // How often SDL is asked: about once a frame while snakes run; while a
+  // game stands paused, often enough to catch a quick tap on Start; a few
+  // times a second otherwise, only to see pads come and go.
+  enum class Pace { Play, Pause, Idle };
   static constexpr int kPlayPollInterval = 15;
+  static constexpr int kPausePollInterval = 50;
   static constexpr int kIdlePollInterval = 250;
 
   struct Pad {
@@ -43,13 +48,18 @@ class Gamepads : public QObject {
     _SDL_GameController* controller = nullptr;
   };
 
-  // `inPlay` says whether a game is in play, which asks for quick polling.
-  // Starts SDL's controller part; when it cannot start, there are no pads
-  // and no polling, and the game goes on with its keys.
-  explicit Gamepads(std::function<bool()> inPlay, QObject* parent = nullptr);
+  // `pace` says how quickly to poll now.
+  // SDL's controller part starts a moment after the window is up, so that
+  // looking for devices never holds up the window's first picture.
+  explicit Gamepads(std::function<Pace()> pace, QObject* parent = nullptr);
   ~Gamepads() override;
   Gamepads(const Gamepads&) = delete;
   Gamepads& operator=(const Gamepads&) = delete;
+
+  // Starts SDL's controller part, once; when it cannot start, there are no
+  // pads and no polling, and the game goes on with its keys.
+  void Start();
+  static constexpr int kStartDelay = 300;
 
   bool available() const { return available_; }
   // Pads present, in the order they were found.
@@ -85,7 +95,8 @@ class Gamepads : public QObject {
   // Signals wait in `later` until the poll is done with the pads.
   void ReadState(Pad& pad, std::vector<std::function<void()>>* later);
 
-  std::function<bool()> inPlay_;
+  std::function<Pace()> pace_;
+  bool started_ = false;
   bool available_ = false;
   bool polling_ = false;
   std::vector<Pad> pads_;

@@ -23,6 +23,7 @@ class QLabel;
 
 namespace coilrun {
 
+class KeysPage;
 class PlayerInput;
 
 // A key's field: a button that, once clicked, takes the next key pressed,
@@ -31,7 +32,7 @@ class KeyField : public QPushButton {
   Q_OBJECT
 
  public:
-  KeyField(int slot, class KeysPage& page);
+  KeyField(int slot, KeysPage& page);
 
  protected:
   bool event(QEvent* event) override;
@@ -39,7 +40,7 @@ class KeyField : public QPushButton {
 
  private:
   int slot_;
-  class KeysPage& page_;
+  KeysPage& page_;
 };
 
 class KeysPage : public QWidget {

@@ -14,7 +14,10 @@
 namespace coilrun {
 
 PlayerInput::PlayerInput(Window window)
-    : window_(window), gamepads_([&model = window.model] { return GameInPlay(model); }) {
+    : window_(window), gamepads_([this] {
+        if (GameRunning()) return Gamepads::Pace::Play;
+        return GameInPlay(window_.model) ? Gamepads::Pace::Pause : Gamepads::Pace::Idle;
+      }) {
   const InputOptionsLoad loaded = LoadInputOptions(window_.ini);
   options_ = loaded.options;
   router_.SetBindings(options_.keys);

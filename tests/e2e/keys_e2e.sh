@@ -36,12 +36,24 @@ snake_passed_column_20() { [[ "$(white_pixels "200x30+$((X + 6 + 200))+$((Y + 6)
 # The white inside of the pause box, centred on (250, 130) of the field.
 pause_box_shows() { [[ "$(white_pixels "140x24+$((X + 6 + 180))+$((Y + 6 + 118))")" -gt 1500 ]]; }
 
-# A wrapping field at the slowest speed, so that no wall ends the game
-# before the checks are done.
+# The slowest speed on the wrapping field, so that no wall ends the game
+# before the checks are done, and no name asked for when a snake that ate a
+# target scores at the exit.
+xdotool key alt+o
+sleep 0.3
+xdotool key n
+focus_dialog '^Options$'
+xdotool key alt+r
+sleep 0.3
+close_dialog '^Options$'
 xdotool key alt+o
 sleep 0.3
 xdotool key o
 focus_dialog '^Options$'
+# Wrap, on at first, twice by its access key: it stays on and takes the
+# focus, from which the slider is four Tabs on.
+xdotool key alt+w
+sleep 0.3
 xdotool key alt+w
 sleep 0.3
 xdotool key Tab Tab Tab Tab Home

@@ -242,6 +242,7 @@ class VirtualPad {
 
 TEST_F(PlayerInputTest, AVirtualPadTakenOnTheKeysPageSteersPausesAndPausesTheGameWhenUnplugged) {
   Gamepads& pads = input().gamepads();
+  pads.Start();
   if (!pads.available()) GTEST_SKIP() << "SDL's game controller part did not start here";
   EXPECT_EQ(pads.pollInterval(), Gamepads::kIdlePollInterval);
   VirtualPad first("First pad");
@@ -279,6 +280,7 @@ TEST_F(PlayerInputTest, AVirtualPadTakenOnTheKeysPageSteersPausesAndPausesTheGam
   poll();
   EXPECT_EQ(form.model().ScreenState, PauseScreen);
   poll();  // held, not pressed again
+  EXPECT_EQ(pads.pollInterval(), Gamepads::kPausePollInterval);
   EXPECT_EQ(form.model().ScreenState, PauseScreen);
   first.Button(SDL_CONTROLLER_BUTTON_START, false);
   poll();

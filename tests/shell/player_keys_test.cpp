@@ -124,7 +124,12 @@ TEST(KeyRouterTest, RepeatsKeepTheirRulesAndAKeyHeldWhenTheFocusWentRepeatsNothi
 class InputOptionsTest : public ::testing::Test {
  protected:
   // coilrun.ini with these lines under [Keys], the rest being the defaults.
+  // Each in a directory of its own: QSettings keeps what it read of a file
+  // and may take a rewritten one of the same size and time for the same.
   InputOptionsLoad LoadKeys(const std::vector<std::pair<int, std::string>>& changed) {
+    const std::filesystem::path own = directory / std::to_string(++files);
+    std::filesystem::create_directory(own);
+    file = own / kCoilrunIniName;
     std::ofstream text(file, std::ios::binary | std::ios::trunc);
     text << "[Keys]\n";
     const KeyBindings defaults = KeyBindings::Defaults();
@@ -144,6 +149,7 @@ class InputOptionsTest : public ::testing::Test {
 
   testing::TempDirectory directory{"input-options"};
   std::filesystem::path file = directory / kCoilrunIniName;
+  int files = 0;
 };
 
 TEST_F(InputOptionsTest, APlayerWithKeysOutOfRangeMissingOrUsedTwiceGetsTheDefaultsAndOneMessage) {
