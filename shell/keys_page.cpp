@@ -156,7 +156,7 @@ void KeysPage::ShowOptions() {
   }
   ShowKeys();
   ShowPads();
-  if (!clash_) SetStatus(QLatin1String(kHint));
+  SetStatus(QLatin1String(kHint));
 }
 
 void KeysPage::KeyFieldClick(int slot) {
@@ -174,7 +174,7 @@ void KeysPage::CancelCapture() {
   if (!capturing_) return;
   capturing_.reset();
   ShowKeys();
-  if (!clash_) SetStatus(QLatin1String(kHint));
+  SetStatus(QLatin1String(kHint));
 }
 
 void KeysPage::KeyFieldKeyPress(const QKeyEvent& event) {
@@ -201,10 +201,11 @@ void KeysPage::KeyFieldKeyPress(const QKeyEvent& event) {
   capturing_.reset();
   const std::optional<int> holder = input_.options().keys.SlotOf(*physicalKey);
   if (holder && *holder != slot) {
-    clash_ = Clash{slot, *holder};
+    clash_ = Clash{slot, *holder,
+                   QStringLiteral("%1 is %2 already, so %3 cannot have it too. Give %2 another key first.")
+                       .arg(Label(*physicalKey), SlotName(*holder), SlotName(slot))};
     ShowKeys();
-    SetStatus(QStringLiteral("%1 is %2 already, so %3 cannot have it too. Give %2 another key first.")
-                  .arg(Label(*physicalKey), SlotName(*holder), SlotName(slot)));
+    SetStatus(clash_->message);
     return;
   }
   Bind(slot, *physicalKey);
@@ -279,6 +280,6 @@ void KeysPage::ShowPads() {
                                    : QStringLiteral("Gamepads found: %1.").arg(pads.size()));
 }
 
-void KeysPage::SetStatus(const QString& text) { statusLabel_->setText(text); }
+void KeysPage::SetStatus(const QString& text) { statusLabel_->setText(clash_ && !capturing_ ? clash_->message : text); }
 
 }  // namespace coilrun

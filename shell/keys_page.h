@@ -76,12 +76,14 @@ class KeysPage : public QWidget {
   struct Clash {
     int wanting;
     int holding;
+    QString message;
   };
 
   void LayOut();
   void ShowOptions();
   void ShowKeys();
   void ShowPads();
+  // While a clash stands, the page names it, except to ask for a key.
   void SetStatus(const QString& text);
   void Bind(int slot, int physicalKey);
   QString Label(int physicalKey) const { return labels_.Label(physicalKey); }

@@ -99,9 +99,10 @@ TEST_F(PlayerInputTest, AKeyAnotherFieldHoldsIsRefusedAndMarkedOnBothUntilOneOfT
   EXPECT_TRUE(page().StatusText().contains(QStringLiteral("Player 2's Left")));
   EXPECT_TRUE(page().StatusText().contains(QStringLiteral("Player 1's Up")));
 
-  // Another field changing leaves the clash where it is.
+  // Another field changing leaves the clash where it is, and named.
   PressIntoField(SteeringSlot(3, 0), Qt::Key_N, 57);
   EXPECT_TRUE(page().FieldMarked(kPlayer2Left));
+  EXPECT_TRUE(page().StatusText().contains(QStringLiteral("Player 2's Left")));
 
   PressIntoField(kPlayer2Left, Qt::Key_Q, 24);
   EXPECT_FALSE(page().FieldMarked(kPlayer1Up));
