@@ -87,7 +87,7 @@ InputOptionsLoad LoadInputOptions(const CoilrunIni& ini) {
   if (!anyStored) return load;
 
   // Groups are taken in order, each against the keys already taken: of two
-  // players on one key, the later one gets the specified keys back.
+  // players on one key, the later one gets the default keys back.
   const KeyBindings defaults = KeyBindings::Defaults();
   KeyBindings taken;
   std::set<int> used;
@@ -107,7 +107,7 @@ InputOptionsLoad LoadInputOptions(const CoilrunIni& ini) {
     if (problem != KeyProblem::None) reports << group.name + QStringLiteral(": ") + QLatin1String(Why(problem));
     for (int slot = group.first; slot < group.first + group.count; ++slot) {
       const int key = source.keys[slot];
-      // The specified keys of a player can be another's chosen ones.
+      // A player's default keys can be another's chosen ones.
       if (key != 0 && used.contains(key)) allDefaults = true;
       used.insert(key);
       taken.keys[slot] = key;
@@ -119,8 +119,8 @@ InputOptionsLoad LoadInputOptions(const CoilrunIni& ini) {
     const QString fileName = QString::fromStdString(ini.file().filename().string());
     load.failure = FileError(QStringLiteral("The file \"%1\" holds keys that cannot be used (%2); %3.")
                                  .arg(fileName, reports.join(QStringLiteral("; ")),
-                                      allDefaults ? QStringLiteral("every player has the specified keys again")
-                                                  : QStringLiteral("those keys are the specified ones again"))
+                                      allDefaults ? QStringLiteral("every player has the default keys again")
+                                                  : QStringLiteral("those keys are the default ones again"))
                                  .toStdString());
   }
   return load;

@@ -2,8 +2,8 @@
 // pad each seat takes and the pause on focus loss ("Input/...").
 //
 // Keys are read by player: a player whose keys are missing, out of range or
-// used twice gets the specified keys back, and the player is told once. A
-// file without keys means the specified keys, silently.
+// used twice gets the default keys back, and the player is told once. A
+// file without keys means the default keys, silently.
 #pragma once
 
 #include <QString>

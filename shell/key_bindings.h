@@ -1,7 +1,7 @@
 // The keys the players steer and pause with, as physical keys: each
 // player's Left, Up, Right and Down, and the pause key. The game itself
 // steers by its own key codes, so a bound key is handed on as the code of the
-// player's direction in the specified key map.
+// player's direction in the game's own key map.
 #pragma once
 
 #include <QString>
@@ -32,14 +32,14 @@ inline constexpr Direction DirectionOfSlot(int slot) { return kSlotDirections[sl
 QString SlotName(int slot);
 
 // The code the game knows the slot's key by: the player's key for the
-// direction in the specified key map, or P.
+// direction in the game's own key map, or P.
 int GameKeyOfSlot(int slot);
 
 struct KeyBindings {
   // Physical keys; 0 where a slot has no key.
   std::array<int, kKeySlots> keys{};
 
-  // The specified keys, where a US keyboard has them.
+  // The game's own keys, where a US keyboard has them.
   static KeyBindings Defaults();
 
   // The slot the physical key is bound to.

@@ -1,4 +1,4 @@
-// How the players reach the game beyond the specified keyboard: keys of
+// How the players reach the game beyond its own keys: keys of
 // their own choosing (by physical key), gamepads, and the pause when the
 // window loses the focus. Keeps its options in coilrun.ini and adds the
 // "Keys" page to the options dialog.

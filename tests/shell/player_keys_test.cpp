@@ -177,7 +177,7 @@ TEST_F(InputOptionsTest, APlayerWithKeysOutOfRangeMissingOrUsedTwiceGetsTheDefau
       {"the pause key on a player's", {{kPauseSlot, "38"}}, {}, "the pause key: a key is used twice"},
       // Player 1 takes A; player 2 cannot keep it and gets the default A,
       // which is player 1's now: every player has the defaults again.
-      {"a default taken by another", {{player1Up, "38"}}, {}, "every player has the specified keys again"},
+      {"a default taken by another", {{player1Up, "38"}}, {}, "every player has the default keys again"},
   };
   for (const auto& test : cases) {
     const InputOptionsLoad loaded = LoadKeys(test.changed);
