@@ -22,19 +22,12 @@ constexpr int kTitleTop = 20;
 constexpr int kEndPageLineTop = 65;
 constexpr int kEndPagePictureTop = 90;
 
-struct PlacedText {
-  int x;
-  int y;
-  const char* text;
-};
-
-constexpr PlacedText kKeysTexts[] = {
-    {100, 60, "Player 1"},   {120, 80, "Cursors"},   {300, 60, "Player 3"},   {320, 80, "J - Left"},
-    {320, 100, "I - Up"},    {320, 120, "K - Down"}, {320, 140, "L - Right"}, {100, 180, "Player 4 - NumLock"},
-    {120, 200, "4 - Left"},  {120, 220, "8 - Up"},   {120, 240, "5 - Down"},  {120, 260, "6 - Right"},
-    {300, 180, "Player 2"},  {320, 200, "A - Left"}, {320, 220, "W - Up"},    {320, 240, "S - Down"},
-    {320, 260, "D - Right"},
-};
+// Each player's heading on the keys page; the lines follow 20 pixels apart,
+// 20 pixels further in.
+constexpr QPoint kKeysHeadings[kMaxPlayers] = {{100, 60}, {300, 180}, {300, 60}, {100, 180}};
+constexpr int kKeysLineIndent = 20;
+constexpr int kKeysLineHeight = 20;
+constexpr QPoint kKeysPauseLine{100, 280};
 
 constexpr int kBrickTypesLabelX = 210;
 constexpr int kBrickTypesSampleColumn = 17;
@@ -207,7 +200,15 @@ void InformationScreens::RedrawHighScoresAfterReset() {
 void InformationScreens::ShowKeys() {
   Surfaces::Painting painting(surfaces_, Surface::Field);
   WriteTitle("KEYS");
-  for (const PlacedText& placed : kKeysTexts) WriteBody(placed.x, placed.y, placed.text);
+  const KeysPageTexts texts = keysSource_ != nullptr ? keysSource_->CurrentKeysPageTexts() : DefaultKeysPageTexts();
+  for (int player = 0; player < kMaxPlayers; ++player) {
+    const QPoint heading = kKeysHeadings[player];
+    WriteText(heading, texts.players[player].heading, bodyFont_);
+    QPoint line = heading + QPoint(kKeysLineIndent, 0);
+    for (const QString& text : texts.players[player].lines)
+      WriteText(line += QPoint(0, kKeysLineHeight), text, bodyFont_);
+  }
+  if (!texts.pauseLine.isEmpty()) WriteText(kKeysPauseLine, texts.pauseLine, bodyFont_);
 }
 
 void InformationScreens::ShowHighScores(const HighScoreTable& table) {

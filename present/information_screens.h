@@ -12,6 +12,7 @@
 #include "engine/model.h"
 #include "game/high_score_store.h"
 #include "present/board_painter.h"
+#include "present/keys_page_texts.h"
 #include "present/pictures.h"
 #include "present/report_panel.h"
 #include "present/surfaces.h"
@@ -39,6 +40,10 @@ class InformationScreens : public ScreenView {
   void DrawPauseBox() override;
   void ErasePauseBox() override;
 
+  // The keys page shows the keys the source gives; without one, the game's
+  // own keys. The source must outlive the screens or be set back to null.
+  void SetKeysPageSource(const KeysPageSource* source) { keysSource_ = source; }
+
  private:
   void DrawPage();
   void DrawGame();
@@ -64,6 +69,7 @@ class InformationScreens : public ScreenView {
   BoardPainter& board_;
   ReportPanel& report_;
   HighScoreStore& highScores_;
+  const KeysPageSource* keysSource_ = nullptr;
   QFont titleFont_;
   QFont bodyFont_;
   QFont smallPrintFont_;

@@ -199,6 +199,10 @@ void MainForm::CreateDialogs() {
   newForm_ = new NewForm(
       *game_, [this](const QString& preset) { return openDialog_.Execute(preset); }, this);
   levelEditor_ = new LevelEditorLauncher(*game_, model_, *this);
+  input_ = std::make_unique<PlayerInput>(PlayerInput::Window{
+      *this, *extraOptions_, model_, *this, *this,
+      [this](const KeyDown& key) { game_->FormKeyDown(key.key, key.shift); }, [this] { Pause1Click(); }});
+  input_->HookInto(*optionsForm_, *menu_.OptionsMenu, presentation_->screens);
 }
 
 void MainForm::OpenLevelEditor(const QString& levelFile) { levelEditor_->Open(levelFile); }
@@ -308,7 +312,7 @@ void MainForm::keyPressEvent(QKeyEvent* event) {
   constexpr Qt::KeyboardModifiers kShiftKeys =
       Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
   if (event->key() == Qt::Key_F2 && !(event->modifiers() & kShiftKeys) && !event->isAutoRepeat()) New1Click();
-  const std::optional<KeyDown> keyDown = TranslateKeyEvent(*event);
+  const std::optional<KeyDown> keyDown = input_->KeyPressed(*event);
   if (!keyDown) return;
   // Ctrl alone with F12 skips to a built-in level, with the new game
   // dialog's choices as they stand.

@@ -23,6 +23,7 @@
 #include "shell/new_form.h"
 #include "shell/open_dialog.h"
 #include "shell/options_form.h"
+#include "shell/player_input.h"
 #include "shell/system_clock.h"
 
 namespace coilrun {
@@ -43,6 +44,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   // The level editor, on the file when one is named; not while a game is in play.
   void OpenLevelEditor(const QString& levelFile);
   LevelEditorLauncher& levelEditor() { return *levelEditor_; }
+  PlayerInput& input() { return *input_; }
 
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
@@ -125,6 +127,8 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   OptionsForm* optionsForm_ = nullptr;
   NewForm* newForm_ = nullptr;
   LevelEditorLauncher* levelEditor_ = nullptr;
+  // Keys, pads and the pause on focus loss; gone before the game it presses keys into.
+  std::unique_ptr<PlayerInput> input_;
 };
 
 }  // namespace coilrun

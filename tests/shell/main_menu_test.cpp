@@ -75,7 +75,7 @@ TEST_F(MainMenuTest, CarriesTheCaptionsAccessKeysAndSeparators) {
   EXPECT_EQ(captions("OptionsMenu"),
             QStringLiteral("NamesItem=&Names ColorsItem=&Colors ViewItem=&View ReportItem=&Report OtherItem=&Other - "
                            "ZoomInItem=Zoom &in ZoomOutItem=Zoom o&ut ActualSizeItem=&Actual size "
-                           "FullScreenItem=&Full screen"));
+                           "FullScreenItem=&Full screen - KeysOptionsItem=&Keys"));
   EXPECT_EQ(captions("HelpMenu"),
             QStringLiteral("BrickTypesItem=&Bricks KeysItem=&Keys HighScoresItem=&High score - AboutItem=&About"));
   EXPECT_TRUE(Item("PauseItem").isCheckable());
