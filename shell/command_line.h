@@ -1,5 +1,6 @@
 // The program's command line: an optional level file, "--data-dir DIR" to
-// keep the game's files somewhere else, and "--help" and "--version".
+// keep the game's files somewhere else, "--verbose" to let the sound
+// libraries speak on the terminal, and "--help" and "--version".
 #pragma once
 
 #include <QString>
@@ -13,7 +14,8 @@ struct CommandLine {
 
   Request request = Request::Play;
   QString dataDirectory;  // empty unless --data-dir was given
-  QString levelFile;      // the first argument that is not an option
+  bool verbose = false;
+  QString levelFile;  // the first argument that is not an option
 };
 
 // `arguments` includes the program name first, as QCoreApplication gives it.
