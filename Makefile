@@ -1,13 +1,21 @@
-# make run   installs what is missing, builds and starts the game
-# make test  installs what is missing, builds and runs every test through CTest
+# make run   installs what is missing, builds the game alone and starts it
+# make test  installs what is missing, builds everything and runs every test through CTest
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan soak soak-asan bench fuzz build deps format clean pictures
+.PHONY: run game test test-asan soak soak-asan bench fuzz build deps format clean pictures
 
-run: build
+run: game
 	$(BUILD_DIR)/shell/coilrun $(ARGS)
+
+# What the game needs, and no more: the program (with its levels and
+# pictures inside), audio.dat beside it, and the icon. The tests, fuzz
+# replays and benchmarks are most of the build and wait for make test.
+GAME_TARGETS = coilrun coilrun_icons
+game: deps
+	cmake -S . -B $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target $(GAME_TARGETS)
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -57,7 +57,7 @@ constexpr BrickSample kBrickSamples[] = {
 constexpr int kAboutPictureX = 40;
 constexpr int kAboutTop = 60;
 constexpr int kAboutPictureGap = 20;
-constexpr char kVersionLine[] = "Coilrun version 2.1";
+constexpr char kVersionLine[] = "Coilrun version " COILRUN_VERSION;
 constexpr char kBuiltLine[] = "built Sep 13 1998";
 struct AboutLine {
   int y;

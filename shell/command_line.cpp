@@ -12,6 +12,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       commandLine.request = std::max(commandLine.request, CommandLine::Request::Help);
     } else if (argument == QStringLiteral("--version")) {
       commandLine.request = std::max(commandLine.request, CommandLine::Request::Version);
+    } else if (argument == QStringLiteral("--verbose")) {
+      commandLine.verbose = true;
     } else if (argument == QStringLiteral("--data-dir") && i + 1 < arguments.size()) {
       commandLine.dataDirectory = arguments.at(++i);
     } else if (argument == QStringLiteral("--edit")) {
@@ -28,14 +30,28 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
   return QStringLiteral(
-      "Usage: coilrun [--data-dir DIR] [LEVEL-FILE | --edit [LEVEL-FILE]]\n"
-      "A snake game for one to four players on one keyboard.\n"
-      "\n"
-      "  LEVEL-FILE      start a game on the levels of this file (*.lvl), paused\n"
-      "  --edit [FILE]   open the level editor, on FILE if one is named\n"
-      "  --data-dir DIR  keep settings.dat, hscores.dat and the sound files in DIR\n"
-      "                  (by default beside the program, or in the per-user data\n"
-      "                  directory when the program's directory cannot be written)\n"
+      "Usage: coilrun [--data-dir DIR] [--verbose] [LEVEL-FILE | --edit [LEVEL-FILE]]
+"
+      "A snake game for one to four players on one keyboard.
+"
+      "
+"
+      "  LEVEL-FILE      start a game on the levels of this file (*.lvl), paused
+"
+      "  --edit [FILE]   open the level editor, on FILE if one is named
+"
+      "  --data-dir DIR  keep settings.dat, hscores.dat, coilrun.ini and the sound
+"
+      "                  files in DIR (by default in the per-user data directory
+"
+      "                  for an installed copy, else beside the program unless its
+"
+      "                  directory cannot be written)
+"
+      "  --verbose       let the sound libraries report on the terminal (as does
+"
+      "                  COILRUN_VERBOSE=1)
+"
       "  --help          show this help and exit\n"
       "  --version       show the version and exit\n");
 }

@@ -1,6 +1,7 @@
 // The program's command line: an optional level file, "--data-dir DIR" to
 // keep the game's files somewhere else, "--edit [FILE]" for the level
-// editor, and "--help" and "--version".
+// editor, "--verbose" to let the sound libraries speak on the terminal,
+// and "--help" and "--version".
 #pragma once
 
 #include <QString>
@@ -14,6 +15,7 @@ struct CommandLine {
 
   Request request = Request::Play;
   QString dataDirectory;  // empty unless --data-dir was given
+  bool verbose = false;
   QString levelFile;      // the first argument that is not an option
   bool edit = false;      // --edit: the level editor opens at start-up
   QString editFile;       // the file named after --edit, if any

@@ -7,6 +7,7 @@
 #include "shell/command_line.h"
 #include "shell/data_directory.h"
 #include "shell/main_form.h"
+#include "shell/sound_library_messages.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
 
   // Read again now that Qt has taken its own options out.
   const coilrun::CommandLine commandLine = coilrun::ParseCommandLine(application.arguments());
+  coilrun::ShowSoundLibraryMessages(commandLine.verbose || qEnvironmentVariableIntValue("COILRUN_VERBOSE") != 0);
   QString dataDirectory = coilrun::ResolveDataDirectory(commandLine.dataDirectory, application.applicationDirPath());
   if (dataDirectory.isEmpty()) {
     // The game is still worth playing; each file that cannot be kept says so.

@@ -1,12 +1,18 @@
 #include "shell/media_players.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QTest>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <utility>
 #include <vector>
 
 #include "game/game.h"
+#include "shell/sound_library_messages.h"
 #include "tests/shell/test_sounds.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/recording_view.h"
@@ -189,6 +195,42 @@ TEST_F(MediaPlayersTest, WithoutASoundDeviceNothingOpensAndRequestsAreIgnored) {
   EXPECT_FALSE(players.deviceOpen());
   players.PlayFromStart(SoundPlayer::TargetEaten);
   EXPECT_FALSE(players.Sounding(SoundPlayer::TargetEaten));
+}
+
+// What the file descriptor of standard error receives while `action` runs:
+// libasound writes there itself, past every stream of ours.
+template <typename Action>
+std::string StandardErrorOf(const std::filesystem::path& capture, Action action) {
+  std::fflush(stderr);
+  const int saved = dup(STDERR_FILENO);
+  const int file = open(capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  dup2(file, STDERR_FILENO);
+  close(file);
+  action();
+  std::fflush(stderr);
+  dup2(saved, STDERR_FILENO);
+  close(saved);
+  std::ifstream input(capture);
+  return {std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
+}
+
+// A device ALSA cannot open makes libasound write its error lines (as on a
+// machine without sound); the game says so in its own message instead.
+TEST_F(MediaPlayersTest, TheSoundLibrariesErrorLinesReachTheTerminalOnlyWhenAskedFor) {
+  AudioDriver alsa("alsa");
+  qputenv("AUDIODEV", "coilrun-no-such-device");
+  WriteSoundFiles(directory.path(), TestSounds(0.2));
+  for (const bool shown : {false, true}) {
+    SCOPED_TRACE(shown ? "shown" : "kept back");
+    ShowSoundLibraryMessages(shown);
+    std::vector<std::string> errors;
+    const std::string printed =
+        StandardErrorOf(directory / "stderr.txt", [&] { errors = players.Open(directory.path()); });
+    EXPECT_EQ(printed.find("ALSA lib") != std::string::npos, shown) << printed;
+    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_FALSE(players.deviceOpen());
+  }
+  qunsetenv("AUDIODEV");
 }
 
 }  // namespace
