@@ -16,6 +16,7 @@
 #include "game/stored_settings.h"
 #include "present/game_icon.h"
 #include "shell/key_translation.h"
+#include "shell/seat_options.h"
 #include "shell/settings_file.h"
 #include "shell/sound_setup.h"
 #include "shell/window_parts.h"
@@ -196,6 +197,7 @@ void MainForm::CreateDialogs() {
   });
   newForm_ = new NewForm(
       *game_, [this](const QString& preset) { return openDialog_.Execute(preset); }, this);
+  newForm_->SetSeats(SeatOptions(*extraOptions_).Read());
 }
 
 void MainForm::FormClose() {
@@ -211,6 +213,7 @@ void MainForm::SaveSettingsFile() {
 }
 
 void MainForm::SaveExtraOptions() {
+  if (newForm_ != nullptr) SeatOptions(*extraOptions_).Write(newForm_->Choice().Seats);
   if (const FileResult failure = extraOptions_->Save()) ShowFailure(*failure);
 }
 
