@@ -5,6 +5,7 @@
 #include "engine/keys.h"
 #include "tests/support/game_fixture.h"
 #include "tests/support/offers.h"
+#include "tests/support/temp_directory.h"
 
 namespace coilrun::testing {
 namespace {
@@ -104,6 +105,38 @@ TEST_F(ComputerPlayersTest, ComputersActOnlyOnAGameInPlayAndByTheOptionsOfTheMom
     EXPECT_EQ(model.Players[1].Direction != Direction::Right, each.turns) << each.what;
     EXPECT_EQ(model.Settings.Paused, each.paused) << each.what;
     game.Stop1Click();
+  }
+}
+
+// A file of one empty level: a normal game ends when the computer has
+// finished it, a competition replays it until it is decided; nobody is asked
+// for a name, though every score would rank.
+TEST_F(ComputerPlayersTest, ComputersPlayALevelFileOfOneLevelToTheEnd) {
+  TempDirectory directory{"coilrun-computers"};
+  const std::string file = directory.Write("one.lvl", std::vector<std::uint8_t>(1581, 0));
+  const struct {
+    bool competition;
+    std::uint8_t endScreen;
+    const char* lastMessage;
+  } cases[] = {{false, TitleScreen, "You have finished all levels."}, {true, WinnerScreen, nullptr}};
+  for (const auto& each : cases) {
+    LetEveryScoreRank(host.highScores);
+    host.messages.clear();
+    NewGameChoice choice{.PlayerCount = each.competition ? 2 : 1,
+                         .Competition = each.competition,
+                         .WinsTarget = 2,
+                         .BuiltIn = false,
+                         .LevelFile = file};
+    choice.Seats.seat[1] = choice.Seats.seat[2] = {SeatKind::Computer, Skill::Master};
+    ASSERT_TRUE(game.StartButtonClick(choice));
+    for (int beat = 0; beat < 20000 && host.gameTimerOn; ++beat) game.TimerTimer();
+    EXPECT_EQ(model.ScreenState, each.endScreen) << "competition " << each.competition;
+    if (each.lastMessage != nullptr) {
+      ASSERT_FALSE(host.messages.empty());
+      EXPECT_EQ(host.messages.back(), each.lastMessage);
+    }
+    EXPECT_GT(model.Players[1].Score, 0);
+    EXPECT_TRUE(host.inputPrompts.empty());
   }
 }
 
