@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: run game test test-asan soak soak-asan bench fuzz build deps format clean pictures
+.PHONY: run game test test-asan soak soak-asan tournament bench fuzz build deps format clean pictures
 
 run: game
 	$(BUILD_DIR)/shell/coilrun $(ARGS)
@@ -37,6 +37,13 @@ soak-asan: deps
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCOILRUN_SANITIZE=ON -DCOILRUN_BENCHMARKS=OFF
 	cmake --build $(ASAN_DIR) -j $(JOBS) --target coilrun-soak
 	$(ASAN_DIR)/tests/soak/coilrun-soak $(SOAK_BEATS)
+
+# Each computer skill against the one below it: TOURNAMENT_GAMES seeded
+# two-player competitions per pair on the built-in levels. Prints the table
+# and fails when a skill wins less than 60 % against the one below it.
+TOURNAMENT_GAMES ?= 200
+tournament: build
+	$(BUILD_DIR)/tests/tournament/coilrun-tournament $(TOURNAMENT_GAMES)
 
 bench: build
 	@for program in $(BUILD_DIR)/bench/coilrun_bench_*; do echo "== $$program"; $$program; done

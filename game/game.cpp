@@ -5,7 +5,13 @@
 
 namespace coilrun {
 
-void Game::FormKeyDown(int key, unsigned /*shift*/) {
+void Game::TimerTimer() {
+  parts_.computers.Steer(*this);
+  parts_.rules.TimerTimer();
+}
+
+void Game::FormKeyDown(int key, unsigned shift) {
+  if (parts_.computers.RefusesKey(key, shift)) return;
   if (key == VkPause || key == VkP) Pause1Click();
   parts_.rules.RotateSnake(key);
 }

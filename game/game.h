@@ -35,10 +35,12 @@ class Game {
   bool FinishPlayTestIfOver();
 
   // The game timer's beat and the report timer's tick.
-  void TimerTimer() { parts_.rules.TimerTimer(); }
+  // Before the snakes step, the computer players press their keys.
+  void TimerTimer();
   void ReportTimerTimer() { parts_.screens.ReportTimerTimer(); }
 
-  // Key-down events: P and Pause, then steering.
+  // Key-down events: P and Pause, then steering. A person's steering key
+  // for a computer's seat does nothing.
   void FormKeyDown(int key, unsigned shift);
   // Ctrl+F12: asks for a built-in level and starts a game there with the
   // new game dialog's choices.

@@ -52,6 +52,7 @@ void Game::On_Start_Click(int level, const NewGameChoice& choice) {
       snake.Lives = static_cast<std::int8_t>(settings.Competition ? 1 : kStartLives);
     }
   }
+  parts_.computers.SeatPlayers(choice.Seats, parts_.ports.clock);
   settings.ExtendedMessageShown = 0;
   settings.Paused = false;
   model.LevelNumber = static_cast<std::int16_t>(level);

@@ -16,6 +16,7 @@
 #include "game/stored_settings.h"
 #include "present/game_icon.h"
 #include "shell/key_translation.h"
+#include "shell/seat_options.h"
 #include "shell/settings_file.h"
 #include "shell/sound_setup.h"
 #include "shell/window_parts.h"
@@ -203,6 +204,7 @@ void MainForm::CreateDialogs() {
       *this, *extraOptions_, model_, *this, *this,
       [this](const KeyDown& key) { game_->FormKeyDown(key.key, key.shift); }, [this] { Pause1Click(); }});
   input_->HookInto(*optionsForm_, *menu_.OptionsMenu, presentation_->screens);
+  newForm_->SetSeats(SeatOptions(*extraOptions_).Read());
 }
 
 void MainForm::OpenLevelEditor(const QString& levelFile) { levelEditor_->Open(levelFile); }
@@ -220,6 +222,7 @@ void MainForm::SaveSettingsFile() {
 }
 
 void MainForm::SaveExtraOptions() {
+  if (newForm_ != nullptr) SeatOptions(*extraOptions_).Write(newForm_->Choice().Seats);
   if (const FileResult failure = extraOptions_->Save()) ShowFailure(*failure);
 }
 
