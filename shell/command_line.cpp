@@ -30,28 +30,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
   return QStringLiteral(
-      "Usage: coilrun [--data-dir DIR] [--verbose] [LEVEL-FILE | --edit [LEVEL-FILE]]
-"
-      "A snake game for one to four players on one keyboard.
-"
-      "
-"
-      "  LEVEL-FILE      start a game on the levels of this file (*.lvl), paused
-"
-      "  --edit [FILE]   open the level editor, on FILE if one is named
-"
-      "  --data-dir DIR  keep settings.dat, hscores.dat, coilrun.ini and the sound
-"
-      "                  files in DIR (by default in the per-user data directory
-"
-      "                  for an installed copy, else beside the program unless its
-"
-      "                  directory cannot be written)
-"
-      "  --verbose       let the sound libraries report on the terminal (as does
-"
-      "                  COILRUN_VERBOSE=1)
-"
+      "Usage: coilrun [--data-dir DIR] [--verbose] [LEVEL-FILE | --edit [LEVEL-FILE]]\n"
+      "A snake game for one to four players on one keyboard.\n"
+      "\n"
+      "  LEVEL-FILE      start a game on the levels of this file (*.lvl), paused\n"
+      "  --edit [FILE]   open the level editor, on FILE if one is named\n"
+      "  --data-dir DIR  keep settings.dat, hscores.dat, coilrun.ini and the sound\n"
+      "                  files in DIR (by default in the per-user data directory\n"
+      "                  for an installed copy, else beside the program unless its\n"
+      "                  directory cannot be written)\n"
+      "  --verbose       let the sound libraries report on the terminal (as does\n"
+      "                  COILRUN_VERBOSE=1)\n"
       "  --help          show this help and exit\n"
       "  --version       show the version and exit\n");
 }
