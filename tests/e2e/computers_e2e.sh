@@ -12,42 +12,40 @@ source "$(dirname "$0")/x_session.sh" "$1"
 cp "$work/data/hscores.dat" "$work/first-hscores.dat"
 
 # Options > Other: Wrap off, Long on, and the slider (after Long, Sounds and
-# Music) at its end, Super fast.
+# Music) at its end, Super fast. Qt reads the keys in turn, and an access
+# key's click comes after those of the keys before it.
 xdotool key alt+o
-sleep 0.3
+wait_for_menu >/dev/null || fail "Alt+O opened no menu"
 xdotool key o
-options=$(visible_window '^Options$')
-[[ -n "$options" ]] || fail "Options > Other showed no options dialog"
-xdotool windowfocus --sync "$options"
-xdotool key alt+w
-sleep 0.3
-xdotool key alt+l
-sleep 0.3
-xdotool key Tab Tab Tab End
-sleep 0.3
-xdotool key alt+c
-for _ in $(seq 20); do
-  [[ -z "$(xdotool search --onlyvisible --name '^Options$' 2>/dev/null || true)" ]] && break
-  sleep 0.1
-done
-[[ -z "$(xdotool search --onlyvisible --name '^Options$' 2>/dev/null || true)" ]] || fail "Close left the options open"
-xdotool windowfocus --sync "$window"
+options=$(wait_for_window '^Options$') || fail "Options > Other showed no options dialog"
+focus "$options"
+xdotool key alt+w alt+l Tab Tab Tab End alt+c
+wait_until "$patience" window_gone '^Options$' || fail "Close left the options open"
+focus "$window"
 
 # Four players; seats 2 to 4 computers at the first skill, Beginner.
 xdotool key F2
-dialog=$(visible_window '^New game$')
-[[ -n "$dialog" ]] || fail "F2 showed no new game dialog"
-xdotool windowfocus --sync "$dialog"
+dialog=$(wait_for_window '^New game$') || fail "F2 showed no new game dialog"
+focus "$dialog"
+# Four players' access key clicks its button a tenth of a second later,
+# and only then are the seats of players 2 to 4 enabled: seat 2's choice
+# shows "Human" in black once it is.
+eval "$(xdotool getwindowgeometry --shell "$dialog" | sed 's/^/DIALOG_/')"
+dark_pixels() {
+  convert "$work/shot.png" -crop "$1" +repage -fx 'r < 0.25 && g < 0.25 && b < 0.25' \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+seat_2_enabled() { [[ "$(dark_pixels "50x14+$((DIALOG_X + 80))+$((DIALOG_Y + 355))")" -gt 20 ]]; }
 xdotool key alt+f
-sleep 0.3
+wait_for_screen seat_2_enabled || fail "four players did not enable the seats"
 for seat in 2 3 4; do
   xdotool key "alt+$seat" Down Tab Home
 done
-sleep 0.3
 shoot
 cp "$work/shot.png" "$work/dialog.png"
 xdotool key alt+s
-xdotool windowfocus --sync "$window"
+wait_until "$patience" window_hidden "$dialog" '^New game$' || fail "the new game dialog stayed open"
+focus "$window"
 
 # How many pixels of a part of the screenshot have the colour; unlike
 # pixels_of, white ones are not counted along.
@@ -58,15 +56,11 @@ exact_pixels() {
 # The title page's picture has an outline of this colour, which nothing on
 # the board has.
 title_outline="srgb(43,27,23)"
-title_shown() {
+title_page_shows() {
   shoot
   [[ "$(exact_pixels "$title_outline" "$(field_rows 0 29)")" -gt 500 ]]
 }
-for _ in $(seq 50); do
-  title_shown || break
-  sleep 0.1
-done
-title_shown && fail "the game did not start: $(cat "$work/game.log")"
+wait_until "$patience" eval '! title_page_shows' || fail "the game did not start: $(cat "$work/game.log")"
 
 boxes=0
 computers_moved=0
@@ -84,12 +78,12 @@ while ((SECONDS < deadline)); do
     continue
   fi
   xdotool key Up
-  title_shown && break
+  title_page_shows && break
   # Player 2's yellow snake starts heading left along row 28; only a snake
   # that steers leaves a trail higher up.
   [[ "$(exact_pixels yellow "$(field_rows 3 25)")" -gt 100 ]] && computers_moved=1
 done
-title_shown || fail "no end of the game after $boxes boxes in 150 s"
+title_page_shows || fail "no end of the game after $boxes boxes in 150 s"
 ((computers_moved)) || fail "the computers' snakes never steered"
 # Four players with five lives each: at least five plays ended in a death.
 ((boxes >= 5)) || fail "the game ended after $boxes boxes"
@@ -97,7 +91,7 @@ title_shown || fail "no end of the game after $boxes boxes in 150 s"
 cmp -s "$work/first-hscores.dat" "$work/data/hscores.dat" || fail "hscores.dat changed"
 
 xdotool key alt+g
-sleep 0.3
+wait_for_menu >/dev/null || fail "Alt+G opened no menu"
 xdotool key e
 wait_for_exit
 grep -q '^Player2=Computer' "$work/data/coilrun.ini" || fail "coilrun.ini keeps no seats: $(cat "$work/data/coilrun.ini")"
