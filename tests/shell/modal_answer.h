@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace coilrun::testing {
 
@@ -51,14 +52,16 @@ class ModalAnswer {
   ModalAnswer(const ModalAnswer&) = delete;
   ModalAnswer& operator=(const ModalAnswer&) = delete;
 
-  int dialogsSeen() const { return dialogsSeen_; }
+  int dialogsSeen() const { return static_cast<int>(seen_.size()); }
+  // Each dialog seen, as DescribeModal tells it.
+  const std::vector<std::string>& seen() const { return seen_; }
   static bool InScope() { return inScope_ > 0; }
 
  private:
   void AnswerOpenDialog() {
     QWidget* const shown = QApplication::activeModalWidget();
     if (!shown || shown == answering_) return;
-    ++dialogsSeen_;
+    seen_.push_back(DescribeModal(*shown));
     if (!answer_) {
       CloseModal(*shown);
       return;
@@ -78,7 +81,7 @@ class ModalAnswer {
   std::function<void(QWidget&)> answer_;
   QPointer<QWidget> answering_;
   QTimer poll_;
-  int dialogsSeen_ = 0;
+  std::vector<std::string> seen_;
 };
 
 // For the whole test program: a modal dialog that opens while no ModalAnswer
