@@ -76,6 +76,10 @@ int main(int argc, char** argv) {
     std::printf("start-up to the window's map, median of %d interleaved runs each:\n", runs);
     std::printf("  coilrun %.1f ms, fair Qt window %.1f ms: %.2f times\n", startup, yardstickStartup,
                 startup / yardstickStartup);
+    const auto [gameFastest, gameSlowest] = std::minmax_element(gameMs.begin(), gameMs.end());
+    const auto [fairFastest, fairSlowest] = std::minmax_element(yardstickMs.begin(), yardstickMs.end());
+    std::printf("  fastest and slowest: coilrun %.1f and %.1f ms, fair Qt window %.1f and %.1f ms\n", *gameFastest,
+                *gameSlowest, *fairFastest, *fairSlowest);
     std::printf("peak memory (largest resident set), median:\n");
     std::printf("  coilrun %.1f MiB, fair Qt window %.1f MiB: %.2f times\n", memory, yardstickMemory,
                 memory / yardstickMemory);
