@@ -66,7 +66,9 @@ std::vector<std::string> MediaPlayers::Open(const std::filesystem::path& directo
       errors.push_back(error);
     }
   }
-  idle_.start();
+  // Opened to know that it can be; nothing sounds yet, so it sleeps until
+  // the first sound, unless music is being read for it.
+  SleepWhenSilent();
   return errors;
 }
 

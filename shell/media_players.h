@@ -7,9 +7,10 @@
 // notification on the window's thread, saying whether it reached the end of
 // its sound or was stopped (or superseded by a play from the start).
 //
-// When nothing has sounded for a while the sound devices sleep, and the
-// next play wakes its device. The music, stopped in the middle when it is
-// switched off, begins its piece again once its device has slept.
+// The sound device sleeps until the first sound, and again once nothing has
+// sounded for a while; the next play wakes it. The music, stopped in the
+// middle when it is switched off, begins its piece again once the device
+// has slept.
 #pragma once
 
 #include <QObject>
@@ -39,8 +40,8 @@ class MediaPlayers : public QObject, public SoundPlayers {
   // The synthesizer plays the music about as loud as the effects; it is
   // background, so it is set 8.5 dB below them (of MIX_MAX_VOLUME, 128).
   static constexpr int kMusicVolume = 48;
-  // Sounds in play come closer together than this, so a game seldom waits
-  // for the device to wake.
+  // Sounds in play come closer together than this, so that a game seldom
+  // waits for the device to wake.
   static constexpr int kSleepAfterMilliseconds = 2000;
 
   explicit MediaPlayers(QObject* parent = nullptr);
