@@ -103,8 +103,7 @@ InformationScreens::InformationScreens(const GameModel& model, Surfaces& surface
       bodyFont_(SansFace(kBodyPixels, false)),
       smallPrintFont_(SansFace(kSmallPrintPixels, false)),
       creditFont_(FitCellHeight(SansFace(kCreditCellHeight, false), kCreditCellHeight)),
-      pauseFont_(FitCellHeight(SansFace(kPauseCellHeight, true), kPauseCellHeight)),
-      pictures_(LoadPictures()) {}
+      pauseFont_([] { return FitCellHeight(SansFace(kPauseCellHeight, true), kPauseCellHeight); }) {}
 
 void InformationScreens::WriteText(const QPoint& topLeft, const QString& text, const QFont& font) {
   Surfaces::Painting painting(surfaces_, Surface::Field);
@@ -228,7 +227,7 @@ void InformationScreens::ShowHighScores(const HighScoreTable& table) {
 void InformationScreens::ShowAbout() {
   Surfaces::Painting painting(surfaces_, Surface::Field);
   WriteTitle("ABOUT");
-  const QImage& portrait = pictures_.AuthorPic;
+  const QImage& portrait = pictures_.AuthorPic();
   painting.painter().drawImage(kAboutPictureX, kAboutTop, portrait);
   painting.changed(QRect(QPoint(kAboutPictureX, kAboutTop), portrait.size()));
   const int textLeft = kAboutPictureX + portrait.width() + kAboutPictureGap;
@@ -260,7 +259,7 @@ void InformationScreens::ShowTitle() {
   Surfaces::Painting painting(surfaces_, Surface::Field);
   const QString credit = QLatin1String(kTitleCredit);
   WriteText({kFieldWidth - TextSize(creditFont_, credit).width(), kTitleCreditTop}, credit, creditFont_);
-  DrawSeeThrough(pictures_.LogoPic, logoCopy_, kLogoTop);
+  DrawSeeThrough(pictures_.LogoPic(), logoCopy_, kLogoTop);
 }
 
 void InformationScreens::ShowEndPage(const char* titleWord, const QString& line, const QImage& picture, QImage& copy) {
@@ -271,14 +270,14 @@ void InformationScreens::ShowEndPage(const char* titleWord, const QString& line,
 }
 
 void InformationScreens::ShowCongratulations() {
-  ShowEndPage("CONGRATULATIONS", QStringLiteral("You have finished all levels in exe"), pictures_.ExePic, exeCopy_);
+  ShowEndPage("CONGRATULATIONS", QStringLiteral("You have finished all levels in exe"), pictures_.ExePic(), exeCopy_);
 }
 
 void InformationScreens::ShowDisappointment() {
-  ShowEndPage("DISAPPOINTMENT", QStringLiteral("You have skipped some levels"), pictures_.SkipPic, skipCopy_);
+  ShowEndPage("DISAPPOINTMENT", QStringLiteral("You have skipped some levels"), pictures_.SkipPic(), skipCopy_);
 }
 
-void InformationScreens::ShowWinner() { ShowEndPage("Comp.WINNER", WinnerName(), pictures_.CompPic, compCopy_); }
+void InformationScreens::ShowWinner() { ShowEndPage("Comp.WINNER", WinnerName(), pictures_.CompPic(), compCopy_); }
 
 // Living or not, the player with the most wins; of those tied, the one
 // with the highest number.
@@ -296,7 +295,7 @@ QString InformationScreens::WinnerName() const {
 // the right and down.
 void InformationScreens::DrawPauseBox() {
   const QString text = QLatin1String(kPauseText);
-  const QSize size = TextSize(pauseFont_, text);
+  const QSize size = TextSize(pauseFont_.get(), text);
   const int a = size.width() / 2;
   const int b = size.height() / 2;
   Surfaces::Painting painting(surfaces_, Surface::Field);
@@ -306,7 +305,7 @@ void InformationScreens::DrawPauseBox() {
   painter.fillRect(shadow, Qt::black);
   painter.fillRect(box, Qt::black);
   painter.fillRect(box.adjusted(1, 1, -1, -1), Qt::white);
-  PaintText(painter, {250 - a, 130 - b}, text, pauseFont_, Qt::black, Qt::white);
+  PaintText(painter, {250 - a, 130 - b}, text, pauseFont_.get(), Qt::black, Qt::white);
   painting.changed(box | shadow);
 }
 

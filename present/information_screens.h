@@ -16,6 +16,7 @@
 #include "present/pictures.h"
 #include "present/report_panel.h"
 #include "present/surfaces.h"
+#include "present/text_painting.h"
 
 namespace coilrun {
 
@@ -74,7 +75,7 @@ class InformationScreens : public ScreenView {
   QFont bodyFont_;
   QFont smallPrintFont_;
   QFont creditFont_;
-  QFont pauseFont_;
+  FittedFont pauseFont_;
 
   Pictures pictures_;
   // The see-through pictures' copies on the field's colour.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "shell/audio_library.h"
 #include "shell/pad_direction.h"
 
 namespace coilrun {
@@ -13,9 +14,10 @@ namespace {
 
 constexpr int kFullTravel = 32767;
 
-QString KindOf(SDL_GameController* controller) {
+QString KindOf(const SdlLibrary& sdl, SDL_GameController* controller) {
   char text[33] = {};
-  SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(SDL_GameControllerGetJoystick(controller)), text, sizeof text);
+  sdl.SDL_JoystickGetGUIDString(sdl.SDL_JoystickGetGUID(sdl.SDL_GameControllerGetJoystick(controller)), text,
+                                sizeof text);
   return QString::fromLatin1(text).toLower();
 }
 
@@ -29,19 +31,21 @@ Gamepads::Gamepads(std::function<Pace()> pace, QObject* parent) : QObject(parent
 
 Gamepads::~Gamepads() {
   if (!available_) return;
-  for (const Pad& pad : pads_) SDL_GameControllerClose(pad.controller);
-  SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+  for (const Pad& pad : pads_) sdl_->SDL_GameControllerClose(pad.controller);
+  sdl_->SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 void Gamepads::Start() {
   if (started_) return;
   started_ = true;
+  sdl_ = Sdl();
+  if (sdl_ == nullptr) return;
   // The window owns the process's signals; SDL must not take Ctrl+C.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  available_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+  sdl_->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  available_ = sdl_->SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
   if (!available_) return;
-  SDL_GameControllerEventState(SDL_IGNORE);
-  SDL_JoystickEventState(SDL_IGNORE);
+  sdl_->SDL_GameControllerEventState(SDL_IGNORE);
+  sdl_->SDL_JoystickEventState(SDL_IGNORE);
   Poll();
   timer_.start();
 }
@@ -78,16 +82,16 @@ void Gamepads::Poll() {
   // this timer again.
   if (!available_ || polling_) return;
   polling_ = true;
-  SDL_GameControllerUpdate();
+  sdl_->SDL_GameControllerUpdate();
   std::vector<std::function<void()>> later;
   bool changed = false;
   for (auto pad = pads_.begin(); pad != pads_.end();) {
-    if (SDL_GameControllerGetAttached(pad->controller)) {
+    if (sdl_->SDL_GameControllerGetAttached(pad->controller)) {
       ++pad;
       continue;
     }
     if (pad->seat != 0) later.push_back([this, seat = pad->seat, name = pad->name] { emit SeatPadLost(seat, name); });
-    SDL_GameControllerClose(pad->controller);
+    sdl_->SDL_GameControllerClose(pad->controller);
     pad = pads_.erase(pad);
     changed = true;
   }
@@ -106,20 +110,20 @@ void Gamepads::Poll() {
 
 bool Gamepads::OpenNewPads() {
   bool opened = false;
-  const int count = SDL_NumJoysticks();
+  const int count = sdl_->SDL_NumJoysticks();
   for (int device = 0; device < count; ++device) {
-    if (!SDL_IsGameController(device)) continue;
-    const SDL_JoystickID instance = SDL_JoystickGetDeviceInstanceID(device);
+    if (!sdl_->SDL_IsGameController(device)) continue;
+    const SDL_JoystickID instance = sdl_->SDL_JoystickGetDeviceInstanceID(device);
     if (std::any_of(pads_.begin(), pads_.end(), [instance](const Pad& pad) { return pad.instance == instance; }))
       continue;
-    SDL_GameController* controller = SDL_GameControllerOpen(device);
+    SDL_GameController* controller = sdl_->SDL_GameControllerOpen(device);
     if (controller == nullptr) continue;
     Pad pad;
     pad.instance = instance;
     pad.controller = controller;
-    const char* name = SDL_GameControllerName(controller);
+    const char* name = sdl_->SDL_GameControllerName(controller);
     pad.name = name != nullptr ? QString::fromUtf8(name) : QStringLiteral("Gamepad");
-    pad.kind = KindOf(controller);
+    pad.kind = KindOf(*sdl_, controller);
     // What the pad holds as it comes is where it starts from, not a move.
     ReadState(pad, nullptr);
     pads_.push_back(std::move(pad));
@@ -140,8 +144,8 @@ void Gamepads::SeatPads() {
 
 void Gamepads::ReadState(Pad& pad, std::vector<std::function<void()>>* later) {
   SDL_GameController* controller = pad.controller;
-  const auto pressed = [controller](SDL_GameControllerButton button) {
-    return SDL_GameControllerGetButton(controller, button) != 0 ? 1 : 0;
+  const auto pressed = [this, controller](SDL_GameControllerButton button) {
+    return sdl_->SDL_GameControllerGetButton(controller, button) != 0 ? 1 : 0;
   };
   const int left = pressed(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
   const int right = pressed(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
@@ -150,8 +154,8 @@ void Gamepads::ReadState(Pad& pad, std::vector<std::function<void()>>* later) {
   int x = (right - left) * kFullTravel;
   int y = (down - up) * kFullTravel;
   if (left + right + up + down == 0) {
-    x = SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX);
-    y = SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY);
+    x = sdl_->SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX);
+    y = sdl_->SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY);
   }
   const std::optional<Direction> direction = PadDirection(pad.direction, x, y);
   const bool start = pressed(SDL_CONTROLLER_BUTTON_START) != 0;

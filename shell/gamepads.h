@@ -2,9 +2,8 @@
 // when plugged in or out, each steering the seat (player 1..4) that took it.
 //
 // SDL is polled from a timer on the window's thread: often while a game is
-// in play, a few times a second otherwise, so that the idle window costs
-// next to nothing. SDL's event queue is not used;
-// nothing else would empty it.
+// in play, once a second otherwise, so that the idle window sleeps. SDL's
+// event queue is not used; nothing else would empty it.
 //
 // A seat remembers the kind of pad it took (SDL's GUID), so the pad is its
 // seat's again when plugged back in; of two pads of one kind, each seat that
@@ -25,17 +24,19 @@ struct _SDL_GameController;
 
 namespace coilrun {
 
+struct SdlLibrary;
+
 class Gamepads : public QObject {
   Q_OBJECT
 
  public:
   // How often SDL is asked: about once a frame while snakes run; while a
-  // game stands paused, often enough to catch a quick tap on Start; a few
-  // times a second otherwise, only to see pads come and go.
+  // game stands paused, often enough to catch a quick tap on Start; once a
+  // second otherwise, only to see pads come and go.
   enum class Pace { Play, Pause, Idle };
   static constexpr int kPlayPollInterval = 15;
   static constexpr int kPausePollInterval = 50;
-  static constexpr int kIdlePollInterval = 250;
+  static constexpr int kIdlePollInterval = 1000;
 
   struct Pad {
     int instance = -1;  // SDL's instance id, unique while the program runs
@@ -98,6 +99,7 @@ class Gamepads : public QObject {
   std::function<Pace()> pace_;
   bool started_ = false;
   bool available_ = false;
+  const SdlLibrary* sdl_ = nullptr;  // SDL 2 as loaded, once started
   bool polling_ = false;
   std::vector<Pad> pads_;
   std::array<QString, kMaxPlayers> seatKinds_{};

@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <cstdio>
 
+#include "shell/audio_library.h"
 #include "shell/command_line.h"
 #include "shell/data_directory.h"
 #include "shell/main_form.h"
@@ -29,6 +30,8 @@ int main(int argc, char* argv[]) {
     return 0;
   }
 
+  // The sound library loads while Qt starts; the sound step takes it.
+  coilrun::SdlLibrary::LoadAhead();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("coilrun"));
   // Ties the window to its desktop entry, for the icon and the name a desktop shows.

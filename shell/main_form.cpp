@@ -83,7 +83,10 @@ MainForm::MainForm(const QString& dataDirectory, const QString& levelFileName, Q
   reportTimer_.setParent(this);
   reportTimer_.setObjectName(QStringLiteral("ReportTimer"));
   reportTimer_.setTimerType(Qt::PreciseTimer);
-  connect(&timer_, &BeatTimer::timeout, this, [this] { game_->TimerTimer(); });
+  connect(&timer_, &BeatTimer::timeout, this, [this] {
+    Surfaces::PaintersKept kept(presentation_->surfaces);
+    game_->TimerTimer();
+  });
   connect(&reportTimer_, &QTimer::timeout, this, [this] { game_->ReportTimerTimer(); });
   connect(&players_, &MediaPlayers::PlayFinished, this, [this](SoundPlayer player, bool reachedEnd) {
     if (player == SoundPlayer::Music && game_) game_->MusicPlayerNotify(reachedEnd);

@@ -58,7 +58,9 @@ class MediaPlayersTest : public ::testing::Test {
     model.Settings.Sounds = true;
   }
 
-  void Open(const AudioEntries& sounds, MusicOutput::Loading music = MusicOutput::Loading::Ahead) {
+  // Music read ahead opens a device of its own, which would write into the
+  // disk driver's capture file too.
+  void Open(const AudioEntries& sounds, MusicOutput::Loading music = MusicOutput::Loading::AtFirstStart) {
     WriteSoundFiles(directory.path(), sounds);
     ASSERT_TRUE(players.Open(directory.path(), music).empty());
   }
@@ -107,6 +109,34 @@ TEST_F(MediaPlayersTest, PlayAfterAStopGoesOnAndPlayAtTheEndStartsOver) {
   EXPECT_NEAR(ReadCapture(capture).nonSilentFrames, 2 * 44'100, 4 * MediaPlayers::kBufferFrames);
 }
 
+// Asleep, the device is closed: no audio thread wakes the idle program.
+TEST_F(MediaPlayersTest, TheDeviceSleepsWhenNothingSoundsAndWakesWholeForTheNextSound) {
+  const auto capture = directory / "capture.raw";
+  AudioDriver disk("disk", capture);
+  players.setSleepAfter(100);
+  Open(TestSounds(0.3));
+  const auto asleep = [this] { return QTest::qWaitFor([this] { return !players.deviceAwake(); }, 3'000); };
+  ASSERT_TRUE(asleep());
+
+  // The disk driver starts its file afresh as the device wakes.
+  players.PlayFromStart(SoundPlayer::TargetEaten);
+  EXPECT_TRUE(players.deviceAwake());
+  ASSERT_TRUE(WaitFor({SoundPlayer::TargetEaten, true}));
+  ASSERT_TRUE(asleep());
+  EXPECT_NEAR(ReadCapture(capture).nonSilentFrames, 0.3 * 44'100, 4 * MediaPlayers::kBufferFrames);
+
+  // Music stopped by switching it off lets the device sleep, and plays
+  // again when switched on.
+  game.options().SetMusic(true);
+  EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
+  game.options().SetMusic(false);
+  ASSERT_TRUE(asleep());
+  game.options().SetMusic(true);
+  EXPECT_TRUE(players.deviceAwake());
+  EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
+  players.Close();
+}
+
 TEST_F(MediaPlayersTest, TheEffectTableStopsAndStartsTheRightPlayers) {
   Open(TestSounds(3.0));
   for (int player = 1; player <= 6; ++player) players.PlayFromStart(static_cast<SoundPlayer>(player));
@@ -137,7 +167,7 @@ TEST_F(MediaPlayersTest, MusicLeftForItsFirstStartPlaysWhenStarted) {
 // The test tune lasts half a second; its end is told when it comes round,
 // not seconds later when the synthesizer would say so.
 TEST_F(MediaPlayersTest, MusicGoesOnPastItsEndOnlyWhenMusicPlayerNotifyPlaysIt) {
-  Open(TestSounds(0.2));
+  Open(TestSounds(0.2), MusicOutput::Loading::Ahead);
   game.options().SetMusic(true);
   EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
   ASSERT_TRUE(WaitFor({SoundPlayer::Music, true}, 2));
