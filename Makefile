@@ -1,13 +1,21 @@
-# make run   installs what is missing, builds and starts the game
-# make test  installs what is missing, builds and runs every test through CTest
+# make run   installs what is missing, builds the game alone and starts it
+# make test  installs what is missing, builds everything and runs every test through CTest
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan soak soak-asan bench fuzz build deps format clean pictures
+.PHONY: run game test test-asan soak soak-asan tournament bench fuzz build deps format clean pictures
 
-run: build
+run: game
 	$(BUILD_DIR)/shell/coilrun $(ARGS)
+
+# What the game needs, and no more: the program (with its levels and
+# pictures inside), audio.dat beside it, and the icon. The tests, fuzz
+# replays and benchmarks are most of the build and wait for make test.
+GAME_TARGETS = coilrun coilrun_icons
+game: deps
+	cmake -S . -B $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target $(GAME_TARGETS)
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -29,6 +37,13 @@ soak-asan: deps
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCOILRUN_SANITIZE=ON -DCOILRUN_BENCHMARKS=OFF
 	cmake --build $(ASAN_DIR) -j $(JOBS) --target coilrun-soak
 	$(ASAN_DIR)/tests/soak/coilrun-soak $(SOAK_BEATS)
+
+# Each computer skill against the one below it: TOURNAMENT_GAMES seeded
+# two-player competitions per pair on the built-in levels. Prints the table
+# and fails when a skill wins less than 60 % against the one below it.
+TOURNAMENT_GAMES ?= 200
+tournament: build
+	$(BUILD_DIR)/tests/tournament/coilrun-tournament $(TOURNAMENT_GAMES)
 
 bench: build
 	@for program in $(BUILD_DIR)/bench/coilrun_bench_*; do echo "== $$program"; $$program; done

@@ -1,6 +1,7 @@
-// The decision of four autopilot snakes for one beat, over positions taken
-// from a four-player game on the built-in levels. At speed 10 a beat lasts
-// 17 ms; the decisions for all four should take at most 100 us of it.
+// The decision of four computer snakes for one beat, at each skill, over
+// positions taken from a four-player competition of Master computers on the
+// built-in levels, with and without Wrap. At speed 10 a beat lasts 17 ms;
+// the decisions for all four should take at most 100 us of it.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -8,7 +9,6 @@
 
 #include "bench/silent_game.h"
 #include "engine/autopilot.h"
-#include "game/autopilot_keys.h"
 #include "game/game.h"
 
 namespace coilrun {
@@ -17,7 +17,7 @@ namespace {
 constexpr int kPositions = 256;
 constexpr int kBeatsBetweenPositions = 40;
 
-std::vector<GameModel> PositionsOfAFourPlayerGame(bool wrap) {
+std::vector<GameModel> PositionsOfAFourPlayerCompetition(bool wrap) {
   GameModel model;
   IdleHost host;
   SilentView view;
@@ -25,32 +25,35 @@ std::vector<GameModel> PositionsOfAFourPlayerGame(bool wrap) {
   Game game(parts);
   game.CopyBuiltInLevels();
   model.Settings.Wrap = wrap;
-  std::array<Autopilot, kMaxPlayers> pilots{Autopilot(1, 1), Autopilot(2, 2), Autopilot(3, 3), Autopilot(4, 4)};
-  NewGameChoice fourPlayers;
-  fourPlayers.PlayerCount = 4;
+  NewGameChoice fourMasters{.PlayerCount = 4, .Competition = true, .WinsTarget = kMaxWinsTarget};
+  for (int player = 1; player <= kMaxPlayers; ++player)
+    fourMasters.Seats.seat[player] = {SeatKind::Computer, Skill::Master};
   std::vector<GameModel> positions;
   while (positions.size() < kPositions) {
-    if (model.ScreenState != BoardScreen) game.StartButtonClick(fourPlayers);
-    for (int beat = 0; beat < kBeatsBetweenPositions; ++beat) {
-      for (Autopilot& pilot : pilots) Steer(pilot, game);
-      game.TimerTimer();
-    }
+    if (model.ScreenState != BoardScreen) game.StartButtonClick(fourMasters);
+    for (int beat = 0; beat < kBeatsBetweenPositions; ++beat) game.TimerTimer();
     positions.push_back(model);
   }
   return positions;
 }
 
 void BM_DecisionsOfFourSnakes(benchmark::State& state) {
-  const std::vector<GameModel> positions = PositionsOfAFourPlayerGame(state.range(0) != 0);
-  std::array<Autopilot, kMaxPlayers> pilots{Autopilot(1, 1), Autopilot(2, 2), Autopilot(3, 3), Autopilot(4, 4)};
+  const std::vector<GameModel> positions = PositionsOfAFourPlayerCompetition(state.range(1) != 0);
+  const SkillParameters skill = SkillParametersOf(kSkills[state.range(0)]);
+  std::array<Autopilot, kMaxPlayers> pilots{Autopilot(1, 1, skill), Autopilot(2, 2, skill), Autopilot(3, 3, skill),
+                                            Autopilot(4, 4, skill)};
   std::size_t next = 0;
   for (auto _ : state) {
     const GameModel& position = positions[next];
     next = (next + 1) % positions.size();
     for (Autopilot& pilot : pilots) benchmark::DoNotOptimize(pilot.ChooseKey(position));
   }
+  state.SetLabel(std::string(SkillName(kSkills[state.range(0)])));
 }
-BENCHMARK(BM_DecisionsOfFourSnakes)->ArgName("wrap")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DecisionsOfFourSnakes)
+    ->ArgNames({"skill", "wrap"})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace coilrun

@@ -5,6 +5,8 @@
 
 namespace coilrun {
 
+constexpr int kLaneSnakeLength = 46;
+
 // Four snakes of 46 entries wrapping round the field for as long as the
 // benchmark runs; the target stands off every lane, so that no snake eats,
 // grows into itself and crashes.
@@ -19,7 +21,7 @@ inline void PlaceFourSnakes(GameModel& model) {
   for (int player = 1; player <= 4; ++player) {
     PlayerState& snake = model.Players[player];
     snake.Lives = 5;
-    snake.Length = 46;
+    snake.Length = kLaneSnakeLength;
     snake.Direction = Direction::Right;
     snake.Color = StoredSettings{}.PlayerColors[player - 1];
     for (int k = 1; k <= snake.Length + 1; ++k) {

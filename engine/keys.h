@@ -35,6 +35,9 @@ enum ShiftKey : unsigned {
   ShiftShift = 1,
   ShiftCtrl = 2,
   ShiftAlt = 4,
+  // Set only by a computer player on the keys it presses for its own seat.
+  // No keyboard gives it, so a person's key for that seat is told apart.
+  ShiftComputer = 8,
 };
 
 struct SteeringKeys {

@@ -13,7 +13,12 @@ namespace coilrun {
 
 namespace {
 
-std::string Quoted(const std::filesystem::path& file) { return "\"" + file.string() + "\""; }
+std::string Quoted(const std::filesystem::path& file) {
+  std::string quoted(1, '"');
+  quoted += file.string();
+  quoted += '"';
+  return quoted;
+}
 
 SoundUnpackResult Failure(FileError error) { return {SoundUnpacking::Failed, std::move(error)}; }
 

@@ -20,7 +20,8 @@ constexpr int kMaxNameAttempts = 100;
 int CreateTemporaryBeside(const std::filesystem::path& file, std::filesystem::path& temporary) {
   for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
     temporary = file;
-    temporary += "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".new";
+    temporary += '.';
+    temporary += std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".new";
     const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (descriptor >= 0 || errno != EEXIST) return descriptor;
   }

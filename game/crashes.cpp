@@ -37,7 +37,9 @@ void Course::On_Normal_Bump(int crashCode) {
     const auto [first, second] = HeadOnPair(crashCode);
     loseLife(first);
     loseLife(second);
-    prompts_.ShowMessage(model_.Players[first].Name + " && " + model_.Players[second].Name + " died.");
+    // A message box shows its text as written, so one "&" joins the names;
+    // only captions double it to show one.
+    prompts_.ShowMessage(model_.Players[first].Name + " & " + model_.Players[second].Name + " died.");
     offerIfOut(first);
     offerIfOut(second);
   } else {

@@ -5,9 +5,21 @@
 
 namespace coilrun {
 
-void Game::FormKeyDown(int key, unsigned /*shift*/) {
+// Before the snakes step, the computer players press their keys. They are
+// part of the beat: a replay or a network game runs them again from the
+// seats and seeds it carries, rather than taking their keys as inputs.
+void Game::TimerTimer() {
+  const auto entry = parts_.inputs.Beat();
+  if (entry.taken()) return;
+  parts_.computers.Steer(*this);
+  parts_.rules.TimerTimer();
+  parts_.inputs.BeatDone();
+}
+
+void Game::FormKeyDown(int key, unsigned shift) {
   const auto entry = parts_.inputs.Input({InputKind::Key, 0, static_cast<std::uint32_t>(key)});
   if (entry.taken()) return;
+  if (parts_.computers.RefusesKey(key, shift)) return;
   if (key == VkPause || key == VkP) Pause1Click();
   parts_.rules.RotateSnake(key);
 }
@@ -46,12 +58,14 @@ void Game::Stop1Click() {
 
 // A game paused under a help screen is recorded too, as Stop would record
 // it: its players' scores would otherwise be lost with the window.
+// A play-test gives the settings back before they are saved.
 void Game::ShutDown() {
   const auto entry = parts_.inputs.Command(GameCommand::ShutDown);
-  if (entry.taken()) return;
-  if (!GameInPlay(parts_.model)) return;
-  RetirePlayers();
-  CloseGameLevelFile();
+  if (!entry.taken() && GameInPlay(parts_.model)) {
+    RetirePlayers();
+    CloseGameLevelFile();
+  }
+  playTest_.End();
 }
 
 // Once out, nobody is offered a second time.

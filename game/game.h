@@ -11,6 +11,7 @@
 #include "game/game_parts.h"
 #include "game/game_ports.h"
 #include "game/new_game_choice.h"
+#include "game/play_test.h"
 
 namespace coilrun {
 
@@ -27,17 +28,19 @@ class Game {
   void CopyBuiltInLevels() { parts_.sources.CopyBuiltInLevels(); }
   void PrepareInformationScreens() { parts_.screens.PrepareInformationScreens(); }
   void StartCommandLineGame(const std::string& levelFileName);
+  // The level editor's play-test: a command-line game on the file, which
+  // offers no score to the table; only when no game is in play. Once its
+  // game is over, FinishPlayTestIfOver gives the settings back and is true.
+  bool StartPlayTest(const std::string& levelFileName);
+  bool FinishPlayTestIfOver();
 
   // The game timer's beat and the report timer's tick.
-  void TimerTimer() {
-    const auto entry = parts_.inputs.Beat();
-    if (entry.taken()) return;
-    parts_.rules.TimerTimer();
-    parts_.inputs.BeatDone();
-  }
+  // Before the snakes step, the computer players press their keys.
+  void TimerTimer();
   void ReportTimerTimer() { parts_.screens.ReportTimerTimer(); }
 
-  // Key-down events: P and Pause, then steering.
+  // Key-down events: P and Pause, then steering. A person's steering key
+  // for a computer's seat does nothing.
   void FormKeyDown(int key, unsigned shift);
   // Ctrl+F12: asks for a built-in level and starts a game there with the
   // new game dialog's choices.
@@ -74,6 +77,7 @@ class Game {
   void CloseGameLevelFile();
 
   GameParts& parts_;
+  PlayTest playTest_{parts_.model, parts_.highScores};
 };
 
 }  // namespace coilrun

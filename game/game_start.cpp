@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/menu_state.h"
 
 namespace coilrun {
 
@@ -51,6 +52,7 @@ void Game::On_Start_Click(int level, const NewGameChoice& choice) {
       snake.Lives = static_cast<std::int8_t>(settings.Competition ? 1 : kStartLives);
     }
   }
+  parts_.computers.SeatPlayers(choice.Seats, parts_.ports.clock);
   settings.ExtendedMessageShown = 0;
   settings.Paused = false;
   model.LevelNumber = static_cast<std::int16_t>(level);
@@ -116,6 +118,19 @@ void Game::StartCommandLineGame(const std::string& levelFileName) {
   if (!parts_.course.OpenLevelFile(levelFileName)) return;
   parts_.course.NextFileLevel();
   Pause1Click();
+}
+
+bool Game::StartPlayTest(const std::string& levelFileName) {
+  if (GameInPlay(parts_.model)) return false;
+  playTest_.Begin();
+  StartCommandLineGame(levelFileName);
+  return true;
+}
+
+bool Game::FinishPlayTestIfOver() {
+  if (!playTest_.Running() || GameInPlay(parts_.model)) return false;
+  playTest_.End();
+  return true;
 }
 
 }  // namespace coilrun

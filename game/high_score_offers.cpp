@@ -8,6 +8,7 @@ namespace coilrun {
 // The table is written back even when nothing entered it, so a longer file
 // is brought to its exact size.
 void HighScoreOffers::ReWriteHS(int player) {
+  if (!offering_ || seats_.IsComputer(player)) return;
   HighScoreTable table = store_.ReadHighScores();
   const PlayerState& snake = model_.Players[player];
   const int place = FindHighScoreRank(table, snake.Score);

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "game/seats.h"
+
 namespace coilrun {
 
 struct NewGameChoice {
@@ -11,6 +13,7 @@ struct NewGameChoice {
   int WinsTarget = 5;
   bool BuiltIn = true;
   std::string LevelFile{};
+  coilrun::Seats Seats{};
 };
 
 }  // namespace coilrun

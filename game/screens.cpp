@@ -10,9 +10,17 @@ void Screens::ShowScreen(ScreenStateValue screen) {
   view_.screens.ShowPage(entering);
 }
 
+// The title page replaces the three end pages at once, before the window
+// shows: each end page takes its turn of message pairs as it is entered,
+// but none is painted, as nobody would see it.
 void Screens::PrepareInformationScreens() {
-  for (const ScreenStateValue screen : {WinnerScreen, CongratulationsScreen, DisappointmentScreen, TitleScreen})
-    ShowScreen(screen);
+  for (const ScreenStateValue screen : {WinnerScreen, CongratulationsScreen, DisappointmentScreen}) {
+    const bool entering = model_.ScreenState != screen;
+    model_.ScreenState = screen;
+    view_.report.ShowStateMessage(entering);
+    StartMovingLines();
+  }
+  ShowScreen(TitleScreen);
 }
 
 void Screens::StartMovingLines() {

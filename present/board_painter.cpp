@@ -53,8 +53,8 @@ BoardPainter::BoardPainter(const GameModel& model, Surfaces& surfaces, ReportVie
     : model_(model),
       surfaces_(surfaces),
       report_(report),
-      characterFont_(SmallBoldFont(kCharacterCellHeight)),
-      numberFont_(SmallBoldFont(kNumberCellHeight)) {}
+      characterFont_([] { return SmallBoldFont(kCharacterCellHeight); }),
+      numberFont_([] { return SmallBoldFont(kNumberCellHeight); }) {}
 
 void BoardPainter::DrawNormalBrick(int x, int y) {
   if (!OnField(x, y)) return;
@@ -97,7 +97,7 @@ void BoardPainter::DrawCharacterBrickShowing(int x, int y, std::uint8_t code) {
   Surfaces::Painting painting(surfaces_, Surface::Field);
   DrawNormalBrick(x, y);
   const QString character(QChar::fromLatin1(static_cast<char>(code)));
-  painting.changed(PaintText(painting.painter(), TextCorner(x, y), character, characterFont_, Qt::white,
+  painting.changed(PaintText(painting.painter(), TextCorner(x, y), character, characterFont_.get(), Qt::white,
                              LookOfNormalBrick(model_, x, y).fill));
 }
 
@@ -139,8 +139,8 @@ void BoardPainter::DrawNumber() {
   if (!OnField(x, y)) return;
   Surfaces::Painting painting(surfaces_, Surface::Field);
   PaintRoundCell(x, y, RgbColor(0, 0, 0), kTargetCorner);
-  painting.changed(PaintText(painting.painter(), TextCorner(x, y), QString::number(model_.TargetNumber), numberFont_,
-                             Qt::white, Qt::black));
+  painting.changed(PaintText(painting.painter(), TextCorner(x, y), QString::number(model_.TargetNumber),
+                             numberFont_.get(), Qt::white, Qt::black));
 }
 
 void BoardPainter::PaintSegment(Surfaces::Painting& painting, int player, int entry) {

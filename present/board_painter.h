@@ -7,6 +7,7 @@
 #include "engine/model.h"
 #include "present/shape_stamps.h"
 #include "present/surfaces.h"
+#include "present/text_painting.h"
 
 namespace coilrun {
 
@@ -39,8 +40,8 @@ class BoardPainter : public BoardView {
   const GameModel& model_;
   Surfaces& surfaces_;
   ReportView& report_;
-  QFont characterFont_;
-  QFont numberFont_;
+  FittedFont characterFont_;
+  FittedFont numberFont_;
   ShapeStamps stamps_;
 };
 

@@ -22,19 +22,12 @@ constexpr int kTitleTop = 20;
 constexpr int kEndPageLineTop = 65;
 constexpr int kEndPagePictureTop = 90;
 
-struct PlacedText {
-  int x;
-  int y;
-  const char* text;
-};
-
-constexpr PlacedText kKeysTexts[] = {
-    {100, 60, "Player 1"},   {120, 80, "Cursors"},   {300, 60, "Player 3"},   {320, 80, "J - Left"},
-    {320, 100, "I - Up"},    {320, 120, "K - Down"}, {320, 140, "L - Right"}, {100, 180, "Player 4 - NumLock"},
-    {120, 200, "4 - Left"},  {120, 220, "8 - Up"},   {120, 240, "5 - Down"},  {120, 260, "6 - Right"},
-    {300, 180, "Player 2"},  {320, 200, "A - Left"}, {320, 220, "W - Up"},    {320, 240, "S - Down"},
-    {320, 260, "D - Right"},
-};
+// Each player's heading on the keys page; the lines follow 20 pixels apart,
+// 20 pixels further in.
+constexpr QPoint kKeysHeadings[kMaxPlayers] = {{100, 60}, {300, 180}, {300, 60}, {100, 180}};
+constexpr int kKeysLineIndent = 20;
+constexpr int kKeysLineHeight = 20;
+constexpr QPoint kKeysPauseLine{100, 280};
 
 constexpr int kBrickTypesLabelX = 210;
 constexpr int kBrickTypesSampleColumn = 17;
@@ -64,7 +57,7 @@ constexpr BrickSample kBrickSamples[] = {
 constexpr int kAboutPictureX = 40;
 constexpr int kAboutTop = 60;
 constexpr int kAboutPictureGap = 20;
-constexpr char kVersionLine[] = "Coilrun version 2.1";
+constexpr char kVersionLine[] = "Coilrun version " COILRUN_VERSION;
 constexpr char kBuiltLine[] = "built Sep 13 1998";
 struct AboutLine {
   int y;
@@ -110,8 +103,7 @@ InformationScreens::InformationScreens(const GameModel& model, Surfaces& surface
       bodyFont_(SansFace(kBodyPixels, false)),
       smallPrintFont_(SansFace(kSmallPrintPixels, false)),
       creditFont_(FitCellHeight(SansFace(kCreditCellHeight, false), kCreditCellHeight)),
-      pauseFont_(FitCellHeight(SansFace(kPauseCellHeight, true), kPauseCellHeight)),
-      pictures_(LoadPictures()) {}
+      pauseFont_([] { return FitCellHeight(SansFace(kPauseCellHeight, true), kPauseCellHeight); }) {}
 
 void InformationScreens::WriteText(const QPoint& topLeft, const QString& text, const QFont& font) {
   Surfaces::Painting painting(surfaces_, Surface::Field);
@@ -207,7 +199,15 @@ void InformationScreens::RedrawHighScoresAfterReset() {
 void InformationScreens::ShowKeys() {
   Surfaces::Painting painting(surfaces_, Surface::Field);
   WriteTitle("KEYS");
-  for (const PlacedText& placed : kKeysTexts) WriteBody(placed.x, placed.y, placed.text);
+  const KeysPageTexts texts = keysSource_ != nullptr ? keysSource_->CurrentKeysPageTexts() : DefaultKeysPageTexts();
+  for (int player = 0; player < kMaxPlayers; ++player) {
+    const QPoint heading = kKeysHeadings[player];
+    WriteText(heading, texts.players[player].heading, bodyFont_);
+    QPoint line = heading + QPoint(kKeysLineIndent, 0);
+    for (const QString& text : texts.players[player].lines)
+      WriteText(line += QPoint(0, kKeysLineHeight), text, bodyFont_);
+  }
+  if (!texts.pauseLine.isEmpty()) WriteText(kKeysPauseLine, texts.pauseLine, bodyFont_);
 }
 
 void InformationScreens::ShowHighScores(const HighScoreTable& table) {
@@ -227,7 +227,7 @@ void InformationScreens::ShowHighScores(const HighScoreTable& table) {
 void InformationScreens::ShowAbout() {
   Surfaces::Painting painting(surfaces_, Surface::Field);
   WriteTitle("ABOUT");
-  const QImage& portrait = pictures_.AuthorPic;
+  const QImage& portrait = pictures_.AuthorPic();
   painting.painter().drawImage(kAboutPictureX, kAboutTop, portrait);
   painting.changed(QRect(QPoint(kAboutPictureX, kAboutTop), portrait.size()));
   const int textLeft = kAboutPictureX + portrait.width() + kAboutPictureGap;
@@ -259,7 +259,7 @@ void InformationScreens::ShowTitle() {
   Surfaces::Painting painting(surfaces_, Surface::Field);
   const QString credit = QLatin1String(kTitleCredit);
   WriteText({kFieldWidth - TextSize(creditFont_, credit).width(), kTitleCreditTop}, credit, creditFont_);
-  DrawSeeThrough(pictures_.LogoPic, logoCopy_, kLogoTop);
+  DrawSeeThrough(pictures_.LogoPic(), logoCopy_, kLogoTop);
 }
 
 void InformationScreens::ShowEndPage(const char* titleWord, const QString& line, const QImage& picture, QImage& copy) {
@@ -270,14 +270,14 @@ void InformationScreens::ShowEndPage(const char* titleWord, const QString& line,
 }
 
 void InformationScreens::ShowCongratulations() {
-  ShowEndPage("CONGRATULATIONS", QStringLiteral("You have finished all levels in exe"), pictures_.ExePic, exeCopy_);
+  ShowEndPage("CONGRATULATIONS", QStringLiteral("You have finished all levels in exe"), pictures_.ExePic(), exeCopy_);
 }
 
 void InformationScreens::ShowDisappointment() {
-  ShowEndPage("DISAPPOINTMENT", QStringLiteral("You have skipped some levels"), pictures_.SkipPic, skipCopy_);
+  ShowEndPage("DISAPPOINTMENT", QStringLiteral("You have skipped some levels"), pictures_.SkipPic(), skipCopy_);
 }
 
-void InformationScreens::ShowWinner() { ShowEndPage("Comp.WINNER", WinnerName(), pictures_.CompPic, compCopy_); }
+void InformationScreens::ShowWinner() { ShowEndPage("Comp.WINNER", WinnerName(), pictures_.CompPic(), compCopy_); }
 
 // Living or not, the player with the most wins; of those tied, the one
 // with the highest number.
@@ -295,7 +295,7 @@ QString InformationScreens::WinnerName() const {
 // the right and down.
 void InformationScreens::DrawPauseBox() {
   const QString text = QLatin1String(kPauseText);
-  const QSize size = TextSize(pauseFont_, text);
+  const QSize size = TextSize(pauseFont_.get(), text);
   const int a = size.width() / 2;
   const int b = size.height() / 2;
   Surfaces::Painting painting(surfaces_, Surface::Field);
@@ -305,7 +305,7 @@ void InformationScreens::DrawPauseBox() {
   painter.fillRect(shadow, Qt::black);
   painter.fillRect(box, Qt::black);
   painter.fillRect(box.adjusted(1, 1, -1, -1), Qt::white);
-  PaintText(painter, {250 - a, 130 - b}, text, pauseFont_, Qt::black, Qt::white);
+  PaintText(painter, {250 - a, 130 - b}, text, pauseFont_.get(), Qt::black, Qt::white);
   painting.changed(box | shadow);
 }
 

@@ -12,9 +12,11 @@
 #include "engine/model.h"
 #include "game/high_score_store.h"
 #include "present/board_painter.h"
+#include "present/keys_page_texts.h"
 #include "present/pictures.h"
 #include "present/report_panel.h"
 #include "present/surfaces.h"
+#include "present/text_painting.h"
 
 namespace coilrun {
 
@@ -38,6 +40,10 @@ class InformationScreens : public ScreenView {
   void RedrawHighScoresAfterReset() override;
   void DrawPauseBox() override;
   void ErasePauseBox() override;
+
+  // The keys page shows the keys the source gives; without one, the game's
+  // own keys. The source must outlive the screens or be set back to null.
+  void SetKeysPageSource(const KeysPageSource* source) { keysSource_ = source; }
 
  private:
   void DrawPage();
@@ -64,11 +70,12 @@ class InformationScreens : public ScreenView {
   BoardPainter& board_;
   ReportPanel& report_;
   HighScoreStore& highScores_;
+  const KeysPageSource* keysSource_ = nullptr;
   QFont titleFont_;
   QFont bodyFont_;
   QFont smallPrintFont_;
   QFont creditFont_;
-  QFont pauseFont_;
+  FittedFont pauseFont_;
 
   Pictures pictures_;
   // The see-through pictures' copies on the field's colour.

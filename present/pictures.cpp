@@ -4,18 +4,12 @@
 
 namespace coilrun {
 
-namespace {
-
 // Every pixel one 32-bit word, so that the see-through copy is one pass
 // over whole words.
-QImage Load(const char* name) {
-  return QImage(QStringLiteral(":/pictures/") + QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
-}
-
-}  // namespace
-
-Pictures LoadPictures() {
-  return {Load("logo.png"), Load("author.png"), Load("exe.png"), Load("skip.png"), Load("comp.png")};
+const QImage& Pictures::Decoded(QImage& picture, const char* name) {
+  if (picture.isNull())
+    picture = QImage(QStringLiteral(":/pictures/") + QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
+  return picture;
 }
 
 void BuildSeeThroughCopy(const QImage& picture, const QColor& back, QImage& copy) {

@@ -1,5 +1,6 @@
 #include "present/report_panel.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 
@@ -36,12 +37,30 @@ ReportPanel::ReportPanel(const GameModel& model, Surfaces& surfaces)
     : model_(model), surfaces_(surfaces), font_(SansFace(kFontPixels, true)) {}
 
 void ReportPanel::WriteText(const QPoint& topLeft, const QString& text, const QColor& color) {
+  shownValues_.clear();
+  PaintText(topLeft, text, color);
+}
+
+void ReportPanel::PaintText(const QPoint& topLeft, const QString& text, const QColor& color) {
   Surfaces::Painting painting(surfaces_, Surface::Report);
   painting.changed(
       coilrun::PaintText(painting.painter(), topLeft, text, font_, color, ToQColor(model_.Settings.ReportColor)));
 }
 
-void ReportPanel::WriteValue(const QPoint& topLeft, const QString& text) { WriteText(topLeft, text, kValueColor); }
+// Every beat asks for the scores again; a value that stands as it is
+// written is not shaped and drawn anew. Values never overlap one another,
+// so only other painting can change a value's pixels, and that forgets them.
+void ReportPanel::WriteValue(const QPoint& topLeft, const QString& text) {
+  const QRgb background = ToQColor(model_.Settings.ReportColor).rgb();
+  const auto shown = std::find_if(shownValues_.begin(), shownValues_.end(),
+                                  [&](const ShownValue& value) { return value.topLeft == topLeft; });
+  if (shown != shownValues_.end() && shown->text == text && shown->background == background) return;
+  PaintText(topLeft, text, kValueColor);
+  if (shown != shownValues_.end())
+    *shown = {topLeft, text, background};
+  else
+    shownValues_.push_back({topLeft, text, background});
+}
 
 // The blanks after each value overwrite the tail of a longer value before it.
 void ReportPanel::ShowScore(int player) {
@@ -82,6 +101,7 @@ void ReportPanel::ShowSpeed() {
 }
 
 void ReportPanel::ClearReport() {
+  shownValues_.clear();
   Surfaces::Painting painting(surfaces_, Surface::Report);
   const QRect panel(0, 0, kReportWidth, kReportHeight);
   painting.painter().fillRect(panel, ToQColor(model_.Settings.ReportColor));
@@ -196,6 +216,7 @@ void ReportPanel::DrawReportLines(const QString& line1, const QString& line2) {
   if (model_.Settings.ReportMode == ReportMoving) {
     const int rowHeight = TextSize(font_, line1).height();
     const QColor panel = ToQColor(model_.Settings.ReportColor);
+    shownValues_.clear();
     for (const int top : {kTopRow, kBottomRow}) painting.painter().fillRect(0, top, kReportWidth, rowHeight, panel);
     painting.changed(QRect(0, kTopRow, kReportWidth, kBottomRow + rowHeight - kTopRow));
   }

@@ -2,11 +2,13 @@
 // information screens' message pairs otherwise.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPoint>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "engine/game_view.h"
 #include "engine/model.h"
@@ -46,8 +48,10 @@ class ReportPanel : public ReportView {
   std::int32_t bottomLineX() const { return bottomLineX_; }
 
  private:
+  // Labels and message lines; what they paint may cover values.
   void WriteText(const QPoint& topLeft, const QString& text, const QColor& color);
   void WriteValue(const QPoint& topLeft, const QString& text);
+  void PaintText(const QPoint& topLeft, const QString& text, const QColor& color);
   // The current pair of an information screen, padded with the blanks that
   // wipe what a moving line leaves behind.
   void DrawPair(int state, bool padded);
@@ -57,6 +61,14 @@ class ReportPanel : public ReportView {
   const GameModel& model_;
   Surfaces& surfaces_;
   QFont font_;
+
+  struct ShownValue {
+    QPoint topLeft;
+    QString text;
+    QRgb background;
+  };
+  // The values the panel shows now, by their place.
+  std::vector<ShownValue> shownValues_;
 
   StateMessageTable stateMessages_;
   std::array<std::uint8_t, kInformationScreenCount> messageCounters_{};

@@ -11,17 +11,39 @@ Surfaces::Surfaces(const GameModel& model)
   image(Surface::Report).fill(ToQColor(model.Settings.ReportColor));
 }
 
+void Surfaces::Use(Surface surface) {
+  Target& used = target(surface);
+  if (used.users++ == 0) used.painter.begin(&image(surface));
+}
+
+void Surfaces::Release(Surface surface) {
+  Target& used = target(surface);
+  if (--used.users == 0) used.painter.end();
+}
+
 Surfaces::Painting::Painting(Surfaces& surfaces, Surface surface)
     : surfaces_(surfaces), surface_(surface), target_(surfaces.target(surface)) {
-  if (target_.depth++ == 0) target_.painter.begin(&surfaces_.image(surface_));
+  surfaces_.Use(surface_);
+  ++target_.depth;
 }
 
 Surfaces::Painting::~Painting() {
-  if (--target_.depth != 0) return;
-  target_.painter.end();
-  const QRect changed = target_.changed & surfaces_.image(surface_).rect();
-  target_.changed = QRect();
-  if (changed.isValid() && surfaces_.changeListener_) surfaces_.changeListener_(surface_, changed);
+  if (--target_.depth == 0) {
+    const QRect changed = target_.changed & surfaces_.image(surface_).rect();
+    target_.changed = QRect();
+    if (changed.isValid() && surfaces_.changeListener_) surfaces_.changeListener_(surface_, changed);
+  }
+  surfaces_.Release(surface_);
+}
+
+Surfaces::PaintersKept::PaintersKept(Surfaces& surfaces) : surfaces_(surfaces) {
+  surfaces_.Use(Surface::Field);
+  surfaces_.Use(Surface::Report);
+}
+
+Surfaces::PaintersKept::~PaintersKept() {
+  surfaces_.Release(Surface::Report);
+  surfaces_.Release(Surface::Field);
 }
 
 }  // namespace coilrun

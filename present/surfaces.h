@@ -23,6 +23,9 @@ enum class Surface { Field, Report };
 class Surfaces {
   struct Target {
     QPainter painter;
+    // Paintings and holds that keep the painter open.
+    int users = 0;
+    // Paintings under way; the listener hears when the outermost ends.
     int depth = 0;
     QRect changed;
   };
@@ -59,7 +62,24 @@ class Surfaces {
     Target& target_;
   };
 
+  // Keeps both surfaces' painters open while it lives, so that the many
+  // small paintings of a beat do not each set a painter up; each painting
+  // still tells the listener of its own changes when it ends, so the
+  // window shows the same as without.
+  class PaintersKept {
+   public:
+    explicit PaintersKept(Surfaces& surfaces);
+    ~PaintersKept();
+    PaintersKept(const PaintersKept&) = delete;
+    PaintersKept& operator=(const PaintersKept&) = delete;
+
+   private:
+    Surfaces& surfaces_;
+  };
+
  private:
+  void Use(Surface surface);
+  void Release(Surface surface);
   QImage& image(Surface surface) { return images_[static_cast<int>(surface)]; }
   Target& target(Surface surface) { return targets_[static_cast<int>(surface)]; }
 

@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace coilrun {
 
@@ -19,6 +21,22 @@ QFont SansFace(int pixelSize, bool bold);
 // `font` at the largest pixel size whose text cell (ascent plus descent) is
 // at most cellHeight pixels high.
 QFont FitCellHeight(QFont font, int cellHeight);
+
+// A face fitted to its cell when it is first used: each size tried costs a
+// font engine, and the title page, which the program opens on, needs few
+// of the faces.
+class FittedFont {
+ public:
+  explicit FittedFont(std::function<QFont()> fit) : fit_(std::move(fit)) {}
+  const QFont& get() const {
+    if (!font_) font_ = fit_();
+    return *font_;
+  }
+
+ private:
+  std::function<QFont()> fit_;
+  mutable std::optional<QFont> font_;
+};
 
 // The pixels PaintText covers for `text`, from its top left corner.
 QSize TextSize(const QFont& font, const QString& text);

@@ -71,7 +71,8 @@ FileResult CoilrunIni::Load() {
 FileResult CoilrunIni::Save() const {
   if (values_.isEmpty()) return std::nullopt;
   std::filesystem::path temporary = file_;
-  temporary += "." + std::to_string(::getpid()) + ".new";
+  temporary += '.';
+  temporary += std::to_string(::getpid()) + ".new";
   {
     QSettings settings(QString::fromStdString(temporary.string()), QSettings::IniFormat);
     settings.clear();

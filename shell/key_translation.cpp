@@ -11,6 +11,8 @@ constexpr int kVkNumpad0 = 0x60;
 constexpr int kVkF1 = 0x70;
 constexpr int kLastFunctionKey = 24;
 
+}  // namespace
+
 std::optional<int> VirtualKeyOf(const QKeyEvent& event) {
   const int key = event.key();
   // The numeric keypad sends digits like the top row does; only the keypad
@@ -38,6 +40,8 @@ unsigned ShiftStateOf(Qt::KeyboardModifiers modifiers) {
   if (modifiers.testFlag(Qt::AltModifier)) shift |= ShiftAlt;
   return shift;
 }
+
+namespace {
 
 bool IgnoredWhenRepeated(int virtualKey) { return virtualKey == VkP || virtualKey == VkPause || virtualKey == VkF12; }
 

@@ -20,4 +20,11 @@ struct KeyDown {
 // keys pass: a held key repeats the direction the snake already has.
 std::optional<KeyDown> TranslateKeyEvent(const QKeyEvent& event);
 
+// The game's code for the key of an event, repeated or not; nothing for keys
+// the game has no code for.
+std::optional<int> VirtualKeyOf(const QKeyEvent& event);
+
+// The game's shift state: Shift, Ctrl and Alt.
+unsigned ShiftStateOf(Qt::KeyboardModifiers modifiers);
+
 }  // namespace coilrun

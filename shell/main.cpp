@@ -4,9 +4,11 @@
 #include <QStyle>
 #include <cstdio>
 
+#include "shell/audio_library.h"
 #include "shell/command_line.h"
 #include "shell/data_directory.h"
 #include "shell/main_form.h"
+#include "shell/sound_library_messages.h"
 
 namespace {
 
@@ -28,6 +30,8 @@ int main(int argc, char* argv[]) {
     return 0;
   }
 
+  // The sound library loads while Qt starts; the sound step takes it.
+  coilrun::SdlLibrary::LoadAhead();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("coilrun"));
   // Ties the window to its desktop entry, for the icon and the name a desktop shows.
@@ -35,6 +39,7 @@ int main(int argc, char* argv[]) {
 
   // Read again now that Qt has taken its own options out.
   const coilrun::CommandLine commandLine = coilrun::ParseCommandLine(application.arguments());
+  coilrun::ShowSoundLibraryMessages(commandLine.verbose || qEnvironmentVariableIntValue("COILRUN_VERBOSE") != 0);
   QString dataDirectory = coilrun::ResolveDataDirectory(commandLine.dataDirectory, application.applicationDirPath());
   if (dataDirectory.isEmpty()) {
     // The game is still worth playing; each file that cannot be kept says so.
@@ -50,5 +55,6 @@ int main(int argc, char* argv[]) {
                                            application.primaryScreen()->availableGeometry()));
   mainForm.show();
   if (!commandLine.replayFile.isEmpty()) mainForm.replays().Watch(commandLine.replayFile);
+  if (commandLine.edit) mainForm.OpenLevelEditor(commandLine.editFile);
   return application.exec();
 }

@@ -16,9 +16,11 @@
 #include "game/stored_settings.h"
 #include "present/game_icon.h"
 #include "shell/key_translation.h"
+#include "shell/seat_options.h"
 #include "shell/settings_file.h"
 #include "shell/sound_setup.h"
 #include "shell/window_parts.h"
+#include "shell/window_zoom.h"
 
 namespace coilrun {
 
@@ -81,7 +83,10 @@ MainForm::MainForm(const QString& dataDirectory, const QString& levelFileName, Q
   reportTimer_.setParent(this);
   reportTimer_.setObjectName(QStringLiteral("ReportTimer"));
   reportTimer_.setTimerType(Qt::PreciseTimer);
-  connect(&timer_, &BeatTimer::timeout, this, [this] { game_->TimerTimer(); });
+  connect(&timer_, &BeatTimer::timeout, this, [this] {
+    Surfaces::PaintersKept kept(presentation_->surfaces);
+    game_->TimerTimer();
+  });
   connect(&reportTimer_, &QTimer::timeout, this, [this] { game_->ReportTimerTimer(); });
   connect(&players_, &MediaPlayers::PlayFinished, this, [this](SoundPlayer player, bool reachedEnd) {
     if (player == SoundPlayer::Music && game_) game_->MusicPlayerNotify(reachedEnd);
@@ -163,9 +168,10 @@ void MainForm::LayOut() {
                        {kMargin, kReportShapeTop, kBackShapeWidth, kReportShapeHeight});
   reportCanvas_ = place(new SurfaceWidget(presentation_->surfaces.report(), client), "ReportCanvas",
                         {kMargin + 1, kReportShapeTop + 1, kReportWidth, kReportHeight});
+  zoom_ = new WindowZoom(*this, *menu_.OptionsMenu, extraOptions_.get());
 
   presentation_->surfaces.setChangeListener([this](Surface surface, const QRect& pixels) {
-    (surface == Surface::Field ? paintBox_ : reportCanvas_)->update(pixels);
+    zoom_->ShowChange(*(surface == Surface::Field ? paintBox_ : reportCanvas_), pixels);
   });
 }
 
@@ -193,14 +199,22 @@ void MainForm::SetReportInterval() { reportTimer_.setInterval(model_.Settings.Re
 void MainForm::CreateDialogs() {
   optionsForm_ = new OptionsForm(game_->options(), model_, this);
   connect(optionsForm_, &OptionsForm::FrameColorsChanged, this, [this] {
-    backShape_->update();
-    reportShape_->update();
+    zoom_->ShowChange(*backShape_);
+    zoom_->ShowChange(*reportShape_);
   });
   newForm_ = new NewForm(
       *game_, [this](const QString& preset) { return openDialog_.Execute(preset); }, this);
   replays_ = new ReplayControl(*this, *menu_.GameMenu, *game_, *gameParts_, *sessions_, *this);
   network_ = new NetworkControl(*this, *menu_.GameMenu, *game_, *gameParts_, *sessions_, *this);
+  levelEditor_ = new LevelEditorLauncher(*game_, model_, *this);
+  input_ = std::make_unique<PlayerInput>(PlayerInput::Window{
+      *this, *extraOptions_, model_, *this, *this,
+      [this](const KeyDown& key) { game_->FormKeyDown(key.key, key.shift); }, [this] { Pause1Click(); }});
+  input_->HookInto(*optionsForm_, *menu_.OptionsMenu, presentation_->screens);
+  newForm_->SetSeats(SeatOptions(*extraOptions_).Read());
 }
+
+void MainForm::OpenLevelEditor(const QString& levelFile) { levelEditor_->Open(levelFile); }
 
 void MainForm::FormClose() {
   RunEachStep<4>(*this, {&MainForm::EndGameOnBoard, &MainForm::SaveSettingsFile, &MainForm::SaveExtraOptions,
@@ -215,12 +229,17 @@ void MainForm::SaveSettingsFile() {
 }
 
 void MainForm::SaveExtraOptions() {
+  if (newForm_ != nullptr) SeatOptions(*extraOptions_).Write(newForm_->Choice().Seats);
   if (const FileResult failure = extraOptions_->Save()) ShowFailure(*failure);
 }
 
 void MainForm::DeleteSoundFiles() { coilrun::DeleteSoundFiles(model_.Settings.NoSoundFiles, players_, dataDirectory_); }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+  if (levelEditor_ != nullptr && !levelEditor_->MayCloseWindow()) {
+    event->ignore();
+    return;
+  }
   FormClose();
   event->accept();
 }
@@ -245,6 +264,7 @@ void MainForm::ConnectMenu() {
       {menu.AboutItem, &MainForm::About1Click},
   }};
   for (const auto& [item, handler] : handlers) connect(item, &QAction::triggered, this, handler);
+  connect(menu.LevelEditorItem, &QAction::triggered, this, [this] { OpenLevelEditor(QString()); });
 }
 
 void MainForm::Game1Click() {
@@ -253,6 +273,7 @@ void MainForm::Game1Click() {
   menu_.PauseItem->setVisible(items.PauseVisible);
   menu_.PauseItem->setChecked(items.PauseChecked);
   menu_.StopItem->setVisible(items.StopVisible);
+  menu_.LevelEditorItem->setVisible(items.NewVisible);
 }
 
 void MainForm::Help1Click() {
@@ -301,7 +322,7 @@ void MainForm::keyPressEvent(QKeyEvent* event) {
   constexpr Qt::KeyboardModifiers kShiftKeys =
       Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
   if (event->key() == Qt::Key_F2 && !(event->modifiers() & kShiftKeys) && !event->isAutoRepeat()) New1Click();
-  const std::optional<KeyDown> keyDown = TranslateKeyEvent(*event);
+  const std::optional<KeyDown> keyDown = input_->KeyPressed(*event);
   if (!keyDown) return;
   // Ctrl alone with F12 skips to a built-in level, with the new game
   // dialog's choices as they stand.

@@ -16,6 +16,7 @@
 #include "present/presentation.h"
 #include "shell/beat_timer.h"
 #include "shell/coilrun_ini.h"
+#include "shell/editor/level_editor_launcher.h"
 #include "shell/high_score_file.h"
 #include "shell/main_menu.h"
 #include "shell/media_players.h"
@@ -23,10 +24,13 @@
 #include "shell/new_form.h"
 #include "shell/open_dialog.h"
 #include "shell/options_form.h"
+#include "shell/player_input.h"
 #include "shell/replay_control.h"
 #include "shell/system_clock.h"
 
 namespace coilrun {
+
+class WindowZoom;
 
 class MainForm : public QMainWindow, public Prompts, public GameTimers {
   Q_OBJECT
@@ -40,6 +44,10 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   const Surfaces& surfaces() const { return presentation_->surfaces; }
   const MediaPlayers& players() const { return players_; }
   ReplayControl& replays() { return *replays_; }
+  // The level editor, on the file when one is named; not while a game is in play.
+  void OpenLevelEditor(const QString& levelFile);
+  LevelEditorLauncher& levelEditor() { return *levelEditor_; }
+  PlayerInput& input() { return *input_; }
 
   void ShowMessage(const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
@@ -118,11 +126,15 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   QWidget* paintBox_ = nullptr;
   QWidget* reportShape_ = nullptr;
   QWidget* reportCanvas_ = nullptr;
+  WindowZoom* zoom_ = nullptr;
   LevelOpenDialog openDialog_{this};
   OptionsForm* optionsForm_ = nullptr;
   NewForm* newForm_ = nullptr;
   ReplayControl* replays_ = nullptr;
   NetworkControl* network_ = nullptr;
+  LevelEditorLauncher* levelEditor_ = nullptr;
+  // Keys, pads and the pause on focus loss; gone before the game it presses keys into.
+  std::unique_ptr<PlayerInput> input_;
 };
 
 }  // namespace coilrun

@@ -39,6 +39,8 @@ MainMenu::MainMenu(QMainWindow& window) {
   StopItem->setVisible(false);
   AddSeparator(*GameMenu, "GameSeparator");
   ExitItem = AddItem(*GameMenu, "ExitItem", QStringLiteral("&Exit"));
+  AddSeparator(*GameMenu, "LevelEditorSeparator");
+  LevelEditorItem = AddItem(*GameMenu, "LevelEditorItem", QStringLiteral("&Level editor..."));
 
   OptionsMenu = AddMenu(bar, "OptionsMenu", QStringLiteral("&Options"));
   NamesItem = AddItem(*OptionsMenu, "NamesItem", QStringLiteral("&Names"));

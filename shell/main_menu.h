@@ -19,6 +19,7 @@ class MainMenu {
   QAction* PauseItem;
   QAction* StopItem;
   QAction* ExitItem;
+  QAction* LevelEditorItem;
 
   QMenu* OptionsMenu;
   QAction* NamesItem;

@@ -1,7 +1,5 @@
 #include "shell/media_players.h"
 
-#include <SDL.h>
-
 #include "formats/audio_files.h"
 
 namespace coilrun {
@@ -22,7 +20,13 @@ int IndexOf(SoundPlayer player) { return static_cast<int>(player) - 1; }
 
 }  // namespace
 
-MediaPlayers::MediaPlayers(QObject* parent) : QObject(parent) {}
+MediaPlayers::MediaPlayers(QObject* parent)
+    : QObject(parent),
+      device_(kSampleRate, kBufferFrames, kMusicVolume, &MediaPlayers::Mixed, this, &MediaPlayers::MusicFinished) {
+  idle_.setSingleShot(true);
+  idle_.setInterval(kSleepAfterMilliseconds);
+  connect(&idle_, &QTimer::timeout, this, &MediaPlayers::SleepWhenSilent);
+}
 
 MediaPlayers::~MediaPlayers() { Close(); }
 
@@ -31,65 +35,69 @@ std::vector<std::string> MediaPlayers::Open(const std::filesystem::path& directo
   MediaPlayers* none = nullptr;
   if (!mixerOwner.compare_exchange_strong(none, this)) return {"The sound device is in use by other players."};
 
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
-    const std::string error = SDL_GetError();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  const SdlLibrary* sdl = Sdl();
+  if (sdl) effects_ = std::make_unique<EffectMixer>(*sdl, kSampleRate);
+  const std::string deviceError = sdl ? device_.Open(music == MusicOutput::Loading::Ahead) : SdlLoadError();
+  if (!deviceError.empty()) {
+    effects_.reset();
     mixerOwner = nullptr;
-    return {"Unable to open the sound device: " + error};
+    return {"Unable to open the sound device: " + deviceError};
   }
-  deviceOpen_ = true;
-  int frameRate = kSampleRate;
-  Uint16 format = AUDIO_S16SYS;
-  int channels = 2;
-  Mix_QuerySpec(&frameRate, &format, &channels);
-  bytesPerFrame_ = channels * SDL_AUDIO_BITSIZE(format) / 8;
-  Mix_AllocateChannels(kPlayerCount - 1);
-  Mix_VolumeMusic(kMusicVolume);
-  Mix_ChannelFinished(&MediaPlayers::ChannelFinished);
-  Mix_HookMusicFinished(&MediaPlayers::MusicFinished);
+  effects_->setFinished(&MediaPlayers::ChannelFinished);
 
   std::vector<std::string> errors;
   for (const SoundPlayer player : kOpenOrder) {
     const std::filesystem::path file = SoundFilePath(directory, IndexOf(player));
     if (player == SoundPlayer::Music) {
-      auto output = std::make_unique<MusicOutput>(file, frameRate, music, [this](const std::string& error) {
+      auto output = std::make_unique<MusicOutput>(device_, file, kSampleRate, music, [this](const std::string& error) {
         if (error.empty()) return;
         QMetaObject::invokeMethod(
             this, [this, error] { emit OpenFailed(QString::fromStdString(error)); }, Qt::QueuedConnection);
       });
       music_ = output.get();
       SlotOf(player).output = std::move(output);
-      Mix_SetPostMix(&MediaPlayers::PostMix, this);
       continue;
     }
     std::string error;
-    auto wave = std::make_unique<WaveOutput>(IndexOf(player), file, error);
+    auto wave = std::make_unique<WaveOutput>(*effects_, IndexOf(player), file, error);
     if (error.empty()) {
       SlotOf(player).output = std::move(wave);
     } else {
       errors.push_back(error);
     }
   }
+  // Opened to know that it can be; nothing sounds yet, so it sleeps until
+  // the first sound, unless music is being read for it.
+  SleepWhenSilent();
   return errors;
 }
 
+// Unhooked before the players are halted, so that the halts report nothing.
 void MediaPlayers::Close() {
-  if (!deviceOpen_) return;
-  // Unhooked first, so that halting the players below reports nothing.
-  Mix_SetPostMix(nullptr, nullptr);
-  Mix_HookMusicFinished(nullptr);
-  Mix_ChannelFinished(nullptr);
+  if (!device_.open()) return;
+  idle_.stop();
+  effects_->setFinished(nullptr);
   music_ = nullptr;
   SlotOf(SoundPlayer::Music).output.reset();
   for (Slot& slot : slots_) {
     slot.output.reset();
     slot.state = PlayState::Idle;
   }
-  Mix_CloseAudio();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  deviceOpen_ = false;
+  device_.Close();
+  effects_.reset();
   mixerOwner = nullptr;
+}
+
+// A sound still playing will end, and its end starts the wait again; music
+// still being read keeps the mixer busy on its own thread.
+void MediaPlayers::SleepWhenSilent() {
+  for (const Slot& slot : slots_)
+    if (slot.state == PlayState::Playing) return;
+  if (MusicOutput* music = music_.load(); music && !music->Settled()) {
+    idle_.start();
+    return;
+  }
+  device_.Sleep();
 }
 
 bool MediaPlayers::Sounding(SoundPlayer player) const {
@@ -97,9 +105,11 @@ bool MediaPlayers::Sounding(SoundPlayer player) const {
   return slot.output && slot.state == PlayState::Playing && slot.output->Active();
 }
 
+// A device that cannot wake ignores the play, as a busy device would.
 void MediaPlayers::Play(SoundPlayer player) {
   Slot& slot = SlotOf(player);
-  if (!slot.output || slot.state == PlayState::Playing) return;
+  if (!slot.output || slot.state == PlayState::Playing || !device_.Wake()) return;
+  idle_.start();
   // A sound stopped in the middle goes on; one whose end came meanwhile
   // starts over like one at its end.
   if (slot.state == PlayState::Stopped && slot.output->Active()) {
@@ -119,7 +129,8 @@ void MediaPlayers::Play(SoundPlayer player) {
 
 void MediaPlayers::PlayFromStart(SoundPlayer player) {
   Slot& slot = SlotOf(player);
-  if (!slot.output) return;
+  if (!slot.output || !device_.Wake()) return;
+  idle_.start();
   if (slot.state == PlayState::Playing) Notify(player, false);
   Begin(player);
 }
@@ -130,6 +141,7 @@ void MediaPlayers::Stop(SoundPlayer player) {
   slot.output->Pause();
   slot.state = PlayState::Stopped;
   Notify(player, false);
+  idle_.start();
 }
 
 // The halt reports the end of the earlier play at once, under its own number.
@@ -150,9 +162,13 @@ void MediaPlayers::ChannelFinished(int channel) {
   if (MediaPlayers* owner = mixerOwner.load()) owner->OutputEnded(static_cast<SoundPlayer>(channel + 1));
 }
 
-void MediaPlayers::PostMix(void* players, Uint8* /*stream*/, int length) {
+// The buffer holds the music, if any, and the effects are added to it, as
+// SDL_mixer adds its channels; the device plays 16-bit stereo frames.
+void MediaPlayers::Mixed(void* players, Uint8* stream, int length) {
   auto* self = static_cast<MediaPlayers*>(players);
-  if (self->music_->Mixed(length / self->bytesPerFrame_)) self->OutputEnded(SoundPlayer::Music);
+  self->effects_->MixInto(stream, length);
+  MusicOutput* music = self->music_.load();
+  if (music && music->Mixed(length / 4)) self->OutputEnded(SoundPlayer::Music);
 }
 
 void MediaPlayers::MusicFinished() {
@@ -169,6 +185,7 @@ void MediaPlayers::Ended(SoundPlayer player, std::uint32_t play) {
   Slot& slot = SlotOf(player);
   if (play != slot.play.load() || slot.state != PlayState::Playing) return;
   slot.state = PlayState::AtEnd;
+  idle_.start();
   emit PlayFinished(player, true);
   // Unless the notification played it again, the looped music must not go
   // on past its end.

@@ -1,14 +1,20 @@
-// The seven media players on SDL2_mixer: each effect's player bound to a
-// mixer channel and a wave of its own (001.wav to 006.wav), the music's to
-// the MIDI music (999.mid).
+// The seven media players: each effect's player bound to a channel of the
+// effect mixer and a wave of its own (001.wav to 006.wav), the music's to
+// the MIDI music (999.mid) on SDL2_mixer.
 //
 // A stopped player keeps its place: Play goes on from there, or starts over
 // when the player stands at its end. Every play ends in one completion
 // notification on the window's thread, saying whether it reached the end of
 // its sound or was stopped (or superseded by a play from the start).
+//
+// The sound device sleeps until the first sound, and again once nothing has
+// sounded for a while; the next play wakes it. The music, stopped in the
+// middle when it is switched off, begins its piece again once the device
+// has slept.
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -34,6 +40,9 @@ class MediaPlayers : public QObject, public SoundPlayers {
   // The synthesizer plays the music about as loud as the effects; it is
   // background, so it is set 8.5 dB below them (of MIX_MAX_VOLUME, 128).
   static constexpr int kMusicVolume = 48;
+  // Sounds in play come closer together than this, so that a game seldom
+  // waits for the device to wake.
+  static constexpr int kSleepAfterMilliseconds = 2000;
 
   explicit MediaPlayers(QObject* parent = nullptr);
   ~MediaPlayers() override;
@@ -45,11 +54,14 @@ class MediaPlayers : public QObject, public SoundPlayers {
   // bonus, passage, rebound, music. Returns one message for each failure;
   // a player that failed stays silent. Without a device nothing opens.
   std::vector<std::string> Open(const std::filesystem::path& directory,
-                                MusicOutput::Loading music = MusicOutput::Loading::Ahead);
+                                MusicOutput::Loading music = MusicOutput::Loading::AtFirstStart);
   // Closes the music, then the effects, then the device.
   void Close();
 
-  bool deviceOpen() const { return deviceOpen_; }
+  bool deviceOpen() const { return device_.open(); }
+  // The device sleeps once nothing has sounded for `milliseconds`.
+  void setSleepAfter(int milliseconds) { idle_.setInterval(milliseconds); }
+  bool deviceAwake() const { return device_.awake(); }
   // Playing now: neither stopped nor at its end.
   bool Sounding(SoundPlayer player) const;
 
@@ -74,7 +86,8 @@ class MediaPlayers : public QObject, public SoundPlayers {
 
   static void ChannelFinished(int channel);
   static void MusicFinished();
-  static void PostMix(void* players, Uint8* stream, int length);
+  // Each buffer of the device, on the audio thread.
+  static void Mixed(void* players, Uint8* stream, int length);
 
   Slot& SlotOf(SoundPlayer player) { return slots_[static_cast<std::size_t>(player) - 1]; }
   const Slot& SlotOf(SoundPlayer player) const { return slots_[static_cast<std::size_t>(player) - 1]; }
@@ -83,12 +96,15 @@ class MediaPlayers : public QObject, public SoundPlayers {
   void Ended(SoundPlayer player, std::uint32_t play);
   void Begin(SoundPlayer player);
   void Notify(SoundPlayer player, bool reachedEnd);
+  void SleepWhenSilent();
 
+  SoundDevice device_;
+  // Also reached from the audio thread, while the device is open.
+  std::unique_ptr<EffectMixer> effects_;
   std::array<Slot, kPlayerCount> slots_;
-  // Also reached from the mixer's thread, between Open and Close.
-  MusicOutput* music_ = nullptr;
-  int bytesPerFrame_ = 4;
-  bool deviceOpen_ = false;
+  std::atomic<MusicOutput*> music_{nullptr};
+  // Started again by every command and every end of a sound.
+  QTimer idle_;
 };
 
 }  // namespace coilrun

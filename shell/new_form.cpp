@@ -16,6 +16,7 @@
 
 #include "game/game.h"
 #include "shell/dialog_parts.h"
+#include "shell/seats_group.h"
 
 namespace coilrun {
 
@@ -123,12 +124,15 @@ void NewForm::LayOut() {
   form->addWidget(typeGroup_);
   form->addWidget(levelsGroup_);
   form->addWidget(playersGroup_);
+  seatsGroup_ = new SeatsGroup;
+  form->addWidget(seatsGroup_);
   form->addLayout(buttons);
 
-  QWidget* const tabOrder[] = {startButton_,       cancelButton_,     onePlayerRadio_,   twoPlayersRadio_,
-                               threePlayersRadio_, fourPlayersRadio_, builtInRadio_,     externalRadio_,
-                               openButton_,        normalRadio_,      competitionRadio_, winsEdit_};
-  for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  std::vector<QWidget*> tabOrder = {startButton_,       cancelButton_,     onePlayerRadio_,   twoPlayersRadio_,
+                                    threePlayersRadio_, fourPlayersRadio_, builtInRadio_,     externalRadio_,
+                                    openButton_,        normalRadio_,      competitionRadio_, winsEdit_};
+  for (QWidget* seatControl : seatsGroup_->TabOrder()) tabOrder.push_back(seatControl);
+  for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
   startButton_->setFocus();
 }
 
@@ -148,6 +152,11 @@ void NewForm::ConnectHandlers() {
   onSelected(fourPlayersRadio_, &NewForm::MorePlayersClick);
   onSelected(builtInRadio_, &NewForm::BuiltIn1Click);
   onSelected(externalRadio_, &NewForm::External1Click);
+  for (int count = 1; count <= kMaxPlayers; ++count) {
+    connect(playerButtons_[count - 1], &QRadioButton::toggled, this, [this, count](bool selected) {
+      if (selected) seatsGroup_->ShowPlayerCount(count);
+    });
+  }
   connect(openButton_, &QPushButton::clicked, this, &NewForm::OpenButtonClick);
   connect(startButton_, &QPushButton::clicked, this, &NewForm::StartButtonClick);
   connect(cancelButton_, &QPushButton::clicked, this, &NewForm::CancelButtonClick);
@@ -178,8 +187,11 @@ NewGameChoice NewForm::Choice() const {
   choice.WinsTarget = winsEdit_->value();
   choice.BuiltIn = builtInRadio_->isChecked();
   choice.LevelFile = QFile::encodeName(chosenLevelFile_).toStdString();
+  choice.Seats = seatsGroup_->seats();
   return choice;
 }
+
+void NewForm::SetSeats(const Seats& seats) { seatsGroup_->SetSeats(seats); }
 
 // Centred on the screen, not on the main window, at every showing.
 void NewForm::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 
 #include "engine/model.h"
 #include "game/new_game_choice.h"
+#include "game/seats.h"
 
 class QGroupBox;
 class QLabel;
@@ -20,6 +21,7 @@ class QSpinBox;
 namespace coilrun {
 
 class Game;
+class SeatsGroup;
 
 // Asks for an existing level file, starting at `preset`; nullopt when the
 // player cancels.
@@ -35,6 +37,8 @@ class NewForm : public QDialog {
   // What the controls hold now: a new game, or a skip to a built-in level,
   // is set up from it.
   NewGameChoice Choice() const;
+  // The seats as the last run left them.
+  void SetSeats(const Seats& seats);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -83,6 +87,7 @@ class NewForm : public QDialog {
   QPushButton* cancelButton_ = nullptr;
   // onePlayerRadio_ .. fourPlayersRadio_, for player counts 1..4.
   std::array<QRadioButton*, kMaxPlayers> playerButtons_{};
+  SeatsGroup* seatsGroup_ = nullptr;
 };
 
 }  // namespace coilrun

@@ -407,6 +407,13 @@ void OptionsForm::ShowOnPage(Page page) {
   exec();
 }
 
+void OptionsForm::AddPage(QWidget* page, const QString& caption) { pageControl_->addTab(page, caption); }
+
+void OptionsForm::ShowOnPage(QWidget* page) {
+  pageControl_->setCurrentWidget(page);
+  exec();
+}
+
 void OptionsForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;

@@ -38,6 +38,9 @@ class OptionsForm : public QDialog {
 
   // Shows the dialog modally on one page. Timers and music go on behind it.
   void ShowOnPage(Page page);
+  // Pages beyond the five, each after those before it.
+  void AddPage(QWidget* page, const QString& caption);
+  void ShowOnPage(QWidget* page);
 
  signals:
   // The fill of the frame behind the field or behind the report panel changed.

@@ -1,7 +1,5 @@
 #include "shell/sound_output.h"
 
-#include <SDL.h>
-
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -11,80 +9,87 @@
 
 namespace coilrun {
 
-WaveOutput::WaveOutput(int channel, const std::filesystem::path& file, std::string& error) : channel_(channel) {
-  chunk_ = Mix_LoadWAV(file.c_str());
-  error = chunk_ ? std::string() : "Unable to open \"" + file.string() + "\": " + Mix_GetError();
-}
+WaveOutput::WaveOutput(EffectMixer& mixer, int channel, const std::filesystem::path& file, std::string& error)
+    : mixer_(mixer), channel_(channel), sound_(mixer.Load(file, error)) {}
 
-WaveOutput::~WaveOutput() {
-  if (!chunk_) return;
-  Mix_HaltChannel(channel_);
-  Mix_FreeChunk(chunk_);
-}
+// Halted first: the mixer must not read the sound once it is gone.
+WaveOutput::~WaveOutput() { mixer_.Halt(channel_); }
 
-void WaveOutput::Start() {
-  if (chunk_) Mix_PlayChannel(channel_, chunk_, 0);
-}
-void WaveOutput::Pause() { Mix_Pause(channel_); }
-void WaveOutput::Resume() { Mix_Resume(channel_); }
-void WaveOutput::Halt() { Mix_HaltChannel(channel_); }
-bool WaveOutput::Active() const { return chunk_ && Mix_Playing(channel_) != 0; }
+void WaveOutput::Start() { mixer_.Play(channel_, sound_); }
+void WaveOutput::Pause() { mixer_.Pause(channel_); }
+void WaveOutput::Resume() { mixer_.Resume(channel_); }
+void WaveOutput::Halt() { mixer_.Halt(channel_); }
+bool WaveOutput::Active() const { return mixer_.Playing(channel_); }
 
-MusicOutput::MusicOutput(const std::filesystem::path& file, int frameRate, Loading loading,
-                         std::function<void(const std::string&)> loaded) {
-  const std::launch policy = loading == Loading::Ahead ? std::launch::async : std::launch::deferred;
-  piece_ =
-      std::async(policy, [file, frameRate, loaded = std::move(loaded)] {
-        Piece piece{Mix_LoadMUS(file.c_str()), 0};
-        if (!piece.music) {
-          loaded("Unable to open \"" + file.string() + "\": " + Mix_GetError());
-          return piece;
-        }
-        std::ifstream in(file, std::ios::binary);
-        const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (const auto seconds = MidiPlayingSeconds(bytes); seconds && *seconds > 0) {
-          piece.frames = std::llround(*seconds * frameRate);
-        }
-        loaded({});
-        return piece;
-      }).share();
-}
-
-MusicOutput::~MusicOutput() {
-  if (Mix_Music* music = Music()) {
-    Mix_HaltMusic();
-    Mix_FreeMusic(music);
+MusicOutput::MusicOutput(SoundDevice& device, const std::filesystem::path& file, int frameRate, Loading loading,
+                         std::function<void(const std::string&)> loaded)
+    : device_(device) {
+  const auto read = [&device, file, frameRate, loaded](std::string moveError) {
+    Piece piece;
+    if (!moveError.empty()) {
+      loaded("Unable to open the sound device for the music: " + moveError);
+      return piece;
+    }
+    const MixerLibrary& library = *device.mixer();
+    piece.music = library.Mix_LoadMUS(file.c_str());
+    if (!piece.music) {
+      loaded("Unable to open \"" + file.string() + "\": " + library.SDL_GetError());
+      return piece;
+    }
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (const auto seconds = MidiPlayingSeconds(bytes); seconds && *seconds > 0) {
+      piece.frames = std::llround(*seconds * frameRate);
+    }
+    loaded({});
+    return piece;
+  };
+  if (loading == Loading::Ahead) {
+    piece_ = std::async(std::launch::async, read, device.MoveToMixer()).share();
+  } else {
+    piece_ = std::async(std::launch::deferred, [&device, read] { return read(device.MoveToMixer()); }).share();
   }
 }
 
+// Music still being read is waited for; music never wanted is not read now.
+MusicOutput::~MusicOutput() {
+  if (!Settled()) piece_.wait();
+  if (piece_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
+  if (Mix_Music* music = piece_.get().music) {
+    if (device_.awake()) device_.mixer()->Mix_HaltMusic();
+    device_.mixer()->Mix_FreeMusic(music);
+  }
+}
+
+// A device asleep wakes before the music starts.
 void MusicOutput::Start() {
   const Piece& piece = piece_.get();
-  if (!piece.music) return;
+  if (!piece.music || !device_.Wake()) return;
   sounding_ = false;
   framesIntoPiece_ = 0;
   pieceFrames_ = piece.frames;
-  if (Mix_PlayMusic(piece.music, piece.frames > 0 ? -1 : 1) == 0) sounding_ = true;
+  if (device_.mixer()->Mix_PlayMusic(piece.music, piece.frames > 0 ? -1 : 1) == 0) sounding_ = true;
 }
 
 void MusicOutput::Pause() {
-  if (!Music()) return;
+  if (!Playable()) return;
   sounding_ = false;
-  Mix_PauseMusic();
+  device_.mixer()->Mix_PauseMusic();
 }
 
 void MusicOutput::Resume() {
-  if (!Music()) return;
-  Mix_ResumeMusic();
-  sounding_ = Mix_PlayingMusic() != 0;
+  if (!Playable()) return;
+  device_.mixer()->Mix_ResumeMusic();
+  sounding_ = device_.mixer()->Mix_PlayingMusic() != 0;
 }
 
 void MusicOutput::Halt() {
-  if (!Music()) return;
+  if (!Playable()) return;
   sounding_ = false;
-  Mix_HaltMusic();
+  device_.mixer()->Mix_HaltMusic();
 }
 
-bool MusicOutput::Active() const { return Music() && Mix_PlayingMusic() != 0; }
+bool MusicOutput::Active() const { return Playable() && device_.mixer()->Mix_PlayingMusic() != 0; }
 
 bool MusicOutput::Mixed(std::int64_t frames) {
   const std::int64_t pieceFrames = pieceFrames_;

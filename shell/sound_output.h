@@ -1,8 +1,7 @@
-// One sound as the mixer plays it: a wave on a channel of its own, or the
-// MIDI music. Position is kept while paused; Start always begins afresh.
+// One sound as it is played: a wave on a channel of the effect mixer, or
+// the MIDI music on SDL_mixer. Position is kept while paused; Start always
+// begins afresh.
 #pragma once
-
-#include <SDL_mixer.h>
 
 #include <atomic>
 #include <cstdint>
@@ -11,6 +10,9 @@
 #include <future>
 #include <memory>
 #include <string>
+
+#include "shell/effect_mixer.h"
+#include "shell/sound_device.h"
 
 namespace coilrun {
 
@@ -25,15 +27,15 @@ class SoundOutput {
   virtual bool Active() const = 0;
 };
 
+// A wave, read whole when the players open and kept in the device's format.
 class WaveOutput : public SoundOutput {
  public:
   // Empty `error` on success.
-  WaveOutput(int channel, const std::filesystem::path& file, std::string& error);
+  WaveOutput(EffectMixer& mixer, int channel, const std::filesystem::path& file, std::string& error);
   ~WaveOutput() override;
   WaveOutput(const WaveOutput&) = delete;
   WaveOutput& operator=(const WaveOutput&) = delete;
 
-  bool loaded() const { return chunk_ != nullptr; }
   void Start() override;
   void Pause() override;
   void Resume() override;
@@ -41,15 +43,17 @@ class WaveOutput : public SoundOutput {
   bool Active() const override;
 
  private:
+  EffectMixer& mixer_;
   int channel_;
-  Mix_Chunk* chunk_ = nullptr;
+  const EffectMixer::Sound sound_;
 };
 
-// The music. Reading a MIDI file loads the synthesizer's soundfont, which
-// takes long enough to be done in the background, and holds the largest
-// part of the program's memory: music that is to play at once is loaded on
-// a thread of its own, and the first command waits for it; music that is off
-// is loaded only when it first starts.
+// The music. Reading a MIDI file loads SDL_mixer, which then takes the
+// device over, and the synthesizer's soundfont, which takes long enough to
+// be done in the background, and holds the largest part of the program's
+// memory: music that is to play at once is read on a thread of its own, and
+// the first command waits for it; music that is off is loaded only when it
+// first starts.
 //
 // The synthesizer reports the end of a piece seconds after its last note,
 // which would leave a gap each time the music starts over. So a piece whose
@@ -61,7 +65,8 @@ class MusicOutput : public SoundOutput {
   enum class Loading { Ahead, AtFirstStart };
 
   // `loaded` is called on the loading thread with an empty text on success.
-  MusicOutput(const std::filesystem::path& file, int frameRate, Loading loading,
+  // Read ahead, the device is moved to SDL_mixer before this returns.
+  MusicOutput(SoundDevice& device, const std::filesystem::path& file, int frameRate, Loading loading,
               std::function<void(const std::string& error)> loaded);
   ~MusicOutput() override;
   MusicOutput(const MusicOutput&) = delete;
@@ -76,17 +81,22 @@ class MusicOutput : public SoundOutput {
   // On the audio thread, after each mixer buffer: true when the piece has
   // just come round to its end.
   bool Mixed(std::int64_t frames);
+  // Not being read on the loading thread, which uses the mixer.
+  bool Settled() const { return piece_.wait_for(std::chrono::seconds(0)) != std::future_status::timeout; }
 
  private:
   struct Piece {
     Mix_Music* music = nullptr;
     std::int64_t frames = 0;  // 0: length unknown, played once
   };
-  // Null until loaded: what was never started has nothing to stop.
-  Mix_Music* Music() const {
-    return piece_.wait_for(std::chrono::seconds(0)) == std::future_status::ready ? piece_.get().music : nullptr;
+  // Null until loaded, and while the device sleeps: what was never started
+  // has nothing to stop, and a sleep has halted it.
+  Mix_Music* Playable() const {
+    if (!device_.awake() || piece_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return nullptr;
+    return piece_.get().music;
   }
 
+  SoundDevice& device_;
   std::shared_future<Piece> piece_;
   std::atomic<bool> sounding_{false};
   std::atomic<std::int64_t> framesIntoPiece_{0};

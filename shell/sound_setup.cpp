@@ -1,10 +1,7 @@
 #include "shell/sound_setup.h"
 
 #include "formats/audio_files.h"
-
-#ifndef COILRUN_INSTALLED_DATA
-#define COILRUN_INSTALLED_DATA "../share/coilrun"
-#endif
+#include "shell/data_directory.h"
 
 namespace coilrun {
 
@@ -16,7 +13,7 @@ constexpr const char* kSilentRun = "The game runs without sound.";
 
 std::filesystem::path FindAudioArchive(const std::filesystem::path& programDirectory) {
   const std::filesystem::path beside = programDirectory / "audio.dat";
-  const std::filesystem::path installed = programDirectory / COILRUN_INSTALLED_DATA / "audio.dat";
+  const std::filesystem::path installed = InstalledDataDirectory(programDirectory) / "audio.dat";
   std::error_code error;
   if (!std::filesystem::exists(beside, error) && std::filesystem::exists(installed, error)) return installed;
   return beside;

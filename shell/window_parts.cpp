@@ -21,9 +21,11 @@ SurfaceWidget::SurfaceWidget(const QImage& surface, QWidget* parent) : QWidget(p
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// Only the changed rectangles: a beat's few cells lie far apart, and their
+// bounding rectangle is most of the field.
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(event->rect(), surface_, event->rect());
+  for (const QRect& changed : event->region()) painter.drawImage(changed, surface_, changed);
 }
 
 }  // namespace coilrun

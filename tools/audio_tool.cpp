@@ -19,7 +19,9 @@ namespace {
 constexpr const char* kUsage =
     "usage: coilrun-audio pack DIRECTORY -o audio.dat   (packs 001.wav .. 006.wav and 999.mid)\n"
     "       coilrun-audio list audio.dat\n"
-    "       coilrun-audio unpack audio.dat -o DIRECTORY\n";
+    "       coilrun-audio unpack audio.dat -o DIRECTORY\n"
+    "       coilrun-audio --help | --version\n";
+constexpr const char* kVersion = "coilrun-audio " COILRUN_VERSION "\n";
 
 class ToolError : public std::runtime_error {
  public:
@@ -84,6 +86,14 @@ void Unpack(const std::string& archive, const std::string& directory) {
 
 int RunAudioTool(std::span<const std::string> arguments, std::ostream& out, std::ostream& err) {
   try {
+    // Asked for, help and version are answers, not complaints: on standard
+    // output and with success.
+    if (std::ranges::find(arguments, "--help") != arguments.end()) {
+      return (out << kUsage << std::flush) ? 0 : 1;
+    }
+    if (std::ranges::find(arguments, "--version") != arguments.end()) {
+      return (out << kVersion << std::flush) ? 0 : 1;
+    }
     if (arguments.empty()) throw ToolError(kUsage);
     const std::string& command = arguments[0];
     const auto rest = arguments.subspan(1);

@@ -1,5 +1,6 @@
 #include "tools/level_tool.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,7 +23,9 @@ constexpr const char* kUsage =
     "usage: coilrun-levels compile SOURCE... -o FILE.lvl [--grid]\n"
     "       coilrun-levels show FILE.lvl [--level N]\n"
     "       coilrun-levels show --builtin N\n"
-    "       coilrun-levels check FILE.lvl\n";
+    "       coilrun-levels check FILE.lvl\n"
+    "       coilrun-levels --help | --version\n";
+constexpr const char* kVersion = "coilrun-levels " COILRUN_VERSION "\n";
 
 // Writes beside the target and renames, so that a failed write never leaves
 // a half-written level file in place of the one that was there.
@@ -255,6 +258,18 @@ int Check(std::span<const std::string> arguments, std::ostream& out) {
 int RunLevelTool(std::span<const std::string> arguments, std::ostream& out, std::ostream& err,
                  std::span<const std::uint8_t> builtInBlock) {
   try {
+    // Asked for, help and version are answers, not complaints: on standard
+    // output and with success.
+    if (std::ranges::find(arguments, "--help") != arguments.end()) {
+      out << kUsage;
+      CheckOutput(out);
+      return 0;
+    }
+    if (std::ranges::find(arguments, "--version") != arguments.end()) {
+      out << kVersion;
+      CheckOutput(out);
+      return 0;
+    }
     if (arguments.empty()) throw ToolError(kUsage);
     const auto rest = arguments.subspan(1);
     if (arguments[0] == "compile") return Compile(rest, out);

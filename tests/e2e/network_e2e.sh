@@ -10,15 +10,24 @@ port=$((30000 + RANDOM % 20000))
 
 mkdir "$work/data2"
 "$program" --data-dir "$work/data2" >"$work/game2.log" 2>&1 &
-second_pid=$!
-game_pid="$game_pid $second_pid"
-join_window=""
-for _ in $(seq 100); do
-  join_window=$(xdotool search --onlyvisible --name '^coilrun$' 2>/dev/null | grep -v "^$host_window\$" | head -n1 || true)
-  [[ -n "$join_window" ]] && break
-  sleep 0.1
-done
-[[ -n "$join_window" ]] || fail "no second coilrun window: $(cat "$work/game2.log")"
+join_pid=$!
+# The helpers follow the first program; the cleanup ends this one too.
+xvfb_pid="$join_pid $xvfb_pid"
+
+# A visible window whose title matches, other than the one given.
+other_window_shown() {
+  found_window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "$2" | head -n1 || true)
+  [[ -n "$found_window" ]]
+}
+# An open menu of the program with this process id.
+menu_of_shown() {
+  found_window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | grep -vx "$2" | head -n1 || true)
+  [[ -n "$found_window" ]]
+}
+
+wait_until "$patience" other_window_shown '^coilrun$' "$host_window" ||
+  fail "no second coilrun window: $(cat "$work/game2.log")"
+join_window=$found_window
 # Side by side, so that neither covers the other's field: a screenshot of a
 # covered window shows what lies on top of it.
 xdotool windowmove --sync "$host_window" 0 0
@@ -28,109 +37,73 @@ xdotool windowmove --sync "$join_window" 512 0
 # first, the same picture whatever the report panel below it says.
 host_field() { convert "$work/shot.png" -crop "500x300+6+$((menu_bar + 6))" +repage "$work/host-field.png"; }
 join_field() { convert "$work/shot.png" -crop "500x300+518+$((menu_bar + 6))" +repage "$work/join-field.png"; }
-differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 shoot
 host_field
 cp "$work/host-field.png" "$work/title-field.png"
 
-# Game > Network game... on a window, then the connection's fields.
+# Game > Network game... on the window of the program with the process id;
+# leaves the dialog in found_window.
 open_network_dialog() {
-  xdotool windowfocus --sync "$1"
+  focus "$1"
   xdotool key alt+g
-  sleep 0.3
+  wait_until "$patience" menu_of_shown "$2" "$1" || fail "Alt+G opened no menu"
   xdotool key t
-  local dialog
-  dialog=$(visible_window '^Network game$')
-  [[ -n "$dialog" ]] || fail "no network dialog"
-  echo "$dialog"
+  wait_until "$patience" other_window_shown '^Network game$' "${3:-none}" || fail "no network dialog"
 }
 
-host_dialog=$(open_network_dialog "$host_window")
-xdotool windowfocus --sync "$host_dialog"
+open_network_dialog "$host_window" "$game_pid"
+host_dialog=$found_window
+focus "$host_dialog"
 xdotool key alt+p ctrl+a
 xdotool type "$port"
 xdotool key alt+c
 
-# The host's dialog stays open: the joiner's is the newest one.
-xdotool windowfocus --sync "$join_window"
-xdotool key alt+g
-sleep 0.3
-xdotool key t
-join_dialog=""
-for _ in $(seq 100); do
-  join_dialog=$(xdotool search --onlyvisible --name '^Network game$' 2>/dev/null | grep -v "^$host_dialog\$" | head -n1 || true)
-  [[ -n "$join_dialog" ]] && break
-  sleep 0.1
-done
-[[ -n "$join_dialog" ]] || fail "no network dialog on the joining window"
-xdotool windowfocus --sync "$join_dialog"
+# The host's dialog stays open: the joiner's is the other one.
+open_network_dialog "$join_window" "$join_pid" "$host_dialog"
+join_dialog=$found_window
+focus "$join_dialog"
 xdotool key alt+j alt+p ctrl+a
 xdotool type "$port"
 xdotool key alt+c
 
 # Start is enabled once the joiner has its seat; both dialogs close when the
 # game runs on both machines.
-started=""
-for _ in $(seq 100); do
-  if xdotool search --onlyvisible --name '^Network game$' >/dev/null 2>&1; then
-    xdotool windowfocus --sync "$host_dialog" 2>/dev/null && xdotool key alt+s
-    sleep 0.2
-  else
-    started=yes
-    break
-  fi
-done
-[[ -n "$started" ]] || fail "the network game did not start on both windows"
+started_on_both() {
+  window_gone '^Network game$' && return 0
+  timeout 2 xdotool windowfocus --sync "$host_dialog" 2>/dev/null && xdotool key alt+s
+  return 1
+}
+wait_until "$patience" started_on_both || fail "the network game did not start on both windows"
 
-# The snakes run on both machines: the fields leave the title page.
-running=""
-for _ in $(seq 50); do
-  shoot
+# The snakes run on both machines: the fields leave the title page ...
+both_left_title() {
   host_field
   join_field
-  if [[ "$(differing "$work/host-field.png" "$work/title-field.png")" != 0 &&
-    "$(differing "$work/join-field.png" "$work/title-field.png")" != 0 ]]; then
-    running=yes
-    break
-  fi
-  sleep 0.1
-done
-[[ -n "$running" ]] || fail "no game on the fields"
+  differ host-field.png title-field.png && differ join-field.png title-field.png
+}
+wait_for_screen both_left_title || fail "no game on the fields"
 cp "$work/host-field.png" "$work/first-host-field.png"
 # ... and move on: the host's field changes beat by beat.
-moving=""
-for _ in $(seq 50); do
-  shoot
+host_moved() {
   host_field
-  if [[ "$(differing "$work/host-field.png" "$work/first-host-field.png")" != 0 ]]; then
-    moving=yes
-    break
-  fi
-  sleep 0.1
-done
-[[ -n "$moving" ]] || fail "the snakes do not move"
+  differ host-field.png first-host-field.png
+}
+wait_for_screen host_moved || fail "the snakes do not move"
 
 # The joining machine stops the game for everybody.
-xdotool windowfocus --sync "$join_window"
+focus "$join_window"
 xdotool key alt+g
-sleep 0.3
+wait_until "$patience" menu_of_shown "$join_pid" "$join_window" || fail "Alt+G opened no menu on the joining window"
 xdotool key s
 # Both fields return to the title page, and no message box says that
 # anything went wrong.
-titles=""
-for _ in $(seq 50); do
-  shoot
+both_show_title() {
   host_field
   join_field
-  if [[ "$(differing "$work/host-field.png" "$work/title-field.png")" == 0 &&
-    "$(differing "$work/join-field.png" "$work/title-field.png")" == 0 ]]; then
-    titles=yes
-    break
-  fi
-  sleep 0.2
-done
-[[ -n "$titles" ]] || fail "the fields do not both show the title page after the game was stopped"
+  ! differ host-field.png title-field.png && ! differ join-field.png title-field.png
+}
+wait_for_screen both_show_title || fail "the fields do not both show the title page after the game was stopped"
 boxes=$(xdotool search --onlyvisible --name '^coilrun$' 2>/dev/null | wc -l)
 [[ "$boxes" -eq 2 ]] || fail "$boxes windows named coilrun: a message box came up"
-kill -0 "$second_pid" || fail "the joining program ended: $(tail -n 20 "$work/game2.log")"
+kill -0 "$join_pid" || fail "the joining program ended: $(tail -n 20 "$work/game2.log")"
 echo PASS

@@ -14,6 +14,22 @@ for name in "${sound_files[@]}"; do
   [[ -s "$work/data/$name" ]] || fail "$name not unpacked at start: $(cat "$work/game.log")"
 done
 cp "$work/data/hscores.dat" "$work/first-hscores.dat"
+
+# The Game menu is a window of its own while it is open; its height tells
+# which items it shows: Pause and Stop during a game, New between games.
+open_game_menu() {
+  xdotool key alt+g
+  menu=$(wait_for_menu) || fail "Alt+G opened no menu"
+  eval "$(xdotool getwindowgeometry --shell "$menu" | sed 's/^/MENU_/')"
+}
+
+# The Game menu between games, closed again before the game starts.
+open_game_menu
+menu_between_games=$MENU_HEIGHT
+xdotool key Escape
+no_popup() { ! popup_shown; }
+wait_until "$patience" no_popup || fail "Escape left the Game menu open"
+
 # Two players: player 2's yellow snake starts at (40, 28) heading left.
 # Below row 2 the only white is then the digit of the target, far less than
 # one snake cell.
@@ -28,57 +44,37 @@ has_more_white "$(pixels_of yellow "$(field_rows 27 29)")" 100 || fail "no secon
 [[ "$(pixel 5 313)" == "srgb(255,0,0)" ]] || fail "ReportColor at (5, 313) is $(pixel 5 313)"
 
 # A real key turns the snake; P then pauses the game before the two snakes
-# can meet: nothing moves any more.
+# can meet: the pause box shows, and nothing moves any more.
 xdotool key Down
-for _ in $(seq 50); do
-  shoot
-  has_more_white "$(white_pixels "$(field_rows 3 29)")" 200 && break
-  sleep 0.1
-done
+wait_for_screen more_of_colour white "$(field_rows 3 29)" 200 || fail "the Down key did not turn the snake"
 xdotool key p
-has_more_white "$(white_pixels "$(field_rows 3 29)")" 200 || fail "the Down key did not turn the snake"
-sleep 0.3
-shoot
+# The top rows of the box, white from side to side.
+wait_for_screen more_of_colour white "$(field_area 60 3 220 110)" 179 || fail "P showed no pause box"
 cp "$work/shot.png" "$work/paused.png"
+# About five beats at this speed.
 sleep 0.5
 shoot
-[[ "$(compare -metric AE "$work/paused.png" "$work/shot.png" null: 2>&1)" == 0 ]] || fail "the snakes move after P"
+differ paused.png shot.png && fail "the snakes move after P"
 
-# The Game menu is a window of its own while it is open; its height tells
-# which items it shows: Pause and Stop during a game, New alone between games.
-open_game_menu() {
-  xdotool key alt+g
-  for _ in $(seq 50); do
-    menu=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$window" | head -n1 || true)
-    [[ -n "$menu" ]] && break
-    sleep 0.1
-  done
-  [[ -n "$menu" ]] || fail "Alt+G opened no menu"
-  eval "$(xdotool getwindowgeometry --shell "$menu" | sed 's/^/MENU_/')"
-}
+# The menu during the game.
 open_game_menu
 menu_in_game=$MENU_HEIGHT
 
 # Game > Stop ends the game and offers both scores to the high score table:
 # a score that ranks asks for the name (a snake may have eaten a target on
 # its way), any other leaves the default table of the first start as it was.
+# The title screen comes once every score was offered.
+name_box_or_title() { window_shown '^High scores$' || shot_shows title_shown; }
 xdotool key s
 names_given=0
-for player in 1 2; do
-  name_box=""
-  for _ in $(seq 10); do
-    name_box=$(xdotool search --onlyvisible --name '^High scores$' 2>/dev/null | head -n1 || true)
-    [[ -n "$name_box" ]] && break
-    sleep 0.1
-  done
-  [[ -n "$name_box" ]] || break
-  xdotool windowfocus --sync "$name_box"
-  xdotool type "E2E$player"
-  xdotool key Return
+while true; do
+  wait_until "$patience" name_box_or_title || fail "Stop led to neither a name box nor the title screen"
+  [[ -n "$found_window" ]] || break
+  ((names_given < 2)) || fail "a third name box for two players"
+  answer_name_box "$found_window" "E2E$((names_given + 1))"
   names_given=$((names_given + 1))
-  sleep 0.3
 done
-xdotool windowfocus --sync "$window"
+focus "$window"
 if ((names_given > 0)); then
   grep -q E2E "$work/data/hscores.dat" || fail "the names given after Stop are not in hscores.dat"
 else
@@ -86,9 +82,10 @@ else
 fi
 [[ "$(stat -c %s "$work/data/hscores.dat")" == 200 ]] || fail "hscores.dat is not ten rows of 20 bytes"
 
-# The menu then offers New instead of Pause and Stop.
+# The menu then offers New instead of Pause and Stop, as before the game.
 open_game_menu
-(( MENU_HEIGHT < menu_in_game )) || fail "Game menu after Stop is ${MENU_HEIGHT} high, during the game ${menu_in_game}"
+(( MENU_HEIGHT == menu_between_games && MENU_HEIGHT != menu_in_game )) ||
+  fail "Game menu after Stop is ${MENU_HEIGHT} high, before the game ${menu_between_games}, during it ${menu_in_game}"
 
 # Game > Exit closes the window and ends the program, saving the settings.
 xdotool key e

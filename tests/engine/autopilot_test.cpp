@@ -130,5 +130,108 @@ TEST_F(AutopilotTest, TheSameSeedPlaysTheSameGame) {
   EXPECT_NE(play(2), first);
 }
 
+// Each measure of skill against the plain autopilot, in a position where it
+// must make a difference.
+class AutopilotSkillTest : public AutopilotTest {
+ protected:
+  // Beats until the target is eaten, -1 when it is not within `most`;
+  // a death fails the test.
+  int BeatsToEatAlive(Autopilot& pilot, int most) {
+    for (int beat = 1; beat <= most; ++beat) {
+      Steer(pilot, game);
+      game.TimerTimer();
+      EXPECT_TRUE(host.messages.empty()) << "died at beat " << beat;
+      if (model.TargetNumber > 1) return beat;
+    }
+    return -1;
+  }
+  // The target in a pocket of 3 x 3 cells whose mouth lies straight ahead
+  // of a snake at (20, 10) heading right.
+  void PocketAhead() {
+    PlaceSnake(1, 20, 10, Direction::Right);
+    for (int x = 21; x <= 25; ++x) {
+      for (int y = 8; y <= 12; ++y) {
+        if (x == 21 || x == 25 || y == 8 || y == 12) Wall(x, y);
+      }
+    }
+    model.LevelGrid.at(21, 10) = BoardCell{};
+    PutTarget(23, 10);
+  }
+};
+
+TEST_F(AutopilotSkillTest, ASlowReactionGoesOnAsBeforeForThatManyBeats) {
+  PlaceSnake(1, 10, 10, Direction::Right);
+  PutTarget(10, 3);
+  Autopilot slow(1, 7, {.reactionBeats = 4});
+  EXPECT_EQ(BeatsToEatAlive(slow, 40), 7 + 2 * 4);  // four beats on to the right, and four back
+  model.TargetNumber = 1;
+  PlaceSnake(1, 10, 10, Direction::Right);
+  PutTarget(10, 3);
+  EXPECT_EQ(BeatsToEatAlive(pilot, 40), 7);
+}
+
+TEST_F(AutopilotSkillTest, AShallowSearchTakesAPocketBeyondItsSightForOpenAndAMistakeNeverDoes) {
+  PocketAhead();
+  Autopilot shallow(1, 7, {.searchDepth = 3});
+  EXPECT_EQ(shallow.ChooseKey(model), std::nullopt);  // straight into the pocket
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    Autopilot alwaysWrong(1, seed, {.mistakesPerThousand = 1000});
+    const std::optional<int> key = alwaysWrong.ChooseKey(model);
+    EXPECT_TRUE(key == VkUp || key == VkDown) << "seed " << seed;
+  }
+}
+
+TEST_F(AutopilotSkillTest, MistakesTakeSafeButWorseStepsOnly) {
+  PlaceSnake(1, 10, 15, Direction::Right);
+  PutTarget(22, 15);
+  Autopilot alwaysWrong(1, 7, {.mistakesPerThousand = 1000});
+  EXPECT_EQ(BeatsToEatAlive(alwaysWrong, 60), -1);
+  model.TargetNumber = 1;
+  PlaceSnake(1, 10, 15, Direction::Right);
+  EXPECT_EQ(BeatsToEatAlive(pilot, 60), 12);
+}
+
+// Player 1 moves first in the beat: a rival takes the cell next to player
+// 2's head that lies on its way, where the plain autopilot gives way.
+TEST_F(AutopilotSkillTest, ARivalTakesACellAnotherHeadCouldEnterOnlyWhenItMovesFirst) {
+  model.Settings.PlayerCount = 2;
+  PutTarget(12, 10);
+  PlaceSnake(1, 10, 10, Direction::Right);
+  PlaceSnake(2, 11, 9, Direction::Down);
+  Autopilot rival(1, 7, {.rivalryPercent = 100});
+  EXPECT_EQ(rival.ChooseKey(model), std::nullopt);  // straight on, next to player 2's head
+  EXPECT_EQ(pilot.ChooseKey(model), std::optional<int>(VkDown));
+
+  PlaceSnake(2, 10, 10, Direction::Right);
+  PlaceSnake(1, 11, 9, Direction::Down);
+  Autopilot secondRival(2, 7, {.rivalryPercent = 100});
+  EXPECT_EQ(secondRival.ChooseKey(model), std::optional<int>(VkS));
+}
+
+// Player 2 runs along a corridor whose mouth player 1 can close with a
+// turn to the left.
+TEST_F(AutopilotSkillTest, ARivalClosesInAnotherHeadInACompetitionOnly) {
+  model.Settings.PlayerCount = 2;
+  for (int x = 0; x <= 10; ++x) {
+    Wall(x, 4);
+    Wall(x, 6);
+  }
+  SetBody(2, {{8, 5}, {7, 5}, {6, 5}, {5, 5}, {4, 5}, {3, 5}, {2, 5}, {1, 5}, {0, 5}}, Direction::Right);
+  SetBody(1, {{12, 5}, {12, 6}, {12, 7}, {12, 8}, {12, 9}, {12, 10}, {12, 11}, {12, 12}, {12, 13}, {12, 14}},
+          Direction::Up);
+  PutTarget(30, 20);
+  const struct {
+    bool competition;
+    int rivalryPercent;
+    bool closesIn;
+  } cases[] = {{true, 100, true}, {true, 0, false}, {false, 100, false}};
+  for (const auto& each : cases) {
+    model.Settings.Competition = each.competition;
+    Autopilot player(1, 7, {.rivalryPercent = each.rivalryPercent});
+    EXPECT_EQ(player.ChooseKey(model) == std::optional<int>(VkLeft), each.closesIn)
+        << "competition " << each.competition << ", rivalry " << each.rivalryPercent;
+  }
+}
+
 }  // namespace
 }  // namespace coilrun::testing

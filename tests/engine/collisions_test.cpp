@@ -129,7 +129,7 @@ TEST_F(CollisionTest, HeadOnNamesBothPlayersLowerFirstAndTakesALifeFromEach) {
   PlaceSnake(2, 30, 20, Direction::Left);
   PlaceSnake(3, 12, 5, Direction::Left);  // moves onto player 1's new head
   game.TimerTimer();
-  EXPECT_EQ(host.messages, Texts{"Ann && Cid died."});
+  EXPECT_EQ(host.messages, Texts{"Ann & Cid died."});
   EXPECT_EQ(model.Players[1].Lives, 4);
   EXPECT_EQ(model.Players[2].Lives, 5);
   EXPECT_EQ(model.Players[3].Lives, 4);

@@ -128,7 +128,7 @@ TEST_F(CourseTest, HeadOnOnBothLastLivesOffersBothInOrder) {
   PlaceSnake(1, 20, 10, Direction::Right).Lives = 1;
   PlaceSnake(2, 22, 10, Direction::Left).Lives = 1;
   game.TimerTimer();
-  EXPECT_EQ(host.messages, (Texts{"Ann && Bob died.", "Game Over."}));
+  EXPECT_EQ(host.messages, (Texts{"Ann & Bob died.", "Game Over."}));
   EXPECT_EQ(Offered(), (std::vector<int>{1, 2}));
 }
 

@@ -189,6 +189,35 @@ TEST_F(GameStartTest, CommandLineGameShowsItsFirstLevelPaused) {
   EXPECT_TRUE(host.gameTimerOn);
 }
 
+// A play-test is a command-line game that leaves the player's files as they
+// were: no score reaches the table, and the settings saved at exit name the
+// player's own level file and source, not the play-test's.
+TEST_F(GameStartTest, PlayTestOffersNoScoreAndGivesTheSettingsBackWhenOver) {
+  TempDirectory directory("coilrun-play-test");
+  const std::string file = directory.Write("test.lvl", {0xFF, 20, 10, 0xCE});
+  model.Settings.LevelFileName = "mine.lvl";
+  model.Settings.BuiltInLevels = true;
+  EXPECT_FALSE(game.FinishPlayTestIfOver());
+
+  ASSERT_TRUE(game.StartPlayTest(file));
+  EXPECT_EQ(model.ScreenState, PauseScreen);
+  EXPECT_EQ(model.LevelGrid.at(20, 10).Occupied, 1);
+  EXPECT_FALSE(game.StartPlayTest(file)) << "a game is in play";
+  EXPECT_FALSE(game.FinishPlayTestIfOver()) << "its game goes on";
+  model.Players[1].Score = 5000;
+  game.Stop1Click();
+  EXPECT_TRUE(game.FinishPlayTestIfOver());
+  EXPECT_EQ(host.highScores.writes, 0);
+  EXPECT_EQ(model.Settings.LevelFileName, "mine.lvl");
+  EXPECT_TRUE(model.Settings.BuiltInLevels);
+
+  // The next game is the player's own again.
+  game.StartCommandLineGame(file);
+  model.Players[1].Score = 5000;
+  game.Stop1Click();
+  EXPECT_EQ(host.highScores.writes, 1);
+}
+
 TEST_F(GameStartTest, CommandLineFileThatCannotBeOpenedLeavesTheTitle) {
   game.StartCommandLineGame("/nonexistent/levels.lvl");
   EXPECT_EQ(host.failures, Texts{"File not found"});

@@ -378,6 +378,19 @@ TEST_F(BoardDrawingTest, TellsTheWindowOncePerOperationWhatChanged) {
   model.LevelGrid.at(49, 29).Occupied = 0;
   view.DrawBricks();
   EXPECT_TRUE(changes.empty());
+
+  // With the painters kept open for a beat, each operation still tells its
+  // own cell, its pixels already on the surface.
+  changes.clear();
+  {
+    Surfaces::PaintersKept kept(surfaces);
+    view.DrawDoorBrick(7, 8);
+    EXPECT_NE(Pixel(75, 85), kGreen);
+    view.ClearBrick(3, 4);
+    EXPECT_EQ(changes, (std::vector<QRect>{QRect(70, 80, 10, 10), QRect(30, 40, 10, 10)}));
+  }
+  view.ClearBrick(7, 8);
+  EXPECT_EQ(Pixel(75, 85), kGreen);
 }
 
 // Whatever byte a level gives a character brick (a tab, an accented

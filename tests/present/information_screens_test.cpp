@@ -93,6 +93,30 @@ TEST_F(InformationScreensTest, AnotherScreenInBetweenAdvancesThePairWhileARepain
   EXPECT_TRUE(Body(320, 260, "D - Right"));
 }
 
+// Start-up ends on the title page after the three end pages, which nobody
+// sees: it may skip painting them, but each must take its turn of message
+// pairs as if it had been shown.
+TEST_F(InformationScreensTest, StartUpLooksAsIfEachEndPageHadBeenShownBeforeTheTitle) {
+  GameModel shownModel;
+  testing::FakeHost shownHost;
+  Presentation shown{shownModel, shownHost.highScores};
+  shown.report.InitMessages(host.seed);
+  GameParts shownParts{shownModel, shown.views(), shownHost.ports()};
+  for (const ScreenStateValue screen : {WinnerScreen, CongratulationsScreen, DisappointmentScreen, TitleScreen})
+    shownParts.screens.ShowScreen(screen);
+
+  model.ScreenState = BoardScreen;
+  parts.screens.PrepareInformationScreens();
+  EXPECT_EQ(model.ScreenState, TitleScreen);
+  EXPECT_EQ(Field(), shown.surfaces.field());
+  EXPECT_EQ(Report(), shown.surfaces.report());
+  for (const ScreenStateValue screen : {WinnerScreen, CongratulationsScreen, DisappointmentScreen}) {
+    parts.screens.ShowScreen(screen);
+    shownParts.screens.ShowScreen(screen);
+    EXPECT_EQ(Report(), shown.surfaces.report()) << "screen " << screen;
+  }
+}
+
 TEST_F(InformationScreensTest, HighScorePageReadsTheTableOnEveryRepaint) {
   host.highScores.table[0] = {"Alice", 8500};
   host.highScores.table[9] = {"Bo", -3};
@@ -114,7 +138,7 @@ TEST_F(InformationScreensTest, HighScorePageReadsTheTableOnEveryRepaint) {
 
 TEST_F(InformationScreensTest, WhiteOfTheFourEndPicturesTakesTheFieldColourButNotOnTheAboutPage) {
   model.Settings.BackColor = RgbColor(0, 0, 0xFF);
-  const Pictures pictures = LoadPictures();
+  Pictures pictures;
 
   struct Page {
     ScreenStateValue screen;
@@ -123,11 +147,11 @@ TEST_F(InformationScreensTest, WhiteOfTheFourEndPicturesTakesTheFieldColourButNo
     bool seeThrough;
   };
   const Page pages[] = {
-      {TitleScreen, pictures.LogoPic, {250 - 345 / 2, 60}, true},
-      {CongratulationsScreen, pictures.ExePic, {250 - 198 / 2, 90}, true},
-      {DisappointmentScreen, pictures.SkipPic, {250 - 400 / 2, 90}, true},
-      {WinnerScreen, pictures.CompPic, {250 - 178 / 2, 90}, true},
-      {AboutScreen, pictures.AuthorPic, {40, 60}, false},
+      {TitleScreen, pictures.LogoPic(), {250 - 345 / 2, 60}, true},
+      {CongratulationsScreen, pictures.ExePic(), {250 - 198 / 2, 90}, true},
+      {DisappointmentScreen, pictures.SkipPic(), {250 - 400 / 2, 90}, true},
+      {WinnerScreen, pictures.CompPic(), {250 - 178 / 2, 90}, true},
+      {AboutScreen, pictures.AuthorPic(), {40, 60}, false},
   };
   for (const Page& page : pages) {
     parts.screens.ShowScreen(page.screen);

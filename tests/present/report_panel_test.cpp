@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "game/screens.h"
@@ -139,6 +140,32 @@ TEST_F(ReportPanelTest, TrailingBlanksWipeTheTailOfALongerValue) {
   panel.ShowWrap();
   EXPECT_TRUE(Value(454, 2, "No  "));
   EXPECT_TRUE(Ink({454 + Width("No  "), 2, 40, 14}).isEmpty());
+}
+
+// A value asked for again unchanged is not painted again; whatever else
+// was painted over it in the meantime, it shows again.
+TEST_F(ReportPanelTest, AnUnchangedValueShowsAgainAfterThePanelWasPaintedOver) {
+  const QColor kBlue(0x00, 0x00, 0xFF);
+  const struct {
+    const char* what;
+    std::function<void()> paintOver;
+    QColor background;
+  } cases[] = {
+      {"cleared", [&] { panel.ClearReport(); }, kRed},
+      {"message lines", [&] { panel.DrawReportLines(QString(40, QLatin1Char('W')), QString(40, QLatin1Char('W'))); },
+       kRed},
+      {"panel colour", [&] { model.Settings.ReportColor = RgbColor(0, 0, 0xFF); }, kBlue},
+  };
+  for (const auto& paintedOver : cases) {
+    model.Settings.PlayerCount = 4;
+    model.Settings.ReportColor = RgbColor(0xFF, 0, 0);
+    panel.RepaintReport();
+    panel.ShowScore(1);
+    paintedOver.paintOver();
+    panel.ShowScore(1);
+    EXPECT_TRUE(ShowsText(surfaces.report(), {64, 2}, QStringLiteral("1000  "), font, kWhite, paintedOver.background))
+        << paintedOver.what;
+  }
 }
 
 TEST_F(ReportPanelTest, LeftAndCenterModesPlaceThePairWithoutTheTimer) {

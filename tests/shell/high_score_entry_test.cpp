@@ -43,7 +43,8 @@ class HighScoreEntryTest : public ::testing::Test {
   FakeHost host;
   // The game's score entry over the real hscores.dat in a fresh directory.
   FileHighScores store{file, host};
-  HighScoreOffers offers{model, store, host};
+  Seats seats;
+  HighScoreOffers offers{model, seats, store, host};
   std::vector<std::string>& reports = host.failures;
 };
 

@@ -4,8 +4,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include "formats/audio_archive.h"
 #include "shell/command_line.h"
 #include "shell/high_score_file.h"
+#include "shell/seat_options.h"
 #include "shell/settings_file.h"
 #include "tests/shell/arranged_model.h"
 #include "tests/shell/modal_answer.h"
@@ -330,6 +333,48 @@ TEST(MainFormCloseTest, SavesTheSettingsAndStopsTheGameInEveryState) {
     for (const char* name : kAudioEntryNames)
       EXPECT_FALSE(QFile::exists(dataDirectory.filePath(name))) << state.name << " " << name;
   }
+}
+
+// A run of people alone leaves no coilrun.ini; the seats of the new game
+// dialog are kept there, and Ctrl+F12 plays with them too.
+TEST(MainFormSeatsTest, TheDialogsSeatsAreKeptInCoilrunIniAndCtrlF12PlaysWithThem) {
+  QTemporaryDir dataDirectory;
+  const QString ini = dataDirectory.filePath(QLatin1String(kCoilrunIniName));
+  MainForm(dataDirectory.path(), QString()).close();
+  EXPECT_FALSE(QFile::exists(ini));
+
+  QFile written(ini);
+  ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+  written.write("[Seats]\nPlayer1=Computer\nSkill1=99\n");
+  written.close();
+  {
+    MainForm form(dataDirectory.path(), QString());
+    form.show();
+    auto* kind = form.findChild<QComboBox*>(QStringLiteral("SeatKind1"));
+    auto* skill = form.findChild<QComboBox*>(QStringLiteral("SeatSkill1"));
+    ASSERT_TRUE(kind != nullptr && skill != nullptr);
+    EXPECT_EQ(kind->currentText(), QStringLiteral("Computer"));
+    EXPECT_EQ(skill->currentText(), QStringLiteral("Master"));
+
+    const ModalAnswer levelFive([](QWidget& box) {
+      if (auto* input = qobject_cast<QInputDialog*>(&box)) {
+        input->setTextValue(QStringLiteral("5"));
+        input->accept();
+      }
+    });
+    QTest::keyClick(&form, Qt::Key_F12, Qt::ControlModifier);
+    ASSERT_EQ(form.model().LevelNumber, 5);
+    QTest::keyClick(&form, Qt::Key_Down);  // player 1's key, but the computer plays that seat
+    EXPECT_EQ(form.model().Players[1].Direction, Direction::Right);
+
+    skill->setCurrentIndex(1);
+    form.close();
+  }
+  CoilrunIni kept(ini.toStdString());
+  ASSERT_FALSE(kept.Load());
+  Seats expected;
+  expected.seat[1] = {SeatKind::Computer, Skill::Casual};
+  EXPECT_EQ(SeatOptions(kept).Read(), expected);
 }
 
 TEST(CommandLineTest, AsksForHelpOrTheVersionBeforeAnythingElse) {

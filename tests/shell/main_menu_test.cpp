@@ -70,9 +70,15 @@ TEST_F(MainMenuTest, CarriesTheCaptionsAccessKeysAndSeparators) {
   EXPECT_EQ(bar[0]->text(), QStringLiteral("&Game"));
   EXPECT_EQ(bar[1]->text(), QStringLiteral("&Options"));
   EXPECT_EQ(bar[2]->text(), QStringLiteral("&Help"));
-  EXPECT_EQ(captions("GameMenu"), QStringLiteral("NewItem=&New\tF2 PauseItem=&Pause StopItem=&Stop - ExitItem=&Exit"));
+  EXPECT_EQ(captions("GameMenu"), QStringLiteral("NewItem=&New\tF2 PauseItem=&Pause StopItem=&Stop - ExitItem=&Exit - "
+                                                 "LevelEditorItem=&Level editor... - SaveReplayItem=Sa&ve replay... "
+                                                 "WatchReplayItem=&Watch replay... ReplaySpeed1Item=Replay at normal "
+                                                 "speed\t1 ReplaySpeed2Item=Replay twice as fast\t2 ReplaySpeed4Item="
+                                                 "Replay four times as fast\t4 NetworkGameItem=Ne&twork game..."));
   EXPECT_EQ(captions("OptionsMenu"),
-            QStringLiteral("NamesItem=&Names ColorsItem=&Colors ViewItem=&View ReportItem=&Report OtherItem=&Other"));
+            QStringLiteral("NamesItem=&Names ColorsItem=&Colors ViewItem=&View ReportItem=&Report OtherItem=&Other - "
+                           "ZoomInItem=Zoom &in ZoomOutItem=Zoom o&ut ActualSizeItem=&Actual size "
+                           "FullScreenItem=&Full screen - KeysOptionsItem=&Keys"));
   EXPECT_EQ(captions("HelpMenu"),
             QStringLiteral("BrickTypesItem=&Bricks KeysItem=&Keys HighScoresItem=&High score - AboutItem=&About"));
   EXPECT_TRUE(Item("PauseItem").isCheckable());
@@ -82,7 +88,8 @@ TEST_F(MainMenuTest, CarriesTheCaptionsAccessKeysAndSeparators) {
 // resuming from the menu, and stopping.
 TEST_F(MainMenuTest, GameAndHelpMenusFollowTheGame) {
   GameModel& model = ArrangedModel(form);
-  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("New Exit"));
+  EXPECT_EQ(Offered("GameMenu"),
+            QStringLiteral("New Exit Level editor... Save replay...(grey) Watch replay... Network game..."));
   EXPECT_EQ(Offered("HelpMenu"), QStringLiteral("Bricks Keys High score About"));
 
   StartGame();
@@ -111,7 +118,8 @@ TEST_F(MainMenuTest, GameAndHelpMenusFollowTheGame) {
   Item("StopItem").trigger();
   EXPECT_EQ(model.ScreenState, TitleScreen);
   EXPECT_FALSE(form.TimerEnabled(GameTimer::Game));
-  EXPECT_EQ(Offered("GameMenu"), QStringLiteral("New Exit"));
+  EXPECT_EQ(Offered("GameMenu"),
+            QStringLiteral("New Exit Level editor... Save replay... Watch replay... Network game..."));
 }
 
 TEST_F(MainMenuTest, StopWhilePausedEndsTheGameForEveryPlayer) {

@@ -1,12 +1,18 @@
 #include "shell/media_players.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QTest>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <utility>
 #include <vector>
 
 #include "game/game.h"
+#include "shell/sound_library_messages.h"
 #include "tests/shell/test_sounds.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/recording_view.h"
@@ -52,7 +58,9 @@ class MediaPlayersTest : public ::testing::Test {
     model.Settings.Sounds = true;
   }
 
-  void Open(const AudioEntries& sounds, MusicOutput::Loading music = MusicOutput::Loading::Ahead) {
+  // Music read ahead opens a device of its own, which would write into the
+  // disk driver's capture file too.
+  void Open(const AudioEntries& sounds, MusicOutput::Loading music = MusicOutput::Loading::AtFirstStart) {
     WriteSoundFiles(directory.path(), sounds);
     ASSERT_TRUE(players.Open(directory.path(), music).empty());
   }
@@ -101,6 +109,34 @@ TEST_F(MediaPlayersTest, PlayAfterAStopGoesOnAndPlayAtTheEndStartsOver) {
   EXPECT_NEAR(ReadCapture(capture).nonSilentFrames, 2 * 44'100, 4 * MediaPlayers::kBufferFrames);
 }
 
+// Asleep, the device is closed: no audio thread wakes the idle program.
+TEST_F(MediaPlayersTest, TheDeviceSleepsWhenNothingSoundsAndWakesWholeForTheNextSound) {
+  const auto capture = directory / "capture.raw";
+  AudioDriver disk("disk", capture);
+  players.setSleepAfter(100);
+  Open(TestSounds(0.3));
+  const auto asleep = [this] { return QTest::qWaitFor([this] { return !players.deviceAwake(); }, 3'000); };
+  ASSERT_TRUE(asleep());
+
+  // The disk driver starts its file afresh as the device wakes.
+  players.PlayFromStart(SoundPlayer::TargetEaten);
+  EXPECT_TRUE(players.deviceAwake());
+  ASSERT_TRUE(WaitFor({SoundPlayer::TargetEaten, true}));
+  ASSERT_TRUE(asleep());
+  EXPECT_NEAR(ReadCapture(capture).nonSilentFrames, 0.3 * 44'100, 4 * MediaPlayers::kBufferFrames);
+
+  // Music stopped by switching it off lets the device sleep, and plays
+  // again when switched on.
+  game.options().SetMusic(true);
+  EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
+  game.options().SetMusic(false);
+  ASSERT_TRUE(asleep());
+  game.options().SetMusic(true);
+  EXPECT_TRUE(players.deviceAwake());
+  EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
+  players.Close();
+}
+
 TEST_F(MediaPlayersTest, TheEffectTableStopsAndStartsTheRightPlayers) {
   Open(TestSounds(3.0));
   for (int player = 1; player <= 6; ++player) players.PlayFromStart(static_cast<SoundPlayer>(player));
@@ -131,16 +167,16 @@ TEST_F(MediaPlayersTest, MusicLeftForItsFirstStartPlaysWhenStarted) {
 // The test tune lasts half a second; its end is told when it comes round,
 // not seconds later when the synthesizer would say so.
 TEST_F(MediaPlayersTest, MusicGoesOnPastItsEndOnlyWhenMusicPlayerNotifyPlaysIt) {
-  Open(TestSounds(0.2));
+  Open(TestSounds(0.2), MusicOutput::Loading::Ahead);
   game.options().SetMusic(true);
   EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
-  ASSERT_TRUE(WaitFor({SoundPlayer::Music, true}, 2, 3'000));
+  ASSERT_TRUE(WaitFor({SoundPlayer::Music, true}, 2));
   EXPECT_TRUE(players.Sounding(SoundPlayer::Music));
   EXPECT_EQ(recorder.requests, (Texts{"play Music", "play Music", "play Music"}));
 
   // Music off without a stop: the piece ends and stays ended.
   model.Settings.Music = false;
-  ASSERT_TRUE(WaitFor({SoundPlayer::Music, true}, 3, 3'000));
+  ASSERT_TRUE(WaitFor({SoundPlayer::Music, true}, 3));
   EXPECT_FALSE(players.Sounding(SoundPlayer::Music));
 
   // Switched on, then off: the stop's notification does not bring it back.
@@ -189,6 +225,42 @@ TEST_F(MediaPlayersTest, WithoutASoundDeviceNothingOpensAndRequestsAreIgnored) {
   EXPECT_FALSE(players.deviceOpen());
   players.PlayFromStart(SoundPlayer::TargetEaten);
   EXPECT_FALSE(players.Sounding(SoundPlayer::TargetEaten));
+}
+
+// What the file descriptor of standard error receives while `action` runs:
+// libasound writes there itself, past every stream of ours.
+template <typename Action>
+std::string StandardErrorOf(const std::filesystem::path& capture, Action action) {
+  std::fflush(stderr);
+  const int saved = dup(STDERR_FILENO);
+  const int file = open(capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  dup2(file, STDERR_FILENO);
+  close(file);
+  action();
+  std::fflush(stderr);
+  dup2(saved, STDERR_FILENO);
+  close(saved);
+  std::ifstream input(capture);
+  return {std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
+}
+
+// A device ALSA cannot open makes libasound write its error lines (as on a
+// machine without sound); the game says so in its own message instead.
+TEST_F(MediaPlayersTest, TheSoundLibrariesErrorLinesReachTheTerminalOnlyWhenAskedFor) {
+  AudioDriver alsa("alsa");
+  qputenv("AUDIODEV", "coilrun-no-such-device");
+  WriteSoundFiles(directory.path(), TestSounds(0.2));
+  for (const bool shown : {false, true}) {
+    SCOPED_TRACE(shown ? "shown" : "kept back");
+    ShowSoundLibraryMessages(shown);
+    std::vector<std::string> errors;
+    const std::string printed =
+        StandardErrorOf(directory / "stderr.txt", [&] { errors = players.Open(directory.path()); });
+    EXPECT_EQ(printed.find("ALSA lib") != std::string::npos, shown) << printed;
+    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_FALSE(players.deviceOpen());
+  }
+  qunsetenv("AUDIODEV");
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -162,6 +165,57 @@ TEST_F(NewFormTest, StartClosesTheDialogOnceTheGameHasStarted) {
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(form->result(), QDialog::Accepted);
   EXPECT_EQ(model.ScreenState, TitleScreen);
+}
+
+// The seats come after every specified control, in the dialog and in the
+// tab order; only those of the chosen players can be set.
+TEST_F(NewFormTest, TheChosenPlayersSeatsReachTheGameAfterTheSpecifiedControls) {
+  model.Settings.PlayerCount = 2;
+  Create();
+  form->SetSeats([] {
+    Seats seats;
+    seats.seat[3] = {SeatKind::Computer, Skill::Casual};
+    return seats;
+  }());
+  const auto kind = [this](int player) -> QComboBox& {
+    return Control<QComboBox>(("SeatKind" + std::to_string(player)).c_str());
+  };
+  const auto skill = [this](int player) -> QComboBox& {
+    return Control<QComboBox>(("SeatSkill" + std::to_string(player)).c_str());
+  };
+  EXPECT_EQ(Control<QLabel>("SeatLabel2").text(), QStringLiteral("Player &2"));
+  EXPECT_EQ(kind(2).itemText(1), QStringLiteral("Computer"));
+  EXPECT_EQ(skill(2).itemText(4), QStringLiteral("Master"));
+  EXPECT_TRUE(kind(2).isEnabled());
+  EXPECT_FALSE(skill(2).isEnabled());  // a person's seat
+  EXPECT_FALSE(kind(3).isEnabled());   // not in a game of two
+  EXPECT_EQ(kind(3).currentText(), QStringLiteral("Computer"));
+
+  kind(2).setCurrentIndex(1);
+  EXPECT_TRUE(skill(2).isEnabled());
+  skill(2).setCurrentIndex(3);
+  Control<QRadioButton>("ThreePlayers1").click();
+  EXPECT_TRUE(skill(3).isEnabled());
+  const Seats chosen = form->Choice().Seats;
+  EXPECT_EQ(chosen.seat[2], (Seat{SeatKind::Computer, Skill::Expert}));
+  EXPECT_EQ(chosen.seat[3], (Seat{SeatKind::Computer, Skill::Casual}));
+
+  Control<QPushButton>("StartButton").click();
+  EXPECT_EQ(parts.computers.seats(), chosen);
+  EXPECT_TRUE(parts.computers.seats().IsComputer(2));
+
+  // The focus chain, from Start on, visits these in this order.
+  const char* const tabOrder[] = {"StartButton",  "CancelButton", "OnePlayer1", "TwoPlayers1", "ThreePlayers1",
+                                  "FourPlayers1", "BuiltIn1",     "External1",  "OpenButton",  "Normal1",
+                                  "Competition1", "WinsEdit1",    "SeatKind1",  "SeatSkill1",  "SeatKind2"};
+  std::vector<std::string> visited;
+  QWidget* widget = &Control("StartButton");
+  do {
+    const std::string name = widget->objectName().toStdString();
+    if (std::find(std::begin(tabOrder), std::end(tabOrder), name) != std::end(tabOrder)) visited.push_back(name);
+    widget = widget->nextInFocusChain();
+  } while (widget != &Control("StartButton") && visited.size() < std::size(tabOrder));
+  EXPECT_EQ(visited, std::vector<std::string>(std::begin(tabOrder), std::end(tabOrder)));
 }
 
 }  // namespace

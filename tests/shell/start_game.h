@@ -2,6 +2,8 @@
 // with its choices as they stand or with the number of players given.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QTest>
 
@@ -18,6 +20,8 @@ inline void StartGameFromTheDialog(QWidget& window, int players = 0) {
     if (auto* start = dialog.findChild<QAbstractButton*>(QStringLiteral("StartButton"))) start->click();
   });
   QTest::keyClick(&window, Qt::Key_F2);
+  // A message box during the start would be closed unread.
+  EXPECT_EQ(clickStart.dialogsSeen(), 1) << "F2 showed no new game dialog, or more than it";
 }
 
 }  // namespace coilrun::testing

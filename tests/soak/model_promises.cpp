@@ -11,7 +11,11 @@ namespace {
 // levels soaked send in-out heads onto the field, so nothing lies further out.
 bool OnGridOrJustBeyond(int x, int y) { return x >= -1 && x <= kGridColumns - 1 && y >= -1 && y <= kGridRows - 1; }
 
-std::string CellText(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+std::string CellText(int x, int y) {
+  std::string text(1, '(');
+  text += std::to_string(x) + ", " + std::to_string(y) + ")";
+  return text;
+}
 
 }  // namespace
 

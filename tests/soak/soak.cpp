@@ -91,6 +91,19 @@ void Soak::Run(long beats, long beatsPerGame) {
   std::iota(skipLevels.begin(), skipLevels.end(), 1);
   std::shuffle(skipLevels.begin(), skipLevels.end(), random);
   std::size_t skips = 0;
+  for (int player = 1; player <= kMaxPlayers; ++player) model.Players[player].Name = "Soak" + std::to_string(player);
+  // A computer is never asked for a name, whatever its score.
+  const auto checkNamesAsked = [&](const std::string& when) {
+    for (const std::string& prompt : host.inputPrompts) {
+      for (int player = 1; player <= kMaxPlayers; ++player) {
+        if (parts.computers.seats().IsComputer(player) &&
+            prompt.starts_with("High scores|Soak" + std::to_string(player))) {
+          breaches_.push_back(when + ": player " + std::to_string(player) + ", a computer, was asked for a name");
+        }
+      }
+    }
+    host.inputPrompts.clear();
+  };
 
   while (figures_.beats < beats && breaches_.size() < kMostBreaches) {
     const long gameNumber = figures_.games++;
@@ -98,6 +111,12 @@ void Soak::Run(long beats, long beatsPerGame) {
     choice.PlayerCount = 1 + static_cast<int>(random() % kMaxPlayers);
     choice.Competition = choice.PlayerCount > 1 && random() % 2 == 0;
     choice.WinsTarget = 1 + static_cast<int>(random() % 5);
+    for (int player = 1; player <= kMaxPlayers; ++player) {
+      const bool computer = random() % 2 == 0;
+      const Skill skill = kSkills[random() % kSkillCount];
+      choice.Seats.seat[player] = {computer ? SeatKind::Computer : SeatKind::Human, skill};
+      if (computer && player <= choice.PlayerCount) ++figures_.computerSeats[static_cast<int>(skill)];
+    }
     // Through the options, as the player would change them: a game still in
     // play takes them as inputs.
     const bool wrap = random() % 2 == 0;
@@ -117,11 +136,17 @@ void Soak::Run(long beats, long beatsPerGame) {
     mix << "game " << gameNumber + 1 << " (" << choice.PlayerCount << " players, "
         << (choice.Competition ? "competition to " + std::to_string(choice.WinsTarget) : "normal")
         << (model.Settings.Wrap ? ", Wrap" : "") << (model.Settings.Long ? ", Long" : "") << ", " << NameOf(source)
-        << (source == Source::Skip ? " " + std::to_string(skipLevel) : "") << ")";
+        << (source == Source::Skip ? " " + std::to_string(skipLevel) : "");
+    for (int player = 1; player <= choice.PlayerCount; ++player) {
+      if (choice.Seats.IsComputer(player))
+        mix << ", computer " << player << " " << SkillName(choice.Seats.seat[player].skill);
+    }
+    mix << ")";
 
     // The new game dialog opens only between games, so what is left of the
     // last one is stopped first.
     if (source != Source::Skip) game.Stop1Click();
+    checkNamesAsked("before " + mix.str());
     collect();
     promises.GameStarted();
     switch (source) {
@@ -167,7 +192,7 @@ void Soak::Run(long beats, long beatsPerGame) {
       host.messages.clear();
       host.timerOnAtMessage.clear();
       host.sounds.clear();
-      host.inputPrompts.clear();
+      checkNamesAsked(mix.str() + ", beat " + std::to_string(beat + 1));
       host.timerOnAtInput.clear();
 
       std::vector<std::string> broken;
@@ -203,6 +228,11 @@ std::string Soak::Summary() const {
   text << "  games of 1, 2, 3, 4 players: " << figures_.gamesOfPlayers[1] << ", " << figures_.gamesOfPlayers[2] << ", "
        << figures_.gamesOfPlayers[3] << ", " << figures_.gamesOfPlayers[4] << "; " << figures_.competitions
        << " competitions, " << figures_.wrapGames << " with Wrap, " << figures_.longGames << " with Long\n";
+  text << "  computer seats:";
+  for (const Skill skill : kSkills) {
+    text << ' ' << figures_.computerSeats[static_cast<int>(skill)] << ' ' << SkillName(skill)
+         << (skill == Skill::Master ? "\n" : ",");
+  }
   for (const auto& [end, count] : figures_.gameEnds) text << "  " << count << " games: " << end << '\n';
   return text.str();
 }

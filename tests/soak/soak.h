@@ -3,6 +3,9 @@
 // mixes of one to four players, normal game or competition, Wrap and Long
 // on or off, and a level source: the new game dialog's built-in levels, a
 // built-in level skipped to with Ctrl+F12, or one of the sample level files.
+// About half the seats are the game's own computer players, at any skill;
+// the plain autopilots press the keys of every seat, so that those of a
+// computer's seat are refused as a person's would be.
 #pragma once
 
 #include <array>
@@ -13,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/skill.h"
 #include "formats/replay_file.h"
 
 namespace coilrun::testing {
@@ -28,6 +32,8 @@ struct SoakFigures {
   long competitions = 0;
   long wrapGames = 0;
   long longGames = 0;
+  // Computer seats in play, by skill.
+  std::array<long, kSkillCount> computerSeats{};
   // How the games ended, by a few words each.
   std::map<std::string, long> gameEnds;
 };

@@ -5,6 +5,8 @@
 
 #ifdef COILRUN_TEST_WIDGETS
 #include <QApplication>
+
+#include "tests/shell/modal_answer.h"
 using TestApplication = QApplication;
 #else
 #include <QGuiApplication>
@@ -16,6 +18,9 @@ int main(int argc, char** argv) {
   // Tests never need a sound card; the players play on SDL's silent driver.
   if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
   TestApplication application(argc, argv);
+#ifdef COILRUN_TEST_WIDGETS
+  const coilrun::testing::UnexpectedDialogGuard closesUnansweredDialogs;
+#endif
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

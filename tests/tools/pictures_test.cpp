@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
 #include <QString>
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "tests/support/temp_directory.h"
@@ -29,12 +32,61 @@ const std::vector<Expected> kExpected{
     {"comp.png", QSize(178, 200), true, QRect(64, 150, 50, 40)},
 };
 
+// Whether a neighbour of the pixel has another colour, so that the pixel may
+// be a blend along the border of two shapes, or of a shape and its
+// surroundings.
+bool OnAnEdge(const QImage& image, int x, int y) {
+  const QRgb own = image.pixel(x, y);
+  for (int ny = std::max(0, y - 1); ny <= std::min(image.height() - 1, y + 1); ++ny) {
+    for (int nx = std::max(0, x - 1); nx <= std::min(image.width() - 1, x + 1); ++nx) {
+      if (image.pixel(nx, ny) != own) return true;
+    }
+  }
+  return false;
+}
+
+QString Hex(QRgb pixel) { return QColor(pixel).name(); }
+
+// Qt's raster engine rounds some antialiased blends differently from one
+// processor to another, and the see-through pictures keep such blends along
+// their silhouettes, so pictures painted on another machine may differ from
+// the committed ones in a few edge pixels. Any difference inside an
+// area of one colour, or in more than one pixel in 500, is a change of the
+// picture.
+::testing::AssertionResult SameButForEdgeRounding(const QImage& committed, const QImage& generated) {
+  if (committed.size() != generated.size()) return ::testing::AssertionFailure() << "the sizes differ";
+  const int allowed = committed.width() * committed.height() / 500;
+  int differing = 0;
+  std::optional<QPoint> offEdge;
+  for (int y = 0; y < committed.height(); ++y) {
+    for (int x = 0; x < committed.width(); ++x) {
+      if (committed.pixel(x, y) == generated.pixel(x, y)) continue;
+      ++differing;
+      if (!offEdge && !OnAnEdge(committed, x, y)) offEdge = QPoint(x, y);
+    }
+  }
+  if (offEdge) {
+    return ::testing::AssertionFailure() << "pixel (" << offEdge->x() << ", " << offEdge->y()
+                                         << ") inside an area of one colour is "
+                                         << Hex(generated.pixel(*offEdge)).toStdString() << ", committed "
+                                         << Hex(committed.pixel(*offEdge)).toStdString() << " (" << differing
+                                         << " pixels differ)";
+  }
+  if (differing > allowed) {
+    return ::testing::AssertionFailure() << differing << " edge pixels differ, more than the " << allowed
+                                         << " that rounding may explain";
+  }
+  return ::testing::AssertionSuccess();
+}
+
 class PicturesTest : public ::testing::Test {
  protected:
   PicturesTest() : output_("coilrun-pictures") {
+    // Well within the test's timeout, so that a generator that hangs fails
+    // here, with what it printed.
     QProcess generator;
     generator.start(QStringLiteral(COILRUN_PICTURE_GENERATOR), {QString::fromStdString((output_ / ".").string())});
-    EXPECT_TRUE(generator.waitForFinished(60000));
+    EXPECT_TRUE(generator.waitForFinished(20000));
     EXPECT_EQ(generator.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
   }
@@ -55,7 +107,7 @@ TEST_F(PicturesTest, TheCommittedPicturesAreTheGeneratorsAtTheirSizes) {
                                  .convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(generated.size(), picture.size);
     EXPECT_EQ(committed.size(), picture.size);
-    EXPECT_TRUE(committed == generated) << "run `make pictures` and commit data/pictures/";
+    EXPECT_TRUE(SameButForEdgeRounding(committed, generated)) << "run `make pictures` and commit data/pictures/";
   }
 }
 
