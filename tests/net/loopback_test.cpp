@@ -4,6 +4,7 @@
 // one that sends garbage. Every loop is bounded in time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/keys.h"
@@ -30,29 +31,44 @@ NewGameChoice LongGame(int players) {
   return choice;
 }
 
+// The autopilots' keys reach the game a few beats after they were chosen,
+// so snakes die now and then and a game may be over before the beats are
+// done: another one follows, on new sessions, until they are.
 TEST(LoopbackTest, TwoThreeAndFourMachinesRunTheSameGameAtEveryBeat) {
   const std::uint32_t kBeats = 20000;
+  const int kMostGames = 30;
   for (int count = 2; count <= 4; ++count) {
-    NetworkGames games(count, FastConfig(), "loopback");
-    ASSERT_TRUE(games.Gather()) << count << " machines";
-    for (auto& machine : games.machines()) machine->headless.game.options().SetWrap(true);
-    ASSERT_TRUE(games.Start(LongGame(count))) << games.host().session->ending();
-    games.Play(kBeats, 100);
-    const std::uint32_t played = games.host().session->beat();
-    games.host().headless.game.Stop1Click();
-    games.Drain(10);
-    for (auto& machine : games.machines()) {
-      EXPECT_EQ(machine->session->ending(), "") << count << " machines";
-      EXPECT_EQ(machine->session->drops().total(), 0) << count << " machines";
+    std::uint32_t played = 0;
+    std::uint32_t agreed = 0;
+    long checksumsAgreed = 0;
+    long checksumsDue = 0;
+    int gamesPlayed = 0;
+    while (played < kBeats && gamesPlayed < kMostGames) {
+      ++gamesPlayed;
+      NetworkGames games(count, FastConfig(), "loopback");
+      ASSERT_TRUE(games.Gather()) << count << " machines";
+      for (auto& machine : games.machines()) machine->headless.game.options().SetWrap(true);
+      ASSERT_TRUE(games.Start(LongGame(count))) << games.host().session->ending();
+      games.Play(kBeats - played, 100);
+      const std::uint32_t beats = games.host().session->beat();
+      games.host().headless.game.Stop1Click();
+      games.Drain(10);
+      for (auto& machine : games.machines()) {
+        EXPECT_EQ(machine->session->ending(), "") << count << " machines";
+        EXPECT_EQ(machine->session->drops().total(), 0) << count << " machines";
+      }
+      EXPECT_EQ(games.BeatsAgreed(), games.host().session->beat()) << count << " machines";
+      EXPECT_LE(games.host().session->keyDelay(), 3);
+      played += beats;
+      agreed += games.BeatsAgreed();
+      checksumsAgreed += games.host().session->checksumsAgreed();
+      // The last two checksums of a game may still be under way at its end.
+      checksumsDue += (count - 1) * std::max(0L, static_cast<long>(beats / kReplayChecksumBeats) - 2);
     }
-    const std::uint32_t agreed = games.BeatsAgreed();
-    std::cout << count << " machines: " << played << " beats, the same rule state after " << agreed
-              << " of them; checksums compared every 60 beats: " << games.host().session->checksumsAgreed()
-              << " agreed; key delay " << games.host().session->keyDelay() << " beats\n";
+    std::cout << count << " machines: " << played << " beats in " << gamesPlayed << " games, the same rule state after "
+              << agreed << " of them; checksums compared every 60 beats: " << checksumsAgreed << " agreed\n";
     EXPECT_GE(played, kBeats) << count << " machines";
-    EXPECT_EQ(agreed, games.host().session->beat()) << count << " machines";
-    EXPECT_GE(games.host().session->checksumsAgreed(), static_cast<long>((count - 1) * (played / 60 - 2)));
-    EXPECT_LE(games.host().session->keyDelay(), 3);
+    EXPECT_GE(checksumsAgreed, checksumsDue) << count << " machines";
   }
 }
 
