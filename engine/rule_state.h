@@ -14,6 +14,7 @@ namespace coilrun {
 
 // Raised whenever a change to the rules would make an old replay play out
 // differently, so that replays and peers of another version are refused.
+// The computer players' play counts: a replay runs them again.
 constexpr std::uint32_t kRulesVersion = 1;
 
 // Laid out field by field over all cells and players, so that the bytes of

@@ -11,7 +11,8 @@ namespace coilrun {
 namespace {
 
 constexpr std::array<std::uint8_t, 4> kMagic{'C', 'R', 'P', 'L'};
-constexpr std::uint16_t kFormatVersion = 1;
+// Format 2 added the computer seats; a format 1 file has people alone.
+constexpr std::uint16_t kFormatVersion = 2;
 constexpr std::size_t kCrcSize = 4;
 constexpr std::uint8_t kLastPlayerCount = 4;
 constexpr std::uint8_t kLastWinsTarget = 50;
@@ -26,7 +27,7 @@ FileError Damaged(const std::string& what) { return FileError("The replay is dam
 bool IsBool(std::uint8_t value) { return value <= 1; }
 
 // The body after the versions and before the checksum, or what is wrong with it.
-std::variant<Replay, FileError> ReadBody(ByteReader& in) {
+std::variant<Replay, FileError> ReadBody(ByteReader& in, std::uint16_t format) {
   Replay replay;
   const FileError truncated = Damaged("it ends too soon");
   const std::uint8_t start = in.U8();
@@ -38,6 +39,9 @@ std::variant<Replay, FileError> ReadBody(ByteReader& in) {
   replay.speed = in.U8();
   const std::uint8_t showMessages = in.U8();
   for (std::string& name : replay.names) name = in.Text(kMaxNameLength);
+  if (format >= 2) {
+    for (std::uint8_t& computer : replay.computers) computer = in.U8();
+  }
   replay.levelFileName = in.Text(kMaxFileNameLength);
   if (in.failed()) return truncated;
   if (start < static_cast<std::uint8_t>(ReplayStart::Dialog) ||
@@ -48,7 +52,9 @@ std::variant<Replay, FileError> ReadBody(ByteReader& in) {
   if (replay.level < 1 || replay.level > kLastBuiltInLevel || replay.playerCount < 1 ||
       replay.playerCount > kLastPlayerCount || !IsBool(competition) || replay.winsTarget < 1 ||
       replay.winsTarget > kLastWinsTarget || !IsBool(builtIn) || replay.speed < 1 || replay.speed > kFastestSpeed ||
-      !IsBool(showMessages)) {
+      !IsBool(showMessages) || std::any_of(replay.computers.begin(), replay.computers.end(), [](std::uint8_t computer) {
+        return computer > kLastComputerSkill;
+      })) {
     return Damaged("its game settings are out of range");
   }
   replay.competition = competition != 0;
@@ -125,6 +131,7 @@ std::vector<std::uint8_t> EncodeReplay(const Replay& replay) {
   out.U8(replay.speed);
   out.U8(replay.showMessages);
   for (const std::string& name : replay.names) out.Text(name.substr(0, kMaxNameLength));
+  for (const std::uint8_t computer : replay.computers) out.U8(computer);
   out.Text(replay.levelFileName.substr(0, kMaxFileNameLength));
   out.Bytes(replay.levelFile);
   out.Bytes(replay.startState);
@@ -167,7 +174,7 @@ std::variant<Replay, FileError> DecodeReplay(std::span<const std::uint8_t> bytes
   // wrong: a file whose checksum matches is reported by what is wrong in it.
   const bool sealed = bytes.size() >= kMagic.size() + kCrcSize &&
                       Crc32(bytes.first(bytes.size() - kCrcSize)) == GetLittleEndian(bytes, bytes.size() - kCrcSize);
-  std::variant<Replay, FileError> read = ReadBody(in);
+  std::variant<Replay, FileError> read = ReadBody(in, format);
   const FileError truncated = Damaged("it ends too soon");
   if (auto* failure = std::get_if<FileError>(&read)) {
     if (sealed || *failure == truncated) return *failure;

@@ -31,6 +31,7 @@ struct ReplayEvent {
 };
 
 constexpr int kReplayChecksumBeats = 60;
+constexpr std::uint8_t kLastComputerSkill = 5;
 constexpr std::size_t kLargestReplayLevelFile = 16 * 1024 * 1024;
 constexpr std::size_t kLargestReplayState = 1024 * 1024;
 
@@ -45,6 +46,10 @@ struct Replay {
   std::uint8_t speed = 5;
   bool showMessages = true;
   std::array<std::string, 4> names;
+  // Who played each snake: 0 a person, else a computer at this skill, from
+  // 1 (the weakest) to kLastComputerSkill. The computers are part of the
+  // game: a playback runs them again from here and the seeds.
+  std::array<std::uint8_t, 4> computers{};
   std::string levelFileName;  // as it was called, without its directory
   std::vector<std::uint8_t> levelFile;
   std::vector<std::uint8_t> startState;  // packed rule state before the start

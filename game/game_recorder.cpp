@@ -7,6 +7,7 @@
 #include "formats/run_length.h"
 #include "formats/whole_file.h"
 #include "game/menu_state.h"
+#include "game/recorded_start.h"
 
 namespace coilrun {
 
@@ -28,6 +29,8 @@ void GameRecorder::GameStarting(const GameStartRequest& request) {
   replay.speed = static_cast<std::uint8_t>(model_.Settings.Speed);
   replay.showMessages = model_.Settings.ShowMessages;
   for (int player = 1; player <= kMaxPlayers; ++player) replay.names[player - 1] = model_.Players[player].Name;
+  // A command-line game seats people alone.
+  if (!fromSettings) replay.computers = RecordedComputers(request.choice.Seats);
   const std::string levelFile = request.start == ReplayStart::CommandLine ? request.levelFile
                                 : request.start == ReplayStart::Dialog && !request.choice.BuiltIn
                                     ? request.choice.LevelFile

@@ -114,6 +114,9 @@ void Game::StartCommandLineGame(const std::string& levelFileName) {
     model.Players[player].Score = 0;
   }
   model.Settings.Paused = false;
+  // The seats of an earlier game from the dialog do not carry over: their
+  // computers would steer this game's snakes.
+  parts_.computers.SeatPlayers(Seats{}, parts_.ports.clock);
   model.LevelNumber = kFirstFileLevel;
   if (!parts_.course.OpenLevelFile(levelFileName)) return;
   parts_.course.NextFileLevel();

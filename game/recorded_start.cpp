@@ -38,6 +38,8 @@ std::optional<std::string> SetUpRecordedStart(const Replay& start, GameModel& mo
   return std::nullopt;
 }
 
+static_assert(kLastComputerSkill == kSkillCount, "a replay keeps every skill");
+
 NewGameChoice RecordedChoice(const Replay& start, const std::filesystem::path& levelFile) {
   NewGameChoice choice;
   choice.PlayerCount = start.playerCount;
@@ -45,7 +47,25 @@ NewGameChoice RecordedChoice(const Replay& start, const std::filesystem::path& l
   choice.WinsTarget = start.winsTarget;
   choice.BuiltIn = start.builtIn;
   choice.LevelFile = levelFile.string();
+  choice.Seats = SeatsOfRecording(start.computers);
   return choice;
+}
+
+std::array<std::uint8_t, 4> RecordedComputers(const Seats& seats) {
+  std::array<std::uint8_t, 4> computers{};
+  for (int player = 1; player <= kMaxPlayers; ++player) {
+    if (seats.IsComputer(player)) computers[player - 1] = static_cast<std::uint8_t>(seats.seat[player].skill) + 1;
+  }
+  return computers;
+}
+
+Seats SeatsOfRecording(const std::array<std::uint8_t, 4>& computers) {
+  Seats seats;
+  for (int player = 1; player <= kMaxPlayers; ++player) {
+    const std::uint8_t computer = computers[player - 1];
+    if (computer >= 1 && computer <= kSkillCount) seats.seat[player] = {SeatKind::Computer, kSkills[computer - 1]};
+  }
+  return seats;
 }
 
 }  // namespace coilrun

@@ -19,5 +19,8 @@ std::optional<std::string> SetUpRecordedStart(const Replay& start, GameModel& mo
                                               const std::filesystem::path& levelFile);
 // The new game dialog's choices of the start, on the written level file.
 NewGameChoice RecordedChoice(const Replay& start, const std::filesystem::path& levelFile);
+// The seats as a replay keeps them, and back.
+std::array<std::uint8_t, 4> RecordedComputers(const Seats& seats);
+Seats SeatsOfRecording(const std::array<std::uint8_t, 4>& computers);
 
 }  // namespace coilrun

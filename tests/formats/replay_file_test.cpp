@@ -25,6 +25,7 @@ Replay SampleReplay() {
   replay.speed = 10;
   replay.showMessages = false;
   replay.names = {"Ann", std::string(15, '\xE9'), "", "Dee"};
+  replay.computers = {0, kLastComputerSkill, 1, 0};
   replay.levelFileName = "my-levels.lvl";
   replay.levelFile = {1, 2, 3, 0, 255};
   replay.startState = PackRuns(std::vector<std::uint8_t>(5000, 0));
@@ -72,8 +73,10 @@ TEST(ReplayFileTest, EveryMalformedFormIsRefusedWithItsMessage) {
   const auto cut = [&](std::size_t size) { return std::vector<std::uint8_t>(good.begin(), good.begin() + size); };
   std::vector<std::uint8_t> longer = good;
   longer.push_back(0);
-  // The start kind is the first byte after the magic and the two versions.
+  // The start kind is the first byte after the magic and the two versions;
+  // the seats follow eight bytes of settings and the names, each after its length.
   constexpr std::size_t kStartAt = 10;
+  constexpr std::size_t kSecondSeatAt = kStartAt + 9 + (1 + 3) + (1 + 15) + 1 + (1 + 3) + 1;
   const struct {
     const char* form;
     std::vector<std::uint8_t> bytes;
@@ -84,13 +87,15 @@ TEST(ReplayFileTest, EveryMalformedFormIsRefusedWithItsMessage) {
       {"cut inside the versions", cut(7), "The replay is damaged: it ends too soon."},
       {"cut in the middle", cut(good.size() / 2), "The replay is damaged: it ends too soon."},
       {"cut before its checksum", cut(good.size() - 2), "The replay is damaged: it ends too soon."},
-      {"future format", changed(4, 2),
-       "The replay is of format 2, which a newer version of Coilrun writes; this one reads format 1."},
+      {"future format", changed(4, 3),
+       "The replay is of format 3, which a newer version of Coilrun writes; this one reads format 2."},
       {"a byte damaged", changed(good.size() - 9, good[good.size() - 9] ^ 0x40),
        "The replay is damaged: its checksum does not match."},
       {"a byte too many", longer, "The replay is damaged: it goes on after its end."},
       {"another start, resealed", Resealed(changed(kStartAt, 9)),
        "The replay is damaged: it names no known way to start a game."},
+      {"a computer of no known skill, resealed", Resealed(changed(kSecondSeatAt, kLastComputerSkill + 1)),
+       "The replay is damaged: its game settings are out of range."},
       {"another rules version", Resealed(changed(6, kRules + 1)),
        "The replay was recorded with rules version 8, but this Coilrun plays rules version 7."},
   };

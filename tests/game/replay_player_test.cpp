@@ -80,5 +80,44 @@ TEST(ReplayPlayerTest, AnUntouchedRecordingPlaysToItsEndAndAChangedOneStopsWithA
   }
 }
 
+// The computers are part of the game: a replay keeps their seats, and its
+// playback runs them again from those and the seeds instead of taking their
+// keys as inputs. A command-line game after theirs has none of them.
+TEST(ReplayPlayerTest, ComputersPlayAgainFromTheirSeatsAndACommandLineGameAfterThemHasNone) {
+  TempDirectory directory("computers");
+  const std::string file = directory.Write("one.lvl", {0xFF, 20, 10, 0xCE});
+  HeadlessGame played;
+  NewGameChoice choice;
+  choice.PlayerCount = 2;
+  choice.Seats.seat[2] = {SeatKind::Computer, Skill::Master};
+  Autopilot person(1, 11);
+  const auto play = [&](int beats) {
+    for (int beat = 0; beat < beats && played.host.gameTimerOn; ++beat) {
+      played.host.seed = 2000u + static_cast<std::uint32_t>(beat);
+      Steer(person, played.game);
+      played.game.TimerTimer();
+    }
+    played.game.Stop1Click();
+    return *played.sessions.recorder().lastGame();
+  };
+  played.game.StartButtonClick(choice);
+  const Replay withComputer = play(400);
+  played.game.StartCommandLineGame(file);
+  played.game.Pause1Click();
+  const Replay afterwards = play(200);
+  EXPECT_EQ(withComputer.computers, (std::array<std::uint8_t, 4>{0, 5, 0, 0}));
+  EXPECT_EQ(afterwards.start, ReplayStart::CommandLine);
+  for (const Replay* replay : {&withComputer, &afterwards}) {
+    ASSERT_GE(replay->beats, 100u);
+    HeadlessGame watched;
+    ReplayPlayer player(watched.game, watched.parts, watched.sessions.sessionPorts(), watched.sessions.router(),
+                        watched.host, directory / "level.lvl");
+    ASSERT_TRUE(player.Start(*replay));
+    for (int step = 0; step < 10000 && player.Step() == ReplayPlayer::State::Playing; ++step) {
+    }
+    EXPECT_EQ(player.state(), ReplayPlayer::State::Ended) << player.failure();
+  }
+}
+
 }  // namespace
 }  // namespace coilrun::testing
