@@ -77,7 +77,9 @@ class PrivateXServer {
     pollfd ready{.fd = pipeEnds[0], .events = POLLIN, .revents = 0};
     if (poll(&ready, 1, 10000) != 1 || read(pipeEnds[0], number, sizeof number - 1) <= 0) Fail("Xvfb did not start");
     close(pipeEnds[0]);
-    name_ = ":" + std::to_string(std::atoi(number));
+    // Appended: GCC 12 at -O3 warns of an overlapping copy in ":" + string.
+    name_ = ":";
+    name_ += std::to_string(std::atoi(number));
   }
   ~PrivateXServer() {
     kill(pid_, SIGTERM);
