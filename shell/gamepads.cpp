@@ -98,7 +98,10 @@ void Gamepads::Poll() {
   if (OpenNewPads()) changed = true;
   if (changed) SeatPads();
   for (Pad& pad : pads_) ReadState(pad, &later);
-  const Pace pace = pace_();
+  // Without a pad in a seat only a pad coming in is looked for, at the idle
+  // pace whatever the game does, so that a paused game sleeps.
+  const bool seated = std::any_of(pads_.begin(), pads_.end(), [](const Pad& pad) { return pad.seat != 0; });
+  const Pace pace = seated ? pace_() : Pace::Idle;
   const int interval = pace == Pace::Play    ? kPlayPollInterval
                        : pace == Pace::Pause ? kPausePollInterval
                                              : kIdlePollInterval;

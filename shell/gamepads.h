@@ -1,9 +1,10 @@
 // Game controllers through SDL2's game controller API: found at start and
 // when plugged in or out, each steering the seat (player 1..4) that took it.
 //
-// SDL is polled from a timer on the window's thread: often while a game is
-// in play, once a second otherwise, so that the idle window sleeps. SDL's
-// event queue is not used; nothing else would empty it.
+// SDL is polled from a timer on the window's thread: while a pad is in a
+// seat, often while a game is in play or paused; once a second otherwise,
+// so that the idle window sleeps. SDL's event queue is not used; nothing
+// else would empty it.
 //
 // A seat remembers the kind of pad it took (SDL's GUID), so the pad is its
 // seat's again when plugged back in; of two pads of one kind, each seat that
