@@ -752,7 +752,12 @@ void NetSession::Apply(const GameInput& input) {
     case InputKind::Stop: game_.Stop1Click(); break;
     case InputKind::Wrap: options.SetWrap(input.value != 0); break;
     case InputKind::Long: options.SetLong(input.value != 0); break;
-    case InputKind::Retire: RetireSnakes(parts_, input.value); break;
+    case InputKind::Retire:
+      // No command of the game's own carries it to the recorder: without it
+      // a replay of this game would keep the snakes that left.
+      if (sessions_.router().recordingOn()) sessions_.recorder().Input(input);
+      RetireSnakes(parts_, input.value);
+      break;
     default: break;
   }
 }
