@@ -135,13 +135,14 @@ TEST(LoopbackTest, ThreeMachinesBehindALossySlowRelayRunTheSameGameAtEveryBeat) 
   }
 }
 
-TEST(LoopbackTest, AKilledMachineIsWaitedForThenItsSnakeRetiresAndTheGameGoesOn) {
+TEST(LoopbackTest, AKilledMachineIsWaitedForThenTheComputerPlaysItsSnakeAndTheGameGoesOn) {
   NetConfig config = FastConfig();
   config.waitSeconds = 0.2;
   config.retireSeconds = 1;
   NetworkGames games(3, config, "killed");
   ASSERT_TRUE(games.Gather());
-  // With Wrap the killed machine's snake goes on alone until it is retired.
+  // With Wrap the killed machine's snake goes on alone until the computer
+  // takes it over.
   for (auto& machine : games.machines()) machine->headless.game.options().SetWrap(true);
   ASSERT_TRUE(games.Start(LongGame(3)));
   games.Play(600, 30);
@@ -154,15 +155,15 @@ TEST(LoopbackTest, AKilledMachineIsWaitedForThenItsSnakeRetiresAndTheGameGoesOn)
   EXPECT_TRUE(waited) << "the others were told whom they wait for";
   EXPECT_GT(beats, 1200u) << "the game went on after the killed machine left";
   for (int machine = 0; machine < 2; ++machine) {
-    EXPECT_EQ(games.machines()[machine]->headless.model.Players[3].Lives, 0) << machine;
+    EXPECT_TRUE(games.machines()[machine]->headless.parts.computers.seats().IsComputer(3)) << machine;
     EXPECT_EQ(games.machines()[machine]->session->ending(), "");
   }
   EXPECT_GE(games.BeatsAgreed(), beats - 1);
   ASSERT_FALSE(games.host().session->notices().empty());
-  EXPECT_EQ(games.host().session->notices().back(), "M2 went silent and has left the game.");
+  EXPECT_EQ(games.host().session->notices().back(), "M2 went silent; the computer plays on in their place.");
 
   // The host's recording of the game plays again to the same end, the
-  // snake that left included.
+  // computer's play in the snake's place included.
   games.host().headless.game.Stop1Click();
   games.Drain(5);
   const auto& recorded = games.host().headless.sessions.recorder().lastGame();
@@ -232,11 +233,13 @@ TEST(LoopbackTest, AMachineOfAnotherVersionIsRefusedWithAMessageOnBothSides) {
     games.host().session->Poll(games.Now());
     joiner.Poll(games.Now());
   }
-  EXPECT_EQ(joiner.ending(), "The host plays version 1 (rules " + std::to_string(kRulesVersion) +
-                                 "); this machine plays version 99 (rules " + std::to_string(kRulesVersion) + ").");
+  EXPECT_EQ(joiner.ending(), "The host plays version " + std::to_string(kNetProtocolVersion) + " (rules " +
+                                 std::to_string(kRulesVersion) + "); this machine plays version 99 (rules " +
+                                 std::to_string(kRulesVersion) + ").");
   ASSERT_EQ(games.host().session->notices().size(), 1u);
   EXPECT_EQ(games.host().session->notices()[0], "A machine of version 99 (rules " + std::to_string(kRulesVersion) +
-                                                    ") was refused: this one plays version 1 (rules " +
+                                                    ") was refused: this one plays version " +
+                                                    std::to_string(kNetProtocolVersion) + " (rules " +
                                                     std::to_string(kRulesVersion) + ").");
   EXPECT_EQ(games.host().session->seatsTaken(), 1);
 }
