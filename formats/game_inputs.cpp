@@ -27,7 +27,8 @@ bool InputInRange(const GameInput& input) {
     case InputKind::PlayerColor: return input.subject >= 1 && input.subject <= kLastPlayer && value <= kLargestColor;
     case InputKind::BrickColor: return noSubject && value <= kLargestColor;
     case InputKind::Speed: return noSubject && value >= 1 && value <= kFastestSpeed;
-    case InputKind::Retire: return noSubject && value >= 1 && value <= kAllPlayers;
+    case InputKind::Retire:
+    case InputKind::TakeOver: return noSubject && value >= 1 && value <= kAllPlayers;
   }
   return false;
 }

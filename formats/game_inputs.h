@@ -19,8 +19,9 @@ enum class InputKind : std::uint8_t {
   MixBricksColors,  // value: 0 or 1
   Speed,            // value: 1..10; paces the beats, the rules do not read it
   Retire,           // value: a mask of players 1..4 (bit n-1) whose snakes leave the game
+  TakeOver,         // value: a mask of players 1..4 whose snakes the computer plays from then on
 };
-constexpr std::uint8_t kLastInputKind = static_cast<std::uint8_t>(InputKind::Retire);
+constexpr std::uint8_t kLastInputKind = static_cast<std::uint8_t>(InputKind::TakeOver);
 
 struct GameInput {
   InputKind kind = InputKind::Key;

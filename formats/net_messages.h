@@ -16,7 +16,8 @@
 
 namespace coilrun {
 
-constexpr std::uint16_t kNetProtocolVersion = 1;
+// 2: frames may hand a silent machine's snakes to the computer.
+constexpr std::uint16_t kNetProtocolVersion = 2;
 // No message but the start, which carries a level file, is larger.
 constexpr std::size_t kLargestNetMessage = 4096;
 constexpr std::size_t kLargestStartMessage = 4 * 1024 * 1024;

@@ -31,6 +31,16 @@ void ComputerPlayers::Steer(Game& game) {
   }
 }
 
+void ComputerPlayers::TakeOver(std::uint32_t players, Clock& clock) {
+  std::mt19937 seeds(clock.ClockSeed());
+  for (int player = 1; player <= kMaxPlayers; ++player) {
+    const std::uint32_t seed = seeds();
+    if ((players & (1u << (player - 1))) == 0 || seats_.IsComputer(player)) continue;
+    seats_.seat[player].kind = SeatKind::Computer;
+    pilots_[player].emplace(player, seed, SkillParametersOf(seats_.seat[player].skill));
+  }
+}
+
 bool ComputerPlayers::RefusesKey(int key, unsigned shift) const {
   if ((shift & ShiftComputer) != 0) return false;
   const int playerCount = PlayersInGame(model_.Settings);

@@ -33,6 +33,10 @@ class ComputerPlayers {
   // act only on a board in play, never on a paused or ended game.
   void Steer(Game& game);
 
+  // From now on the computer plays these players' snakes (bit n-1 for
+  // player n) at a seat's usual skill, their seeds drawn from one clock seed.
+  void TakeOver(std::uint32_t players, Clock& clock);
+
   // True for a steering key of a computer's seat in the game that did not
   // come from that computer.
   bool RefusesKey(int key, unsigned shift) const;

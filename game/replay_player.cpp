@@ -113,6 +113,7 @@ void ReplayPlayer::Apply(const GameInput& input) {
       case InputKind::MixBricksColors: options.SetMixBricksColors(input.value != 0); break;
       case InputKind::Speed: options.SetSpeed(static_cast<int>(input.value)); break;
       case InputKind::Retire: RetireSnakes(parts_, input.value); break;
+      case InputKind::TakeOver: TakeOverSnakes(parts_, input.value); break;
     }
   });
 }

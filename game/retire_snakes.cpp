@@ -19,4 +19,6 @@ void RetireSnakes(GameParts& parts, std::uint32_t players) {
   }
 }
 
+void TakeOverSnakes(GameParts& parts, std::uint32_t players) { parts.computers.TakeOver(players, parts.ports.clock); }
+
 }  // namespace coilrun

@@ -11,5 +11,7 @@ namespace coilrun {
 
 // `players`: bit n-1 for player n.
 void RetireSnakes(GameParts& parts, std::uint32_t players);
+// Or the computer plays them on, as when their machine went silent.
+void TakeOverSnakes(GameParts& parts, std::uint32_t players);
 
 }  // namespace coilrun

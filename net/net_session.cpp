@@ -584,7 +584,8 @@ void NetSession::BuildFrames(double now) {
     }
     std::vector<GameInput> frame;
     if (pendingRetire_ != 0) frame.push_back({InputKind::Retire, 0, pendingRetire_});
-    pendingRetire_ = 0;
+    if (pendingTakeOver_ != 0) frame.push_back({InputKind::TakeOver, 0, pendingTakeOver_});
+    pendingRetire_ = pendingTakeOver_ = 0;
     for (Machine& machine : machines_) {
       const auto inputs = machine.inputs.find(nextFrame_);
       if (inputs == machine.inputs.end()) continue;
@@ -616,7 +617,7 @@ void NetSession::CheckSilence(double now) {
     Machine& waited = machines_[machine];
     if (!waited.active || waited.inputs.count(nextFrame_) > 0) continue;
     if (machine > 0 && now - waited.lastHeard > config_.retireSeconds) {
-      Retire(machine, waited.name + " went silent and has left the game.");
+      Retire(machine, waited.name + " went silent; the computer plays on in their place.", true);
       link_.Drop(waited.peer);
       waited.peer = nullptr;
       continue;
@@ -632,7 +633,7 @@ void NetSession::CheckSilence(double now) {
   }
 }
 
-void NetSession::Retire(int machine, const std::string& why) {
+void NetSession::Retire(int machine, const std::string& why, bool takeOver) {
   Machine& leaving = machines_[machine];
   if (!leaving.active) return;
   leaving.active = false;
@@ -642,7 +643,7 @@ void NetSession::Retire(int machine, const std::string& why) {
     AssignSeats();
     return;
   }
-  pendingRetire_ |= leaving.seats;
+  (takeOver ? pendingTakeOver_ : pendingRetire_) |= leaving.seats;
   leaving.inputs.clear();
 }
 
@@ -752,7 +753,16 @@ void NetSession::Apply(const GameInput& input) {
     case InputKind::Stop: game_.Stop1Click(); break;
     case InputKind::Wrap: options.SetWrap(input.value != 0); break;
     case InputKind::Long: options.SetLong(input.value != 0); break;
-    case InputKind::Retire: RetireSnakes(parts_, input.value); break;
+    case InputKind::Retire:
+      // No command of the game's own carries these two to the recorder:
+      // without them a replay of this game would go another way.
+      if (sessions_.router().recordingOn()) sessions_.recorder().Input(input);
+      RetireSnakes(parts_, input.value);
+      break;
+    case InputKind::TakeOver:
+      if (sessions_.router().recordingOn()) sessions_.recorder().Input(input);
+      TakeOverSnakes(parts_, input.value);
+      break;
     default: break;
   }
 }

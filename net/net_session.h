@@ -153,7 +153,8 @@ class NetSession : public InputDriver, private Clock {
   void TakeFrames(const NetMessage& message);
   void Apply(const GameInput& input);
   void CompareChecksum(int machine, std::uint32_t beat, std::uint32_t checksum);
-  void Retire(int machine, const std::string& why);
+  // Its snakes leave the game, or with `takeOver` the computer plays them on.
+  void Retire(int machine, const std::string& why, bool takeOver = false);
   void Heartbeat(double now);
   void Finish(const std::string& ending);
   int MachineOf(NetPeer peer) const;
@@ -196,6 +197,7 @@ class NetSession : public InputDriver, private Clock {
   double lastInputsSent_ = 0;
   std::vector<GameInput> localQueue_;
   std::uint32_t pendingRetire_ = 0;
+  std::uint32_t pendingTakeOver_ = 0;
   std::map<std::uint32_t, std::uint32_t> ownChecksums_;
   // Machines' checksums for beats the host has not run yet.
   std::map<std::uint32_t, std::vector<std::pair<int, std::uint32_t>>> earlyChecksums_;

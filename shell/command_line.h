@@ -16,11 +16,11 @@ struct CommandLine {
   Request request = Request::Play;
   QString dataDirectory;  // empty unless --data-dir was given
   bool verbose = false;
-  QString levelFile;      // the first argument that is not an option
-  QString recordFile;     // --record FILE: every game is written there as a replay
-  QString replayFile;     // --replay FILE: the replay is played at start-up
-  bool edit = false;      // --edit: the level editor opens at start-up
-  QString editFile;       // the file named after --edit, if any
+  QString levelFile;   // the first argument that is not an option
+  QString recordFile;  // --record FILE: every game is written there as a replay
+  QString replayFile;  // --replay FILE: the replay is played at start-up
+  bool edit = false;   // --edit: the level editor opens at start-up
+  QString editFile;    // the file named after --edit, if any
 };
 
 // `arguments` includes the program name first, as QCoreApplication gives it.

@@ -174,6 +174,9 @@ NetworkControl::NetworkControl(QWidget& window, QMenu& gameMenu, Game& game, Gam
   poll_.setTimerType(Qt::PreciseTimer);
   poll_.setInterval(kPollMs);
   connect(&poll_, &QTimer::timeout, this, &NetworkControl::Poll);
+  innerPoll_.setTimerType(Qt::PreciseTimer);
+  innerPoll_.setInterval(kPollMs);
+  connect(&innerPoll_, &QTimer::timeout, this, &NetworkControl::Poll);
   clock_.start();
   if (QWidget* field = window.findChild<QWidget*>(QStringLiteral("PaintBox"))) {
     status_ = new QLabel(field);
@@ -222,8 +225,8 @@ void NetworkControl::Close() {
   if (status_) status_->hide();
 }
 
-// Called inside message boxes too (their event loops run the timer): the
-// network stays served, and the session itself holds the next beat back
+// Called inside message boxes too (their event loops run the inner timer):
+// the network stays served, and the session itself holds the next beat back
 // and any ending until the box is closed.
 void NetworkControl::Poll() {
   const double now = static_cast<double>(clock_.nsecsElapsed()) / 1e9;
@@ -241,7 +244,9 @@ void NetworkControl::Poll() {
     return;
   }
   inPoll_ = true;
+  innerPoll_.start();
   session_->Poll(now);
+  innerPoll_.stop();
   inPoll_ = false;
   if (!session_) return;
   ShowStatus();
@@ -251,7 +256,12 @@ void NetworkControl::Poll() {
     closing_ = std::move(session_);
     if (status_) status_->hide();
     if (dialog_) dialog_->reject();
-    if (!ending.empty()) prompts_.ShowMessage(ending);
+    if (!ending.empty()) {
+      // The session that is over still delivers its last words meanwhile.
+      innerPoll_.start();
+      prompts_.ShowMessage(ending);
+      innerPoll_.stop();
+    }
   }
 }
 

@@ -90,6 +90,10 @@ class NetworkControl : public QObject {
   // A session that is over, still polled until the others have its last words.
   std::unique_ptr<NetSession> closing_;
   QTimer poll_;
+  // Runs only while a poll is under way: Qt does not fire a timer again
+  // inside its own timeout, so the event loop of a message box shown in a
+  // beat is served by this one.
+  QTimer innerPoll_;
   QElapsedTimer clock_;
   QLabel* status_ = nullptr;
   QAction* networkItem_ = nullptr;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Two game windows on one machine: the first hosts a network game on
-# 127.0.0.1, the second joins it, the host starts, both play the same game,
-# and a Stop on the joining machine ends it on both, with no message box.
+# 127.0.0.1, the second joins it, the host starts, both play the same game;
+# while the joining machine's death box stays open the host waits for it,
+# past the time that drops a silent machine; and a Stop on the joining
+# machine ends the game on both, with no message box.
 #   network_e2e.sh PATH_TO_COILRUN
 source "$(dirname "$0")/x_session.sh" "$1"
 
@@ -40,6 +42,17 @@ join_field() { convert "$work/shot.png" -crop "500x300+518+$((menu_bar + 6))" +r
 shoot
 host_field
 cp "$work/host-field.png" "$work/title-field.png"
+
+# Wrap off on the host, whose options the game takes: the snakes run into
+# the walls and die soon.
+focus "$host_window"
+xdotool key alt+o
+wait_until "$patience" menu_of_shown "$game_pid" "$host_window" || fail "Alt+O opened no menu"
+xdotool key o
+options=$(wait_for_window '^Options$') || fail "Options > Other showed no options dialog"
+focus "$options"
+xdotool key alt+w alt+c
+wait_until "$patience" window_gone '^Options$' || fail "Close left the options open"
 
 # Game > Network game... on the window of the program with the process id;
 # leaves the dialog in found_window.
@@ -89,6 +102,35 @@ host_moved() {
   differ host-field.png first-host-field.png
 }
 wait_for_screen host_moved || fail "the snakes do not move"
+
+# A death shows a box on both machines. Once the host's is closed, the host
+# waits for the other with its name over the field, and still does after
+# the 10 s that drop a silent machine: a machine in a box goes on talking.
+box_of() {
+  found_window=$(xdotool search --all --onlyvisible --pid "$1" --name '^coilrun$' 2>/dev/null | grep -vx "$2" | head -n1 || true)
+  [[ -n "$found_window" ]]
+}
+wait_until "$patience" box_of "$game_pid" "$host_window" || fail "no death box on the host"
+host_box=$found_window
+wait_until "$patience" box_of "$join_pid" "$join_window" || fail "no death box on the joining machine"
+join_box=$found_window
+focus "$host_box"
+xdotool key Return
+wait_until "$patience" window_hidden "$host_box" '^coilrun$' || fail "Return left the host's box open"
+# The notice is white on black at the top of the field, where only a
+# snake's outline is ever dark.
+host_waits() {
+  host_field
+  [[ "$(convert "$work/host-field.png" -crop 120x16+190+12 +repage -fx 'r < 0.1 && g < 0.1 && b < 0.1' \
+    -format '%[fx:round(mean*w*h)]' info:)" -gt 1000 ]]
+}
+wait_for_screen host_waits || fail "the host does not say that it waits"
+host_stopped_waiting() { shoot && ! host_waits; }
+wait_until 12 host_stopped_waiting && fail "the host stopped waiting while the other machine's box was open"
+focus "$join_box"
+xdotool key Return
+wait_until "$patience" window_hidden "$join_box" '^coilrun$' || fail "Return left the joining machine's box open"
+wait_until "$patience" host_stopped_waiting || fail "the host still waits after the box was closed"
 
 # The joining machine stops the game for everybody.
 focus "$join_window"
