@@ -70,7 +70,10 @@ class PrivateXServer {
   PrivateXServer() {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) Fail("pipe failed");
-    pid_ = Start({"Xvfb", "-displayfd", std::to_string(pipeEnds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
+    // Without -noreset the server resets when its last client leaves, and
+    // refuses the next program for a moment.
+    pid_ = Start({"Xvfb", "-displayfd", std::to_string(pipeEnds[1]), "-noreset", "-screen", "0", "1024x768x24",
+                  "-nolisten", "tcp"},
                  {});
     close(pipeEnds[1]);
     char number[16] = {};

@@ -2,8 +2,8 @@
 // when plugged in or out, each steering the seat (player 1..4) that took it.
 //
 // SDL is polled from a timer on the window's thread: while a pad is in a
-// seat, often while a game is in play or paused; once a second otherwise,
-// so that the idle window sleeps. SDL's event queue is not used; nothing
+// seat, often while a game is in play or paused; every two seconds
+// otherwise, so that the idle window sleeps. SDL's event queue is not used; nothing
 // else would empty it.
 //
 // A seat remembers the kind of pad it took (SDL's GUID), so the pad is its
@@ -32,12 +32,12 @@ class Gamepads : public QObject {
 
  public:
   // How often SDL is asked: about once a frame while snakes run; while a
-  // game stands paused, often enough to catch a quick tap on Start; once a
-  // second otherwise, only to see pads come and go.
+  // game stands paused, often enough to catch a quick tap on Start; every
+  // two seconds otherwise, only to see pads come and go.
   enum class Pace { Play, Pause, Idle };
   static constexpr int kPlayPollInterval = 15;
   static constexpr int kPausePollInterval = 50;
-  static constexpr int kIdlePollInterval = 1000;
+  static constexpr int kIdlePollInterval = 2000;
 
   struct Pad {
     int instance = -1;  // SDL's instance id, unique while the program runs

@@ -356,6 +356,7 @@ void MainForm::SetTimerEnabled(GameTimer timer, bool enabled) {
   if (enabled == running) return;
   if (timer == GameTimer::Game) {
     enabled ? timer_.start() : timer_.stop();
+    players_.KeepAwake(enabled);
   } else {
     enabled ? reportTimer_.start() : reportTimer_.stop();
   }

@@ -91,6 +91,7 @@ void MediaPlayers::Close() {
 // A sound still playing will end, and its end starts the wait again; music
 // still being read keeps the mixer busy on its own thread.
 void MediaPlayers::SleepWhenSilent() {
+  if (keptAwake_) return;
   for (const Slot& slot : slots_)
     if (slot.state == PlayState::Playing) return;
   if (MusicOutput* music = music_.load(); music && !music->Settled()) {
@@ -98,6 +99,12 @@ void MediaPlayers::SleepWhenSilent() {
     return;
   }
   device_.Sleep();
+}
+
+void MediaPlayers::KeepAwake(bool awake) {
+  if (awake == keptAwake_) return;
+  keptAwake_ = awake;
+  if (!awake) idle_.start();
 }
 
 bool MediaPlayers::Sounding(SoundPlayer player) const {

@@ -62,6 +62,10 @@ class MediaPlayers : public QObject, public SoundPlayers {
   // The device sleeps once nothing has sounded for `milliseconds`.
   void setSleepAfter(int milliseconds) { idle_.setInterval(milliseconds); }
   bool deviceAwake() const { return device_.awake(); }
+  // While a game is in play a device once woken stays awake, so that only
+  // the first sound of a play waits for it; once the game stands, it sleeps
+  // after the usual silence. A sleeping device is not woken by this.
+  void KeepAwake(bool awake);
   // Playing now: neither stopped nor at its end.
   bool Sounding(SoundPlayer player) const;
 
@@ -103,6 +107,7 @@ class MediaPlayers : public QObject, public SoundPlayers {
   std::unique_ptr<EffectMixer> effects_;
   std::array<Slot, kPlayerCount> slots_;
   std::atomic<MusicOutput*> music_{nullptr};
+  bool keptAwake_ = false;
   // Started again by every command and every end of a sound.
   QTimer idle_;
 };

@@ -125,6 +125,16 @@ TEST_F(MediaPlayersTest, TheDeviceSleepsWhenNothingSoundsAndWakesWholeForTheNext
   ASSERT_TRUE(asleep());
   EXPECT_NEAR(ReadCapture(capture).nonSilentFrames, 0.3 * 44'100, 4 * MediaPlayers::kBufferFrames);
 
+  // While a game is in play the woken device stays awake past the silence,
+  // and sleeps once the game stands.
+  players.KeepAwake(true);
+  players.PlayFromStart(SoundPlayer::Crash);
+  ASSERT_TRUE(WaitFor({SoundPlayer::Crash, true}));
+  QTest::qWait(400);
+  EXPECT_TRUE(players.deviceAwake());
+  players.KeepAwake(false);
+  ASSERT_TRUE(asleep());
+
   // Music stopped by switching it off lets the device sleep, and plays
   // again when switched on.
   game.options().SetMusic(true);
