@@ -9,7 +9,7 @@
 
 namespace coilrun {
 
-class SilentView : public BoardView, public ReportView, public ScreenView {
+class SilentView : public BoardView, public SilentReport, public ScreenView {
  public:
   GameView views() { return {*this, *this, *this}; }
 
@@ -26,16 +26,6 @@ class SilentView : public BoardView, public ReportView, public ScreenView {
   void DrawNumber() override {}
   void DrawSnake(int) override {}
   void DrawWholeSnake(int) override {}
-  void ShowScore(int) override {}
-  void ShowLives(int) override {}
-  void ShowNumber() override {}
-  void ShowWrap() override {}
-  void ShowSpeed() override {}
-  void ClearReport() override {}
-  void RepaintReport() override {}
-  void ShowStateMessage(bool) override {}
-  void MoveReportLines() override {}
-  void ReportModeChanged(std::uint8_t) override {}
   void ShowPage(bool) override {}
   void DrawPauseBox() override {}
   void ErasePauseBox() override {}

@@ -49,6 +49,22 @@ class ReportView {
   virtual void ReportModeChanged(std::uint8_t previousMode) = 0;
 };
 
+// A report that shows nothing, for what draws the board alone: a level's
+// preview, a timing or a test that hears only some of the report.
+class SilentReport : public ReportView {
+ public:
+  void ShowScore(int) override {}
+  void ShowLives(int) override {}
+  void ShowNumber() override {}
+  void ShowWrap() override {}
+  void ShowSpeed() override {}
+  void ClearReport() override {}
+  void RepaintReport() override {}
+  void ShowStateMessage(bool) override {}
+  void MoveReportLines() override {}
+  void ReportModeChanged(std::uint8_t) override {}
+};
+
 class ScreenView {
  public:
   virtual ~ScreenView() = default;

@@ -55,10 +55,7 @@ const char* Why(KeyProblem problem) {
 
 QString KeyIniName(int slot) {
   if (slot == kPauseSlot) return QStringLiteral("Keys/Pause");
-  static const char* const kDirectionNames[kDirectionsPerPlayer] = {"Left", "Up", "Right", "Down"};
-  return QStringLiteral("Keys/Player%1%2")
-      .arg(PlayerOfSlot(slot))
-      .arg(QLatin1String(kDirectionNames[slot % kDirectionsPerPlayer]));
+  return QStringLiteral("Keys/Player%1%2").arg(PlayerOfSlot(slot)).arg(DirectionNameOfSlot(slot));
 }
 
 InputOptionsLoad LoadInputOptions(const CoilrunIni& ini) {

@@ -7,12 +7,14 @@
 
 namespace coilrun {
 
+QLatin1String DirectionNameOfSlot(int slot) {
+  static const char* const kDirectionNames[kDirectionsPerPlayer] = {"Left", "Up", "Right", "Down"};
+  return QLatin1String(kDirectionNames[slot % kDirectionsPerPlayer]);
+}
+
 QString SlotName(int slot) {
   if (slot == kPauseSlot) return QStringLiteral("the pause key");
-  static const char* const kDirectionNames[kDirectionsPerPlayer] = {"Left", "Up", "Right", "Down"};
-  return QStringLiteral("Player %1's %2")
-      .arg(PlayerOfSlot(slot))
-      .arg(QLatin1String(kDirectionNames[slot % kDirectionsPerPlayer]));
+  return QStringLiteral("Player %1's %2").arg(PlayerOfSlot(slot)).arg(DirectionNameOfSlot(slot));
 }
 
 int GameKeyOfSlot(int slot) {

@@ -28,6 +28,9 @@ inline constexpr int SteeringSlot(int player, int directionIndex) {
 inline constexpr int PlayerOfSlot(int slot) { return slot < kSteeringSlots ? slot / kDirectionsPerPlayer + 1 : 0; }
 inline constexpr Direction DirectionOfSlot(int slot) { return kSlotDirections[slot % kDirectionsPerPlayer]; }
 
+// "Left", "Up", "Right" or "Down": a steering slot's direction by name, as
+// the page, the file and the messages spell it.
+QLatin1String DirectionNameOfSlot(int slot);
 // "Player 2's Up", "the pause key".
 QString SlotName(int slot);
 

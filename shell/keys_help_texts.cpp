@@ -11,7 +11,6 @@ namespace {
 
 // The lines go Left, Up, Down, Right; the slots Left, Up, Right, Down.
 constexpr std::array<int, kDirectionsPerPlayer> kLineOrder = {0, 1, 3, 2};
-constexpr const char* kLineWords[kDirectionsPerPlayer] = {"Left", "Up", "Right", "Down"};
 constexpr std::array<int, kDirectionsPerPlayer> kCursorKeys = {113, 111, 114, 116};
 
 }  // namespace
@@ -33,7 +32,7 @@ KeysPageTexts KeysHelpTexts(const KeyBindings& bindings, const KeyLabels& labels
     for (const int direction : kLineOrder) {
       QString label = labels.Label(keys[direction]);
       if (keypad && label.startsWith(QStringLiteral("Num "))) label.remove(0, 4);
-      playerTexts.lines << label + QStringLiteral(" - ") + QLatin1String(kLineWords[direction]);
+      playerTexts.lines << label + QStringLiteral(" - ") + DirectionNameOfSlot(SteeringSlot(player, direction));
     }
   }
   if (bindings.keys[kPauseSlot] != KeyBindings::Defaults().keys[kPauseSlot])

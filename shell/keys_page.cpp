@@ -25,10 +25,7 @@ constexpr char kHint[] = "Click a field (or Space) and press a key: Escape cance
 
 QString FieldName(int slot) {
   if (slot == kPauseSlot) return QStringLiteral("PauseKey");
-  static const char* const kDirectionNames[kDirectionsPerPlayer] = {"Left", "Up", "Right", "Down"};
-  return QStringLiteral("Player%1%2Key")
-      .arg(PlayerOfSlot(slot))
-      .arg(QLatin1String(kDirectionNames[slot % kDirectionsPerPlayer]));
+  return QStringLiteral("Player%1%2Key").arg(PlayerOfSlot(slot)).arg(DirectionNameOfSlot(slot));
 }
 
 // What else a key does in the window, for the keys that do more.

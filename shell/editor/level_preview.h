@@ -27,26 +27,11 @@ class LevelPreview {
   bool LooksChanged() const;
 
  private:
-  // The painter refreshes a score after a head; a preview has no report.
-  class NoReport : public ReportView {
-   public:
-    void ShowScore(int) override {}
-    void ShowLives(int) override {}
-    void ShowNumber() override {}
-    void ShowWrap() override {}
-    void ShowSpeed() override {}
-    void ClearReport() override {}
-    void RepaintReport() override {}
-    void ShowStateMessage(bool) override {}
-    void MoveReportLines() override {}
-    void ReportModeChanged(std::uint8_t) override {}
-  };
-
   const GameModel& game_;
   GameSettings paintedSettings_;
   std::array<Color, kMaxPlayers + 1> paintedColors_{};
   GameModel model_;
-  NoReport report_;
+  SilentReport report_;  // the painter refreshes scores; a preview has none
   Surfaces surfaces_;
   BoardPainter painter_;
 };

@@ -20,22 +20,13 @@ using Rows = std::vector<std::string>;
 
 // Hears which players' scores the painter refreshes, and whether the head
 // was already on the field when it did.
-class ScoreRecordingReport : public ReportView {
+class ScoreRecordingReport : public SilentReport {
  public:
   explicit ScoreRecordingReport(const Surfaces& surfaces) : surfaces_(surfaces) {}
   void ShowScore(int player) override {
     scoredPlayers.push_back(player);
     headPaintedBeforeScore = surfaces_.field().pixelColor(95, 15) == kYellow;
   }
-  void ShowLives(int) override {}
-  void ShowNumber() override {}
-  void ShowWrap() override {}
-  void ShowSpeed() override {}
-  void ClearReport() override {}
-  void RepaintReport() override {}
-  void ShowStateMessage(bool) override {}
-  void MoveReportLines() override {}
-  void ReportModeChanged(std::uint8_t) override {}
 
   std::vector<int> scoredPlayers;
   bool headPaintedBeforeScore = false;
