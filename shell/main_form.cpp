@@ -18,7 +18,6 @@
 #include "shell/key_translation.h"
 #include "shell/seat_options.h"
 #include "shell/settings_file.h"
-#include "shell/sound_setup.h"
 #include "shell/window_parts.h"
 #include "shell/window_zoom.h"
 
@@ -103,11 +102,11 @@ MainForm::~MainForm() = default;
 // The order matters: the settings come before everything that reads them,
 // and the screens are prepared before a command-line game covers them.
 void MainForm::FormCreate() {
-  RunEachStep<12>(
-      *this, {&MainForm::FormFilePaths, &MainForm::CreateHighScoreFile, &MainForm::LoadSettingsFile,
-              &MainForm::LoadExtraOptions, &MainForm::CreateViewAndGame, &MainForm::ExtractSounds, &MainForm::LayOut,
-              &MainForm::StartMusic, &MainForm::FillTablesAndLevels, &MainForm::PreparePictureScreens,
-              &MainForm::StartCommandLineGame, &MainForm::SetReportInterval});
+  RunEachStep<13>(*this,
+                  {&MainForm::FormFilePaths, &MainForm::UnpackSoundsAhead, &MainForm::CreateHighScoreFile,
+                   &MainForm::LoadSettingsFile, &MainForm::LoadExtraOptions, &MainForm::CreateViewAndGame,
+                   &MainForm::ExtractSounds, &MainForm::LayOut, &MainForm::StartMusic, &MainForm::FillTablesAndLevels,
+                   &MainForm::PreparePictureScreens, &MainForm::StartCommandLineGame, &MainForm::SetReportInterval});
 }
 
 void MainForm::FormFilePaths() {
@@ -115,6 +114,13 @@ void MainForm::FormFilePaths() {
   settingsFile_ = dataDirectory_ / "settings.dat";
   highScores_ = std::make_unique<FileHighScores>(highScoreFile_, *this);
   extraOptions_ = std::make_unique<CoilrunIni>(dataDirectory_ / kCoilrunIniName);
+}
+
+// The files are written while the next steps build the window; the sound
+// step waits for them and tells what went wrong in its turn.
+void MainForm::UnpackSoundsAhead() {
+  soundsUnpacked_ = coilrun::UnpackSoundsAhead(FindAudioArchive(QCoreApplication::applicationDirPath().toStdString()),
+                                               dataDirectory_);
 }
 
 void MainForm::CreateHighScoreFile() { highScores_->WriteDefaultsWhenMissing(); }
@@ -143,8 +149,11 @@ void MainForm::CreateViewAndGame() {
 }
 
 void MainForm::ExtractSounds() {
-  const auto archive = FindAudioArchive(QCoreApplication::applicationDirPath().toStdString());
-  const SoundSetup setup = coilrun::ExtractSounds(model_.Settings.Music, players_, archive, dataDirectory_);
+  const SoundUnpackResult unpacked =
+      soundsUnpacked_.valid()
+          ? soundsUnpacked_.get()
+          : UnpackAudioArchive(FindAudioArchive(QCoreApplication::applicationDirPath().toStdString()), dataDirectory_);
+  const SoundSetup setup = OpenSounds(model_.Settings.Music, players_, unpacked, dataDirectory_);
   game_->options().SetSoundFiles(setup.files);
   if (setup.failure) ShowFailure(*setup.failure);
 }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <filesystem>
+#include <future>
 #include <memory>
 
 #include "engine/model.h"
@@ -26,6 +27,7 @@
 #include "shell/options_form.h"
 #include "shell/player_input.h"
 #include "shell/replay_control.h"
+#include "shell/sound_setup.h"
 #include "shell/system_clock.h"
 
 namespace coilrun {
@@ -65,6 +67,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   // Start-up, one step each, in this order.
   void FormCreate();
   void FormFilePaths();
+  void UnpackSoundsAhead();
   void CreateHighScoreFile();
   void LoadSettingsFile();
   void LoadExtraOptions();
@@ -108,6 +111,8 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   std::filesystem::path highScoreFile_;
   std::filesystem::path settingsFile_;
   std::unique_ptr<CoilrunIni> extraOptions_;
+  // Taken by the sound step.
+  std::future<SoundUnpackResult> soundsUnpacked_;
   GameModel model_;
   SystemClock clock_;
   std::unique_ptr<FileHighScores> highScores_;

@@ -1,6 +1,5 @@
 #include "shell/sound_setup.h"
 
-#include "formats/audio_files.h"
 #include "shell/data_directory.h"
 
 namespace coilrun {
@@ -19,9 +18,13 @@ std::filesystem::path FindAudioArchive(const std::filesystem::path& programDirec
   return beside;
 }
 
-SoundSetup ExtractSounds(bool musicOn, MediaPlayers& players, const std::filesystem::path& archive,
-                         const std::filesystem::path& directory) {
-  const SoundUnpackResult unpacked = UnpackAudioArchive(archive, directory);
+std::future<SoundUnpackResult> UnpackSoundsAhead(const std::filesystem::path& archive,
+                                                 const std::filesystem::path& directory) {
+  return std::async(std::launch::async, [archive, directory] { return UnpackAudioArchive(archive, directory); });
+}
+
+SoundSetup OpenSounds(bool musicOn, MediaPlayers& players, const SoundUnpackResult& unpacked,
+                      const std::filesystem::path& directory) {
   if (unpacked.outcome == SoundUnpacking::ArchiveMissing)
     return {SoundFiles::ArchiveMissing, FileError(kMissingAudioMessage)};
   if (unpacked.outcome == SoundUnpacking::Failed) {

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <filesystem>
+#include <future>
 
+#include "formats/audio_files.h"
 #include "formats/file_error.h"
 #include "game/game_options.h"
 #include "shell/media_players.h"
@@ -23,9 +25,15 @@ struct SoundSetup {
   FileResult failure;
 };
 
-// Music that is off is loaded only when it is first switched on.
-SoundSetup ExtractSounds(bool musicOn, MediaPlayers& players, const std::filesystem::path& archive,
-                         const std::filesystem::path& directory);
+// audio.dat unpacked on a thread of its own, so that the files are written
+// while the window is built; the sound step takes the outcome.
+std::future<SoundUnpackResult> UnpackSoundsAhead(const std::filesystem::path& archive,
+                                                 const std::filesystem::path& directory);
+
+// The players opened on the unpacked files. Music that is off is loaded
+// only when it is first switched on.
+SoundSetup OpenSounds(bool musicOn, MediaPlayers& players, const SoundUnpackResult& unpacked,
+                      const std::filesystem::path& directory);
 
 // Does nothing when the run had no sound files.
 void DeleteSoundFiles(bool noSoundFiles, MediaPlayers& players, const std::filesystem::path& directory);

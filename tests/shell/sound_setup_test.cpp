@@ -29,7 +29,7 @@ class SoundSetupTest : public ::testing::Test {
 
 TEST_F(SoundSetupTest, UnpacksAndOpensThePlayersAndRemovesTheFilesAtExit) {
   const auto archive = WriteArchive(EncodeAudioArchive(TestSounds(0.2)));
-  const SoundSetup setup = ExtractSounds(false, players, archive, data);
+  const SoundSetup setup = OpenSounds(false, players, UnpackSoundsAhead(archive, data).get(), data);
   EXPECT_EQ(setup.files, SoundFiles::Ready);
   EXPECT_FALSE(setup.failure);
   EXPECT_TRUE(players.deviceOpen());
@@ -43,7 +43,7 @@ TEST_F(SoundSetupTest, UnpacksAndOpensThePlayersAndRemovesTheFilesAtExit) {
 
 TEST_F(SoundSetupTest, AMissingArchiveIsSaidOnceAndLeavesOtherFilesAlone) {
   std::ofstream(data / "001.wav") << "not ours to delete";
-  const SoundSetup setup = ExtractSounds(false, players, directory / "audio.dat", data);
+  const SoundSetup setup = OpenSounds(false, players, UnpackSoundsAhead(directory / "audio.dat", data).get(), data);
   EXPECT_EQ(setup.files, SoundFiles::ArchiveMissing);
   ASSERT_TRUE(setup.failure);
   EXPECT_EQ(setup.failure->text(), "Unable to open the file \"AUDIO.DAT\".");
@@ -69,7 +69,7 @@ TEST_F(SoundSetupTest, OtherFailuresGiveOneMessageAndASilentRunButKeepTheOptions
                           Case{good, data, "no-such-driver", "Unable to open the sound device"}}) {
     SCOPED_TRACE(run.expected);
     AudioDriver driver(run.driver);
-    const SoundSetup setup = ExtractSounds(false, players, run.archive, run.target);
+    const SoundSetup setup = OpenSounds(false, players, UnpackSoundsAhead(run.archive, run.target).get(), run.target);
     EXPECT_EQ(setup.files, SoundFiles::Unavailable);
     ASSERT_TRUE(setup.failure);
     const std::string& message = setup.failure->text();
