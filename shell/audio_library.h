@@ -25,7 +25,6 @@ namespace coilrun {
   X(SDL_FreeWAV)                   \
   X(SDL_BuildAudioCVT)             \
   X(SDL_ConvertAudio)              \
-  X(SDL_MixAudioFormat)            \
   X(SDL_OpenAudioDevice)           \
   X(SDL_PauseAudioDevice)          \
   X(SDL_CloseAudioDevice)          \

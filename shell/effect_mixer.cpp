@@ -1,6 +1,7 @@
 #include "shell/effect_mixer.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace coilrun {
 
@@ -16,21 +17,30 @@ EffectMixer::Sound EffectMixer::Load(const std::filesystem::path& file, std::str
   Uint8* samples = nullptr;
   Uint32 length = 0;
   if (library_.SDL_LoadWAV_RW(input, 1, &wave, &samples, &length) == nullptr) return failed();
+  const Uint8 channels = wave.channels == 1 ? 1 : 2;
   SDL_AudioCVT conversion{};
-  const int converting =
-      library_.SDL_BuildAudioCVT(&conversion, wave.format, wave.channels, wave.freq, AUDIO_S16SYS, 2, frameRate_);
+  const int converting = library_.SDL_BuildAudioCVT(&conversion, wave.format, wave.channels, wave.freq, AUDIO_S16SYS,
+                                                    channels, frameRate_);
   if (converting < 0) {
     library_.SDL_FreeWAV(samples);
     return failed();
   }
-  Sound sound(samples, samples + length);
+  // Room for the conversion to work in, in whole samples.
+  const std::size_t room =
+      static_cast<std::size_t>(length) * static_cast<std::size_t>(std::max(1, conversion.len_mult));
+  Sound sound{std::vector<std::int16_t>((room + 1) / 2), channels};
+  std::memcpy(sound.samples.data(), samples, length);
   library_.SDL_FreeWAV(samples);
-  if (converting == 0) return sound;
-  sound.resize(static_cast<std::size_t>(length) * static_cast<std::size_t>(conversion.len_mult));
-  conversion.buf = sound.data();
-  conversion.len = static_cast<int>(length);
-  if (library_.SDL_ConvertAudio(&conversion) != 0) return failed();
-  sound.resize(static_cast<std::size_t>(conversion.len_cvt));
+  std::size_t converted = length;
+  if (converting != 0) {
+    conversion.buf = reinterpret_cast<Uint8*>(sound.samples.data());
+    conversion.len = static_cast<int>(length);
+    if (library_.SDL_ConvertAudio(&conversion) != 0) return failed();
+    converted = static_cast<std::size_t>(conversion.len_cvt);
+  }
+  // Whole frames only.
+  sound.samples.resize(converted / 2 / channels * channels);
+  sound.samples.shrink_to_fit();
   return sound;
 }
 
@@ -74,19 +84,28 @@ bool EffectMixer::Playing(int channel) const {
   return channels_[channel].sound != nullptr;
 }
 
-// As SDL_mixer mixes its channels: each at full volume, clipped.
+// As SDL_mixer mixes its channels: each at full volume, added and clipped;
+// a mono wave's sample goes to both sides.
 void EffectMixer::MixInto(Uint8* stream, int length) {
+  auto* const out = reinterpret_cast<std::int16_t*>(stream);
+  const std::size_t frames = static_cast<std::size_t>(length) / 4;
   std::array<bool, kChannels> ended{};
   {
     const std::lock_guard lock(mutex_);
     for (int index = 0; index < kChannels; ++index) {
       Channel& channel = channels_[index];
       if (channel.sound == nullptr || channel.paused) continue;
-      const std::size_t count = std::min(channel.sound->size() - channel.position, static_cast<std::size_t>(length));
-      library_.SDL_MixAudioFormat(stream, channel.sound->data() + channel.position, AUDIO_S16SYS,
-                                  static_cast<Uint32>(count), SDL_MIX_MAXVOLUME);
-      channel.position += count;
-      if (channel.position >= channel.sound->size()) {
+      const Sound& sound = *channel.sound;
+      const std::size_t count = std::min(sound.frames() - channel.frame, frames);
+      const std::int16_t* in = sound.samples.data() + channel.frame * static_cast<std::size_t>(sound.channels);
+      for (std::size_t frame = 0; frame < count; ++frame) {
+        for (std::size_t side = 0; side < 2; ++side) {
+          const int sum = out[2 * frame + side] + in[sound.channels == 1 ? frame : 2 * frame + side];
+          out[2 * frame + side] = static_cast<std::int16_t>(std::clamp(sum, -32768, 32767));
+        }
+      }
+      channel.frame += count;
+      if (channel.frame >= sound.frames()) {
         channel = Channel{};
         ended[index] = true;
       }

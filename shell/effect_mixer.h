@@ -19,8 +19,14 @@ namespace coilrun {
 class EffectMixer {
  public:
   static constexpr int kChannels = 6;
-  // A wave in the device's format: 16-bit stereo at the device's rate.
-  using Sound = std::vector<std::uint8_t>;
+  // A wave at the device's rate in 16-bit samples, mono or stereo as its
+  // file has it: a mono wave sounds on both channels of the stereo device,
+  // and takes half the memory kept as stereo.
+  struct Sound {
+    std::vector<std::int16_t> samples;
+    int channels = 2;
+    std::size_t frames() const { return samples.size() / static_cast<std::size_t>(channels); }
+  };
   // Told of a channel whose sound has ended, on the audio thread, or has
   // been halted or replaced, on the caller's thread.
   using Finished = void (*)(int channel);
@@ -49,7 +55,7 @@ class EffectMixer {
  private:
   struct Channel {
     const Sound* sound = nullptr;  // none: idle
-    std::size_t position = 0;
+    std::size_t frame = 0;         // the next to sound
     bool paused = false;
   };
 
