@@ -4,11 +4,25 @@
 
 namespace coilrun {
 
+namespace {
+
 // Every pixel one 32-bit word, so that the see-through copy is one pass
 // over whole words.
+QImage Decode(const char* name) {
+  return QImage(QStringLiteral(":/pictures/") + QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+Pictures::Pictures() : logoAhead_(std::async(std::launch::async, [] { return Decode("logo.png"); })) {}
+
+const QImage& Pictures::LogoPic() {
+  if (logoAhead_.valid()) logo_ = logoAhead_.get();
+  return logo_;
+}
+
 const QImage& Pictures::Decoded(QImage& picture, const char* name) {
-  if (picture.isNull())
-    picture = QImage(QStringLiteral(":/pictures/") + QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
+  if (picture.isNull()) picture = Decode(name);
   return picture;
 }
 

@@ -4,14 +4,17 @@
 
 #include <QColor>
 #include <QImage>
+#include <future>
 
 namespace coilrun {
 
 // Each picture is decoded when it is first shown: most runs show only the
-// title page's logo.
+// title page's logo, which start-up shows, so it is decoded on a thread of
+// its own while the window is built.
 class Pictures {
  public:
-  const QImage& LogoPic() { return Decoded(logo_, "logo.png"); }
+  Pictures();
+  const QImage& LogoPic();
   const QImage& AuthorPic() { return Decoded(author_, "author.png"); }
   const QImage& ExePic() { return Decoded(exe_, "exe.png"); }
   const QImage& SkipPic() { return Decoded(skip_, "skip.png"); }
@@ -20,6 +23,7 @@ class Pictures {
  private:
   static const QImage& Decoded(QImage& picture, const char* name);
 
+  std::future<QImage> logoAhead_;
   QImage logo_;
   QImage author_;
   QImage exe_;
