@@ -60,9 +60,16 @@ QImage GameIconImage(int size) {
 // The sizes a title bar and a task bar show; the launchers take the large
 // installed pictures, which would cost the start-up more time than the
 // window's whole layout.
-QIcon GameIcon() {
+GameIconAhead::GameIconAhead()
+    : pictures_(std::async(std::launch::async, [] {
+        std::vector<QImage> pictures;
+        for (const int size : {16, 24, 32, 48, 64}) pictures.push_back(GameIconImage(size));
+        return pictures;
+      })) {}
+
+QIcon GameIconAhead::Take() {
   QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64}) icon.addPixmap(QPixmap::fromImage(GameIconImage(size)));
+  for (const QImage& picture : pictures_.get()) icon.addPixmap(QPixmap::fromImage(picture));
   return icon;
 }
 

@@ -14,7 +14,6 @@
 #include "engine/keys.h"
 #include "game/menu_state.h"
 #include "game/stored_settings.h"
-#include "present/game_icon.h"
 #include "shell/key_translation.h"
 #include "shell/seat_options.h"
 #include "shell/settings_file.h"
@@ -72,7 +71,6 @@ MainForm::MainForm(const QString& dataDirectory, const QString& levelFileName, Q
       commandLineLevelFile_(levelFileName),
       menu_(*this) {
   setWindowTitle(QStringLiteral("coilrun"));
-  setWindowIcon(GameIcon());
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFocusPolicy(Qt::StrongFocus);
@@ -95,6 +93,7 @@ MainForm::MainForm(const QString& dataDirectory, const QString& levelFileName, Q
   ConnectMenu();
   FormCreate();
   CreateDialogs();
+  setWindowIcon(iconAhead_.Take());
 }
 
 MainForm::~MainForm() = default;

@@ -14,6 +14,7 @@
 #include "game/game.h"
 #include "game/game_timers.h"
 #include "game/prompts.h"
+#include "present/game_icon.h"
 #include "present/presentation.h"
 #include "shell/beat_timer.h"
 #include "shell/coilrun_ini.h"
@@ -106,6 +107,8 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   void HighScores1Click();
   void About1Click();
 
+  // First, so that the icon is drawn while the rest is built.
+  GameIconAhead iconAhead_;
   std::filesystem::path dataDirectory_;
   QString commandLineLevelFile_;
   std::filesystem::path highScoreFile_;
