@@ -403,6 +403,7 @@ void OptionsForm::FormShow() {
 }
 
 void OptionsForm::ShowOnPage(Page page) {
+  emit Opening();
   pageControl_->setCurrentIndex(page);
   exec();
 }
@@ -410,6 +411,7 @@ void OptionsForm::ShowOnPage(Page page) {
 void OptionsForm::AddPage(QWidget* page, const QString& caption) { pageControl_->addTab(page, caption); }
 
 void OptionsForm::ShowOnPage(QWidget* page) {
+  emit Opening();
   pageControl_->setCurrentWidget(page);
   exec();
 }

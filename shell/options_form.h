@@ -45,6 +45,9 @@ class OptionsForm : public QDialog {
  signals:
   // The fill of the frame behind the field or behind the report panel changed.
   void FrameColorsChanged();
+  // ShowOnPage is about to show the dialog: the moment to add a page first
+  // needed now.
+  void Opening();
 
  protected:
   void showEvent(QShowEvent* event) override;

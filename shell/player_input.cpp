@@ -41,18 +41,25 @@ PlayerInput::~PlayerInput() {
   delete keysPage_;
 }
 
+// The page is built when the dialog first opens: most runs never open it.
 void PlayerInput::HookInto(OptionsForm& optionsForm, QMenu& optionsMenu, InformationScreens& screens) {
-  keysPage_ = new KeysPage(*this);
-  optionsForm.AddPage(keysPage_, QStringLiteral("Keys"));
+  optionsForm_ = &optionsForm;
+  connect(&optionsForm, &OptionsForm::Opening, this, &PlayerInput::keysPage);
   optionsMenu.addSeparator()->setObjectName(QStringLiteral("KeysSeparator"));
   QAction* item = optionsMenu.addAction(QStringLiteral("&Keys"));
   item->setObjectName(QStringLiteral("KeysOptionsItem"));
-  connect(item, &QAction::triggered, this, [this, &optionsForm] { optionsForm.ShowOnPage(keysPage_); });
+  connect(item, &QAction::triggered, this, [this, &optionsForm] { optionsForm.ShowOnPage(keysPage()); });
   screens_ = &screens;
   screens.SetKeysPageSource(this);
 }
 
-KeysPage* PlayerInput::keysPage() const { return keysPage_; }
+KeysPage* PlayerInput::keysPage() {
+  if (keysPage_ == nullptr && optionsForm_ != nullptr) {
+    keysPage_ = new KeysPage(*this);
+    optionsForm_->AddPage(keysPage_, QStringLiteral("Keys"));
+  }
+  return keysPage_;
+}
 
 void PlayerInput::SetKeys(const KeyBindings& keys) {
   options_.keys = keys;

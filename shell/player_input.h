@@ -60,7 +60,8 @@ class PlayerInput : public QObject, public KeysPageSource {
   void SetKeys(const KeyBindings& keys);
   void SetPauseOnFocusLoss(bool on);
   Gamepads& gamepads() { return gamepads_; }
-  KeysPage* keysPage() const;
+  // Built on first use, after the dialog's other pages.
+  KeysPage* keysPage();
 
   KeysPageTexts CurrentKeysPageTexts() const override;
 
@@ -83,6 +84,7 @@ class PlayerInput : public QObject, public KeysPageSource {
   InputOptions options_;
   KeyRouter router_;
   Gamepads gamepads_;
+  QPointer<OptionsForm> optionsForm_;
   QPointer<KeysPage> keysPage_;
   InformationScreens* screens_ = nullptr;
 };
