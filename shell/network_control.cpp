@@ -178,12 +178,6 @@ NetworkControl::NetworkControl(QWidget& window, QMenu& gameMenu, Game& game, Gam
   innerPoll_.setInterval(kPollMs);
   connect(&innerPoll_, &QTimer::timeout, this, &NetworkControl::Poll);
   clock_.start();
-  if (QWidget* field = window.findChild<QWidget*>(QStringLiteral("PaintBox"))) {
-    status_ = new QLabel(field);
-    status_->setObjectName(QStringLiteral("NetworkStatus"));
-    status_->setStyleSheet(QStringLiteral("background: black; color: white; padding: 4px"));
-    status_->hide();
-  }
 }
 
 void NetworkControl::MenuShowing() {
@@ -265,12 +259,20 @@ void NetworkControl::Poll() {
   }
 }
 
+// The line over the field is made when first shown: most runs wait for nobody.
 void NetworkControl::ShowStatus() {
-  if (!status_ || !session_) return;
+  if (!session_) return;
   const std::string& waiting = session_->waitingFor();
   if (waiting.empty()) {
-    status_->hide();
+    if (status_) status_->hide();
     return;
+  }
+  if (!status_) {
+    QWidget* field = window_.findChild<QWidget*>(QStringLiteral("PaintBox"));
+    if (field == nullptr) return;
+    status_ = new QLabel(field);
+    status_->setObjectName(QStringLiteral("NetworkStatus"));
+    status_->setStyleSheet(QStringLiteral("background: black; color: white; padding: 4px"));
   }
   status_->setText(QStringLiteral("Waiting for %1...").arg(Latin1(waiting)));
   status_->adjustSize();
