@@ -2,9 +2,11 @@
 // disk driver, over 40 requests of the target sound. Two figures: when the
 // effect mixer hands the sample to the device (seen as it fills a buffer),
 // and, with the players, when it is in the capture file, which the driver
-// writes through a stdio buffer of a few mixer buffers. Then 12 requests
+// writes through a stdio buffer of a few mixer buffers. Then 24 requests
 // to a device that has gone to sleep, which the request wakes: how much the
-// woken device played before the sound, and the capture file's figure.
+// woken device played before the sound, and the capture file's figure,
+// for requests that come while the sleeping device is still closing (the
+// worst case) and for those that come once it has closed.
 #include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
@@ -122,17 +124,18 @@ int main(int argc, char** argv) {
   // The woken device starts its capture file afresh, at the pace of its
   // buffers: the silence before the sound is the time it took to sound,
   // which the file's own buffering does not delay.
-  std::vector<double> woken, wokenSilence;
+  std::vector<double> wokenClosing, wokenClosed, wokenSilence;
   players.setSleepAfter(100);
-  for (int request = 0; request < 12; ++request) {
-    while (players.deviceAwake()) {
+  for (int request = 0; request < 24; ++request) {
+    const bool closing = request % 2 == 0;
+    while (players.deviceAwake() || (!closing && !players.deviceSettled())) {
       QCoreApplication::processEvents();
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      std::this_thread::sleep_for(std::chrono::milliseconds(closing ? 1 : 10));
     }
     const Clock::time_point asked = Clock::now();
     players.PlayFromStart(coilrun::SoundPlayer::TargetEaten);
     const InFileAt heard = InFile(capture, 0);
-    woken.push_back(Milliseconds(heard.at - asked));
+    (closing ? wokenClosing : wokenClosed).push_back(Milliseconds(heard.at - asked));
     wokenSilence.push_back(1000.0 * static_cast<double>(heard.silence) / (4 * MediaPlayers::kSampleRate));
   }
   players.Close();
@@ -142,6 +145,7 @@ int main(int argc, char** argv) {
   Report("handed to the device", mixed);
   Report("players: in the disk driver's file", written);
   Report("asleep: played before the sound", wokenSilence);
-  Report("asleep: in the disk driver's file", woken);
+  Report("asleep, closing: in the file", wokenClosing);
+  Report("asleep, closed: in the file", wokenClosed);
   return 0;
 }

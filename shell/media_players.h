@@ -62,6 +62,9 @@ class MediaPlayers : public QObject, public SoundPlayers {
   // The device sleeps once nothing has sounded for `milliseconds`.
   void setSleepAfter(int milliseconds) { idle_.setInterval(milliseconds); }
   bool deviceAwake() const { return device_.awake(); }
+  // No device is closing in the background after a sleep: what SDL's disk
+  // driver captures then goes to its file from one device alone.
+  bool deviceSettled() const { return device_.settled(); }
   // While a game is in play a device once woken stays awake, so that only
   // the first sound of a play waits for it; once the game stands, it sleeps
   // after the usual silence. A sleeping device is not woken by this.

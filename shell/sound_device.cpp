@@ -52,8 +52,11 @@ bool SoundDevice::OpenOwn() {
   wanted.channels = 2;
   wanted.samples = static_cast<Uint16>(bufferFrames_);
   wanted.callback = &SoundDevice::Callback;
-  wanted.userdata = this;
+  Opening& opening = openings_[static_cast<std::size_t>(nextOpening_)];
+  wanted.userdata = &opening;
+  liveOpening_ = opening.number;
   own_ = sdl_->SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+  if (own_ != 0) nextOpening_ = 1 - nextOpening_;
   awake_ = own_ != 0;
   if (awake_) sdl_->SDL_PauseAudioDevice(own_, 0);
   return awake_;
@@ -82,12 +85,21 @@ void SoundDevice::Close() {
 void SoundDevice::Sleep() {
   if (!awake_) return;
   awake_ = false;
+  liveOpening_ = -1;
+  Settle();
+  closed_ = false;
   if (mixer_ != nullptr) {
     mixer_->Mix_SetPostMix(nullptr, nullptr);
     mixer_->Mix_HookMusicFinished(nullptr);
-    closing_ = std::thread([mixer = mixer_] { mixer->Mix_CloseAudio(); });
+    closing_ = std::thread([this, mixer = mixer_] {
+      mixer->Mix_CloseAudio();
+      closed_ = true;
+    });
   } else {
-    closing_ = std::thread([sdl = sdl_, device = own_] { sdl->SDL_CloseAudioDevice(device); });
+    closing_ = std::thread([this, sdl = sdl_, device = own_] {
+      sdl->SDL_CloseAudioDevice(device);
+      closed_ = true;
+    });
     own_ = 0;
   }
 }
@@ -95,18 +107,24 @@ void SoundDevice::Sleep() {
 bool SoundDevice::Wake() {
   if (!open()) return false;
   if (awake_) return true;
+  if (mixer_ != nullptr) {
+    Settle();
+    return OpenMixer();
+  }
+  if (OpenOwn()) return true;
+  if (!closing_.joinable()) return false;
   Settle();
-  return mixer_ != nullptr ? OpenMixer() : OpenOwn();
+  return OpenOwn();
 }
 
 void SoundDevice::Settle() {
   if (closing_.joinable()) closing_.join();
 }
 
-void SoundDevice::Callback(void* device, Uint8* stream, int length) {
-  auto& self = *static_cast<SoundDevice*>(device);
+void SoundDevice::Callback(void* opening, Uint8* stream, int length) {
+  const auto& [self, number] = *static_cast<const Opening*>(opening);
   std::memset(stream, 0, static_cast<std::size_t>(length));
-  self.mixed_(self.context_, stream, length);
+  if (number == self->liveOpening_.load()) self->mixed_(self->context_, stream, length);
 }
 
 void SoundDevice::PostMix(void* device, Uint8* stream, int length) {

@@ -10,10 +10,15 @@
 // when a sound starts: SDL converts for hardware that would rather have
 // another, and the sounds read stay right. Closing lets the audio thread
 // play out two more buffers (some 25 ms), so a sleep closes the device on a
-// thread of its own, which only a wake at once waits for. SDL_mixer cannot
-// seek in MIDI music: music stopped in the middle begins again after a sleep.
+// thread of its own. A wake meanwhile opens SDL 2's own device beside the
+// one closing, which plays silence from the sleep on, and waits for the
+// close only when the driver takes one device at a time; SDL_mixer's
+// device opens again only once closed. SDL_mixer cannot seek in MIDI
+// music: music stopped in the middle begins again after a sleep.
 #pragma once
 
+#include <array>
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
@@ -42,6 +47,8 @@ class SoundDevice {
   void Close();
   bool open() const { return sdl_ != nullptr; }
   bool awake() const { return awake_; }
+  // No device is closing in the background.
+  bool settled() const { return !closing_.joinable() || closed_.load(); }
   // Null until the music first wanted SDL_mixer.
   const MixerLibrary* mixer() const { return mixer_; }
 
@@ -51,7 +58,14 @@ class SoundDevice {
   bool Wake();
 
  private:
-  static void Callback(void* device, Uint8* stream, int length);
+  // Each opening of SDL 2's own device calls back with one of these, so
+  // that a device still closing knows it is no longer the live one.
+  struct Opening {
+    SoundDevice* device;
+    int number;
+  };
+
+  static void Callback(void* opening, Uint8* stream, int length);
   static void PostMix(void* device, Uint8* stream, int length);
   bool OpenOwn();
   bool OpenMixer();
@@ -66,8 +80,13 @@ class SoundDevice {
   const SdlLibrary* sdl_ = nullptr;
   const MixerLibrary* mixer_ = nullptr;
   SDL_AudioDeviceID own_ = 0;
+  // At most two at a time: one closing, one live.
+  std::array<Opening, 2> openings_{{{this, 0}, {this, 1}}};
+  std::atomic<int> liveOpening_{-1};
+  int nextOpening_ = 0;
   bool awake_ = false;
   std::thread closing_;
+  std::atomic<bool> closed_{true};
 };
 
 }  // namespace coilrun

@@ -60,9 +60,12 @@ class MediaPlayersTest : public ::testing::Test {
 
   // Music read ahead opens a device of its own, which would write into the
   // disk driver's capture file too.
+  // The device sleeps at once after the opening; a capture starts once its
+  // close is over.
   void Open(const AudioEntries& sounds, MusicOutput::Loading music = MusicOutput::Loading::AtFirstStart) {
     WriteSoundFiles(directory.path(), sounds);
     ASSERT_TRUE(players.Open(directory.path(), music).empty());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return players.deviceSettled(); }, 3'000));
   }
 
   bool WaitFor(Finished notification, int count = 1, int milliseconds = 10'000) {
@@ -115,7 +118,9 @@ TEST_F(MediaPlayersTest, TheDeviceSleepsWhenNothingSoundsAndWakesWholeForTheNext
   AudioDriver disk("disk", capture);
   players.setSleepAfter(100);
   Open(TestSounds(0.3));
-  const auto asleep = [this] { return QTest::qWaitFor([this] { return !players.deviceAwake(); }, 3'000); };
+  const auto asleep = [this] {
+    return QTest::qWaitFor([this] { return !players.deviceAwake() && players.deviceSettled(); }, 3'000);
+  };
   ASSERT_TRUE(asleep());
 
   // The disk driver starts its file afresh as the device wakes.

@@ -2,6 +2,7 @@
 // or its disk driver writing what it plays to a file.
 #pragma once
 
+#include <QByteArray>
 #include <QtGlobal>
 #include <cmath>
 #include <cstdint>
