@@ -61,14 +61,27 @@ editor=$(wait_for_window 'coilrun level editor$' || true)
 [[ -n "$editor" ]] || fail "Game > Level editor showed no editor: $(cat "$work/game.log")"
 focus_editor
 
-# The field is the largest area in the background colour.
+# The field is the largest area in the background colour, 500 x 300 at some
+# scale, once the editor has painted its frame around it (a busy machine
+# may show the window before that).
+field_box() {
+  shoot
+  convert "$work/shot.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -fill black +opaque "$green" \
+    -fill white -opaque "$green" -define connected-components:verbose=true -connected-components 4 null: |
+    awk '$NF == "srgb(255,255,255)" && $4 > best { best = $4; box = $2 } END { print box }'
+}
 eval "$(xdotool getwindowgeometry --shell "$editor")"
-shoot
-box=$(convert "$work/shot.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -fill black +opaque "$green" \
-  -fill white -opaque "$green" -define connected-components:verbose=true -connected-components 4 null: |
-  awk '$NF == "srgb(255,255,255)" && $4 > best { best = $4; box = $2 } END { print box }')
-[[ "$box" =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || fail "no field in the editor"
-scale=$((BASH_REMATCH[1] / 500))
+box=""
+scale=0
+for _ in $(seq 50); do
+  box=$(field_box)
+  if [[ "$box" =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]]; then
+    scale=$((BASH_REMATCH[1] / 500))
+    [[ $scale -ge 1 && "${BASH_REMATCH[1]}x${BASH_REMATCH[2]}" == "$((500 * scale))x$((300 * scale))" ]] && break
+  fi
+  sleep 0.1
+done
+[[ -n "$box" ]] || fail "no field in the editor"
 [[ $scale -ge 1 && "${BASH_REMATCH[1]}x${BASH_REMATCH[2]}" == "$((500 * scale))x$((300 * scale))" ]] ||
   fail "the field is $box"
 field_x=$((X + BASH_REMATCH[3]))
