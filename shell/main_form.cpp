@@ -111,16 +111,14 @@ void MainForm::FormCreate() {
 void MainForm::FormFilePaths() {
   highScoreFile_ = dataDirectory_ / kHighScoreFileName;
   settingsFile_ = dataDirectory_ / "settings.dat";
+  audioArchive_ = FindAudioArchive(QCoreApplication::applicationDirPath().toStdString());
   highScores_ = std::make_unique<FileHighScores>(highScoreFile_, *this);
   extraOptions_ = std::make_unique<CoilrunIni>(dataDirectory_ / kCoilrunIniName);
 }
 
 // The files are written while the next steps build the window; the sound
 // step waits for them and tells what went wrong in its turn.
-void MainForm::UnpackSoundsAhead() {
-  soundsUnpacked_ = coilrun::UnpackSoundsAhead(FindAudioArchive(QCoreApplication::applicationDirPath().toStdString()),
-                                               dataDirectory_);
-}
+void MainForm::UnpackSoundsAhead() { soundsUnpacked_ = coilrun::UnpackSoundsAhead(audioArchive_, dataDirectory_); }
 
 void MainForm::CreateHighScoreFile() { highScores_->WriteDefaultsWhenMissing(); }
 
@@ -147,11 +145,10 @@ void MainForm::CreateViewAndGame() {
   game_ = std::make_unique<Game>(*gameParts_);
 }
 
+// Unpacked here only when the step before could not start its thread.
 void MainForm::ExtractSounds() {
   const SoundUnpackResult unpacked =
-      soundsUnpacked_.valid()
-          ? soundsUnpacked_.get()
-          : UnpackAudioArchive(FindAudioArchive(QCoreApplication::applicationDirPath().toStdString()), dataDirectory_);
+      soundsUnpacked_.valid() ? soundsUnpacked_.get() : UnpackAudioArchive(audioArchive_, dataDirectory_);
   const SoundSetup setup = OpenSounds(model_.Settings.Music, players_, unpacked, dataDirectory_);
   game_->options().SetSoundFiles(setup.files);
   if (setup.failure) ShowFailure(*setup.failure);

@@ -113,6 +113,7 @@ class MainForm : public QMainWindow, public Prompts, public GameTimers {
   QString commandLineLevelFile_;
   std::filesystem::path highScoreFile_;
   std::filesystem::path settingsFile_;
+  std::filesystem::path audioArchive_;
   std::unique_ptr<CoilrunIni> extraOptions_;
   // Taken by the sound step.
   std::future<SoundUnpackResult> soundsUnpacked_;
