@@ -598,12 +598,7 @@ void NetSession::BuildFrames(double now) {
     framesHeld_ = nextFrame_++;
     built = true;
     frameWaitSince_ = -1;
-    if (!waitingFor_.empty()) {
-      waitingFor_.clear();
-      NetMessage status;
-      status.type = NetType::Status;
-      Broadcast(status);
-    }
+    if (!waitingFor_.empty()) SetWaitingFor({});
   }
   if (!built) return;
   for (int machine = 1; machine < kMaxMachines; ++machine) SendFrames(machine, Delivery::Once, now);
@@ -622,15 +617,18 @@ void NetSession::CheckSilence(double now) {
       waited.peer = nullptr;
       continue;
     }
-    if (now - frameWaitSince_ > config_.waitSeconds && waitingFor_ != waited.name) {
-      waitingFor_ = waited.name;
-      NetMessage status;
-      status.type = NetType::Status;
-      status.text = waitingFor_;
-      Broadcast(status);
-    }
+    if (now - frameWaitSince_ > config_.waitSeconds && waitingFor_ != waited.name) SetWaitingFor(waited.name);
     return;
   }
+}
+
+// Every machine shows whom the game waits for; an empty name ends the wait.
+void NetSession::SetWaitingFor(const std::string& name) {
+  waitingFor_ = name;
+  NetMessage status;
+  status.type = NetType::Status;
+  status.text = waitingFor_;
+  Broadcast(status);
 }
 
 void NetSession::Retire(int machine, const std::string& why, bool takeOver) {

@@ -144,6 +144,7 @@ class NetSession : public InputDriver, private Clock {
   void BeginGame(const Replay& start, std::uint32_t seed, int keyDelay);
   void BuildFrames(double now);
   void CheckSilence(double now);
+  void SetWaitingFor(const std::string& name);
   void RunStep(double now);
   void Submit(std::uint32_t beat, std::vector<GameInput> inputs, double now);
   void SendInputs(double now);
