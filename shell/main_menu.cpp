@@ -14,6 +14,8 @@ QMenu* AddMenu(QMenuBar& bar, const char* name, const QString& caption) {
   return menu;
 }
 
+}  // namespace
+
 QAction* AddItem(QMenu& menu, const char* name, const QString& caption) {
   QAction* item = menu.addAction(caption);
   item->setObjectName(QLatin1String(name));
@@ -21,8 +23,6 @@ QAction* AddItem(QMenu& menu, const char* name, const QString& caption) {
 }
 
 void AddSeparator(QMenu& menu, const char* name) { menu.addSeparator()->setObjectName(QLatin1String(name)); }
-
-}  // namespace
 
 MainMenu::MainMenu(QMainWindow& window) {
   QMenuBar& bar = *window.menuBar();

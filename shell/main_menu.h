@@ -9,6 +9,10 @@
 
 namespace coilrun {
 
+// An item or a separator at the end of a menu, named so that tests find it.
+QAction* AddItem(QMenu& menu, const char* name, const QString& caption);
+void AddSeparator(QMenu& menu, const char* name);
+
 class MainMenu {
  public:
   // Builds the items into the window's menu bar.

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "game/menu_state.h"
+#include "shell/main_menu.h"
 
 namespace coilrun {
 
@@ -167,8 +168,7 @@ void NetworkDialog::Follow() {
 NetworkControl::NetworkControl(QWidget& window, QMenu& gameMenu, Game& game, GameParts& parts, GameSessions& sessions,
                                Prompts& prompts)
     : QObject(&window), window_(window), game_(game), parts_(parts), sessions_(sessions), prompts_(prompts) {
-  networkItem_ = gameMenu.addAction(QStringLiteral("Ne&twork game..."));
-  networkItem_->setObjectName(QStringLiteral("NetworkGameItem"));
+  networkItem_ = AddItem(gameMenu, "NetworkGameItem", QStringLiteral("Ne&twork game..."));
   connect(networkItem_, &QAction::triggered, this, &NetworkControl::NetworkGameClick);
   connect(&gameMenu, &QMenu::aboutToShow, this, &NetworkControl::MenuShowing);
   poll_.setTimerType(Qt::PreciseTimer);

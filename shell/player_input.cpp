@@ -9,6 +9,7 @@
 #include "present/information_screens.h"
 #include "shell/keys_help_texts.h"
 #include "shell/keys_page.h"
+#include "shell/main_menu.h"
 #include "shell/options_form.h"
 
 namespace coilrun {
@@ -45,9 +46,8 @@ PlayerInput::~PlayerInput() {
 void PlayerInput::HookInto(OptionsForm& optionsForm, QMenu& optionsMenu, InformationScreens& screens) {
   optionsForm_ = &optionsForm;
   connect(&optionsForm, &OptionsForm::Opening, this, &PlayerInput::keysPage);
-  optionsMenu.addSeparator()->setObjectName(QStringLiteral("KeysSeparator"));
-  QAction* item = optionsMenu.addAction(QStringLiteral("&Keys"));
-  item->setObjectName(QStringLiteral("KeysOptionsItem"));
+  AddSeparator(optionsMenu, "KeysSeparator");
+  QAction* item = AddItem(optionsMenu, "KeysOptionsItem", QStringLiteral("&Keys"));
   connect(item, &QAction::triggered, this, [this, &optionsForm] { optionsForm.ShowOnPage(keysPage()); });
   screens_ = &screens;
   screens.SetKeysPageSource(this);

@@ -9,6 +9,7 @@
 #include "formats/record_file.h"
 #include "formats/whole_file.h"
 #include "game/menu_state.h"
+#include "shell/main_menu.h"
 
 namespace coilrun {
 
@@ -18,12 +19,6 @@ constexpr int kMessageShownMs = 1500;
 constexpr std::size_t kLargestReplayFile = 64 * 1024 * 1024;
 constexpr std::array<int, 3> kSpeedFactors{1, 2, 4};
 const QString kReplayFilter = QStringLiteral("Coilrun replays (*.crp)");
-
-QAction* AddItem(QMenu& menu, const char* name, const QString& caption) {
-  QAction* item = menu.addAction(caption);
-  item->setObjectName(QLatin1String(name));
-  return item;
-}
 
 }  // namespace
 
@@ -51,7 +46,7 @@ ReplayControl::ReplayControl(QWidget& window, QMenu& gameMenu, Game& game, GameP
       sessions_(sessions),
       prompts_(prompts),
       messages_(window) {
-  gameMenu.addSeparator()->setObjectName(QStringLiteral("ReplaySeparator"));
+  AddSeparator(gameMenu, "ReplaySeparator");
   saveItem_ = AddItem(gameMenu, "SaveReplayItem", QStringLiteral("Sa&ve replay..."));
   watchItem_ = AddItem(gameMenu, "WatchReplayItem", QStringLiteral("&Watch replay..."));
   const std::array<QString, 3> speedCaptions{QStringLiteral("Replay at normal speed\t1"),

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "shell/main_menu.h"
+
 namespace coilrun {
 
 namespace {
@@ -23,14 +25,15 @@ WindowZoom::WindowZoom(QMainWindow& window, QMenu& optionsMenu, CoilrunIni* ini)
   client_->setObjectName(QStringLiteral("ZoomedClient"));
   window_.setCentralWidget(client_);
 
-  optionsMenu.addSeparator()->setObjectName(QStringLiteral("ZoomSeparator"));
-  zoomInItem_ = AddItem(optionsMenu, "ZoomInItem", QStringLiteral("Zoom &in"),
-                        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  AddSeparator(optionsMenu, "ZoomSeparator");
+  zoomInItem_ = AddKeyedItem(optionsMenu, "ZoomInItem", QStringLiteral("Zoom &in"),
+                             {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   zoomOutItem_ =
-      AddItem(optionsMenu, "ZoomOutItem", QStringLiteral("Zoom o&ut"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+      AddKeyedItem(optionsMenu, "ZoomOutItem", QStringLiteral("Zoom o&ut"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
   actualSizeItem_ =
-      AddItem(optionsMenu, "ActualSizeItem", QStringLiteral("&Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
-  fullScreenItem_ = AddItem(optionsMenu, "FullScreenItem", QStringLiteral("&Full screen"), {QKeySequence(Qt::Key_F11)});
+      AddKeyedItem(optionsMenu, "ActualSizeItem", QStringLiteral("&Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+  fullScreenItem_ =
+      AddKeyedItem(optionsMenu, "FullScreenItem", QStringLiteral("&Full screen"), {QKeySequence(Qt::Key_F11)});
   fullScreenItem_->setCheckable(true);
   connect(zoomInItem_, &QAction::triggered, this, [this] { SetZoom(settings_.zoom + 1); });
   connect(zoomOutItem_, &QAction::triggered, this, [this] { SetZoom(settings_.zoom - 1); });
@@ -55,9 +58,9 @@ WindowZoom::WindowZoom(QMainWindow& window, QMenu& optionsMenu, CoilrunIni* ini)
 
 // The items belong to the window too, so that their keys work while the
 // menu bar is hidden in full screen. A held key repeats nothing.
-QAction* WindowZoom::AddItem(QMenu& menu, const char* name, const QString& caption, const QList<QKeySequence>& keys) {
-  QAction* item = menu.addAction(caption);
-  item->setObjectName(QLatin1String(name));
+QAction* WindowZoom::AddKeyedItem(QMenu& menu, const char* name, const QString& caption,
+                                  const QList<QKeySequence>& keys) {
+  QAction* item = AddItem(menu, name, caption);
   item->setShortcuts(keys);
   item->setAutoRepeat(false);
   window_.addAction(item);

@@ -49,7 +49,7 @@ class WindowZoom : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QAction* AddItem(QMenu& menu, const char* name, const QString& caption, const QList<QKeySequence>& keys);
+  QAction* AddKeyedItem(QMenu& menu, const char* name, const QString& caption, const QList<QKeySequence>& keys);
   int LargestFittingZoom() const;
   void ShowZoomedSize();
   void FitWindowToClient();
