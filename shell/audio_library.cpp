@@ -86,9 +86,13 @@ const Loaded<MixerLibrary>& MixerResult() {
 
 }  // namespace
 
-void SdlLibrary::LoadAhead() {
+void SdlLibrary::LoadAhead(void (*first)()) {
   const std::lock_guard lock(sdlMutex);
-  if (!sdl && !sdlAhead.valid()) sdlAhead = std::async(std::launch::async, [] { return LoadSdl(true); });
+  if (sdl || sdlAhead.valid()) return;
+  sdlAhead = std::async(std::launch::async, [first] {
+    first();
+    return LoadSdl(true);
+  });
 }
 
 const SdlLibrary* Sdl() {

@@ -1,6 +1,6 @@
 // SDL 2 and SDL2_mixer, loaded while the program runs rather than by the
 // loader before it starts. SDL 2, which plays the effects, is loaded by main
-// on a thread of its own while Qt starts, with SDL's audio started too (it
+// on a thread while Qt starts, with SDL's audio started too (it
 // asks the session's message bus for a while); the sound step of the
 // start-up takes it from there. SDL2_mixer, which plays the music through
 // the MIDI synthesizer and brings some thirty more libraries and several
@@ -64,9 +64,10 @@ namespace coilrun {
 struct SdlLibrary {
   COILRUN_SDL_FUNCTIONS(COILRUN_AUDIO_FUNCTION_POINTER)
 
-  // Starts loading SDL 2 and its audio on a thread; the first Sdl() waits
-  // for it. Without it, Sdl() loads the library itself.
-  static void LoadAhead();
+  // Starts loading SDL 2 and its audio on a thread, after first() has run
+  // there; the first Sdl() waits for it. Without it, Sdl() loads the
+  // library itself.
+  static void LoadAhead(void (*first)());
 };
 
 // The functions of SDL2_mixer the music uses, and the few of SDL 2 it

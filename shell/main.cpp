@@ -7,6 +7,7 @@
 #include "shell/audio_library.h"
 #include "shell/command_line.h"
 #include "shell/data_directory.h"
+#include "shell/font_configuration.h"
 #include "shell/main_form.h"
 #include "shell/sound_library_messages.h"
 
@@ -30,8 +31,10 @@ int main(int argc, char* argv[]) {
     return 0;
   }
 
-  // The sound library loads while Qt starts; the sound step takes it.
-  coilrun::SdlLibrary::LoadAhead();
+  // While Qt starts, one thread reads the font configuration, which the
+  // window's first text needs, then loads the sound library, which the
+  // sound step takes later.
+  coilrun::SdlLibrary::LoadAhead(coilrun::ReadFontConfiguration);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("coilrun"));
   // Ties the window to its desktop entry, for the icon and the name a desktop shows.
