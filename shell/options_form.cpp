@@ -140,9 +140,22 @@ OptionsForm::OptionsForm(GameOptions& options, const GameModel& model, QWidget* 
   setWindowTitle(QStringLiteral("Options"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
-  LayOut();
-  ConnectHandlers();
   FormCreate();
+}
+
+void OptionsForm::setVisible(bool visible) {
+  if (visible) BuildControls();
+  QDialog::setVisible(visible);
+}
+
+// The controls take the first state before their handlers are connected:
+// what that state does to the game was done when the dialog was created.
+void OptionsForm::BuildControls() {
+  if (pageControl_ != nullptr) return;
+  LayOut();
+  ShowFirstState();
+  ConnectHandlers();
+  Set_MovingEnables();
 }
 
 void OptionsForm::LayOut() {
@@ -354,21 +367,33 @@ void OptionsForm::ConnectHandlers() {
 void OptionsForm::FormCreate() {
   const GameSettings& settings = model_.Settings;
   sampleSnakePlayer_ = 1;
-  reEnterNameBox_->setChecked(settings.ReEnterName);
+  firstState_.reEnterName = settings.ReEnterName;
   for (int player = 1; player <= kMaxPlayers; ++player) {
-    nameEdits_[player - 1]->setText(FromLatin1(model_.Players[player].Name));
-    ShowFieldColor(nameEdits_[player - 1], model_.Players[player].Color);
+    firstState_.names[player - 1] = model_.Players[player].Name;
+    firstState_.colors[player - 1] = model_.Players[player].Color;
   }
   // A stored value outside a spin box's range is brought into it, and the
-  // value shown is stored back, also when showing it changed nothing.
-  intervalEdit_->setValue(settings.ReportInterval);
-  if (intervalEdit_->value() != settings.ReportInterval) IntervalEditChange();
-  stepEdit_->setValue(settings.ReportStep);
-  if (stepEdit_->value() != settings.ReportStep) StepEditChange();
-  // No radio button is selected before, so the handler always runs: the
-  // title page's message pair is drawn again in the stored mode.
+  // value shown is stored back.
+  firstState_.reportInterval = std::clamp<int>(settings.ReportInterval, kMinReportInterval, kMaxReportInterval);
+  if (firstState_.reportInterval != settings.ReportInterval) options_.SetReportInterval(firstState_.reportInterval);
+  firstState_.reportStep = std::clamp<int>(settings.ReportStep, kMinReportStep, kMaxReportStep);
+  if (firstState_.reportStep != settings.ReportStep) options_.SetReportStep(firstState_.reportStep);
+  // No radio button is selected before, so selecting one always runs its
+  // handler: the title page's message pair is drawn again in the stored mode.
+  firstState_.reportMode = std::min<std::uint8_t>(settings.ReportMode, ReportMoving);
+  options_.SetReportMode(firstState_.reportMode);
+}
+
+void OptionsForm::ShowFirstState() {
+  reEnterNameBox_->setChecked(firstState_.reEnterName);
+  for (int player = 0; player < kMaxPlayers; ++player) {
+    nameEdits_[player]->setText(FromLatin1(firstState_.names[player]));
+    ShowFieldColor(nameEdits_[player], firstState_.colors[player]);
+  }
+  intervalEdit_->setValue(firstState_.reportInterval);
+  stepEdit_->setValue(firstState_.reportStep);
   QRadioButton* const radios[] = {leftRadio_, centerRadio_, movingRadio_};
-  radios[std::min<int>(settings.ReportMode, ReportMoving)]->setChecked(true);
+  radios[firstState_.reportMode]->setChecked(true);
 }
 
 void OptionsForm::FormShow() {
@@ -403,14 +428,19 @@ void OptionsForm::FormShow() {
 }
 
 void OptionsForm::ShowOnPage(Page page) {
+  BuildControls();
   emit Opening();
   pageControl_->setCurrentIndex(page);
   exec();
 }
 
-void OptionsForm::AddPage(QWidget* page, const QString& caption) { pageControl_->addTab(page, caption); }
+void OptionsForm::AddPage(QWidget* page, const QString& caption) {
+  BuildControls();
+  pageControl_->addTab(page, caption);
+}
 
 void OptionsForm::ShowOnPage(QWidget* page) {
+  BuildControls();
   emit Opening();
   pageControl_->setCurrentWidget(page);
   exec();

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "engine/model.h"
 
@@ -33,8 +34,10 @@ class OptionsForm : public QDialog {
   enum Page { NamesPage, ColorsPage, ViewPage, ReportPage, OtherPage };
 
   // Takes its first state from the game's settings, which must be loaded,
-  // with the title page showing.
+  // with the title page showing. Its controls are built, showing that
+  // state, when the dialog is first shown or given a page.
   OptionsForm(GameOptions& options, const GameModel& model, QWidget* parent = nullptr);
+  void setVisible(bool visible) override;
 
   // Shows the dialog modally on one page. Timers and music go on behind it.
   void ShowOnPage(Page page);
@@ -53,6 +56,18 @@ class OptionsForm : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // What the controls show when they are built: the settings as they were
+  // when the dialog was created.
+  struct FirstState {
+    bool reEnterName = false;
+    std::array<std::string, kMaxPlayers> names;
+    std::array<Color, kMaxPlayers> colors{};
+    int reportInterval = 0;
+    int reportStep = 0;
+    std::uint8_t reportMode = 0;
+  };
+
+  void BuildControls();
   void LayOut();
   QWidget* NamesPageLayOut();
   QWidget* ColorsPageLayOut();
@@ -61,6 +76,7 @@ class OptionsForm : public QDialog {
   QWidget* OtherPageLayOut();
   void ConnectHandlers();
   void FormCreate();
+  void ShowFirstState();
   void FormShow();
 
   // Players 1..4.
@@ -96,6 +112,7 @@ class OptionsForm : public QDialog {
   GameOptions& options_;
   const GameModel& model_;
   std::uint8_t sampleSnakePlayer_ = 1;
+  FirstState firstState_;
 
   QTabWidget* pageControl_ = nullptr;
   std::array<QLineEdit*, kMaxPlayers> nameEdits_{};
