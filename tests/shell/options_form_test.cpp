@@ -247,5 +247,18 @@ TEST_F(OptionsFormTest, WithoutSoundFilesSoundsAndMusicAreUntickedAndDisabled) {
   EXPECT_TRUE(ArrangedModel(form).Settings.Sounds);
 }
 
+// The controls are built when the dialog first opens, which may be long
+// after start-up: they show the names as the dialog took them then.
+TEST(OptionsFormFirstOpening, ShowsTheNamesOfStartUp) {
+  const QTemporaryDir dataDirectory;
+  MainForm form(dataDirectory.path(), QString());
+  ArrangedModel(form).Players[1].Name = "Renamed";
+  auto& dialog = *form.findChild<OptionsForm*>(QStringLiteral("OptionsForm"));
+  dialog.show();
+  auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("NameEdit1"));
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->text(), QStringLiteral("Player1"));
+}
+
 }  // namespace
 }  // namespace coilrun
