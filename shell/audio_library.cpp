@@ -86,12 +86,13 @@ const Loaded<MixerLibrary>& MixerResult() {
 
 }  // namespace
 
-void SdlLibrary::LoadAhead(void (*first)()) {
+void SdlLibrary::LoadAhead(void (*then)()) {
   const std::lock_guard lock(sdlMutex);
   if (sdl || sdlAhead.valid()) return;
-  sdlAhead = std::async(std::launch::async, [first] {
-    first();
-    return LoadSdl(true);
+  sdlAhead = std::async(std::launch::async, [then] {
+    Loaded<SdlLibrary> loaded = LoadSdl(true);
+    then();
+    return loaded;
   });
 }
 

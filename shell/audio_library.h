@@ -64,10 +64,10 @@ namespace coilrun {
 struct SdlLibrary {
   COILRUN_SDL_FUNCTIONS(COILRUN_AUDIO_FUNCTION_POINTER)
 
-  // Starts loading SDL 2 and its audio on a thread, after first() has run
-  // there; the first Sdl() waits for it. Without it, Sdl() loads the
-  // library itself.
-  static void LoadAhead(void (*first)());
+  // Starts loading SDL 2 and its audio on a thread, which then runs then();
+  // the first Sdl() waits for both. Without it, Sdl() loads the library
+  // itself.
+  static void LoadAhead(void (*then)());
 };
 
 // The functions of SDL2_mixer the music uses, and the few of SDL 2 it
