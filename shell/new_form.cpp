@@ -56,9 +56,23 @@ NewForm::NewForm(Game& game, LevelFileChooser chooseLevelFile, QWidget* parent)
   setObjectName(QStringLiteral("NewForm"));
   setWindowTitle(QStringLiteral("New game"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  firstSettings_ = game_.model().Settings;
+  // The last level file is looked for now, as the dialog is created.
+  const QString lastLevelFile = QFile::decodeName(QByteArray::fromStdString(firstSettings_.LevelFileName));
+  if (FileExists(lastLevelFile)) chosenLevelFile_ = lastLevelFile;
+}
+
+void NewForm::setVisible(bool visible) {
+  if (visible) BuildControls();
+  QDialog::setVisible(visible);
+}
+
+void NewForm::BuildControls() {
+  if (typeGroup_ != nullptr) return;
   LayOut();
   ConnectHandlers();
-  FormCreate(game_.model().Settings);
+  FormCreate(firstSettings_);
+  if (firstSeats_) seatsGroup_->SetSeats(*firstSeats_);
 }
 
 // The controls in their initial states; the handlers are connected after, so
@@ -167,8 +181,6 @@ void NewForm::ConnectHandlers() {
 void NewForm::FormCreate(const GameSettings& settings) {
   winsEdit_->setValue(settings.WinsTarget);
   Reselect(settings.Competition ? competitionRadio_ : normalRadio_);
-  const QString lastLevelFile = QFile::decodeName(QByteArray::fromStdString(settings.LevelFileName));
-  if (FileExists(lastLevelFile)) chosenLevelFile_ = lastLevelFile;
   ShowFileNameOnOpenButton(QFileInfo(chosenLevelFile_).fileName());
   if (chosenLevelFile_.isEmpty()) {
     openButton_->setEnabled(false);
@@ -178,7 +190,8 @@ void NewForm::FormCreate(const GameSettings& settings) {
   Reselect(playerButtons_[std::clamp<int>(settings.PlayerCount, 1, kMaxPlayers) - 1]);
 }
 
-NewGameChoice NewForm::Choice() const {
+NewGameChoice NewForm::Choice() {
+  BuildControls();
   NewGameChoice choice;
   for (int count = 1; count <= kMaxPlayers; ++count) {
     if (playerButtons_[count - 1]->isChecked()) choice.PlayerCount = count;
@@ -191,7 +204,12 @@ NewGameChoice NewForm::Choice() const {
   return choice;
 }
 
-void NewForm::SetSeats(const Seats& seats) { seatsGroup_->SetSeats(seats); }
+void NewForm::SetSeats(const Seats& seats) {
+  if (seatsGroup_ == nullptr)
+    firstSeats_ = seats;
+  else
+    seatsGroup_->SetSeats(seats);
+}
 
 // Centred on the screen, not on the main window, at every showing.
 void NewForm::showEvent(QShowEvent* event) {

@@ -32,18 +32,21 @@ class NewForm : public QDialog {
 
  public:
   // Takes its first choices from the game's settings, which must be loaded.
+  // Its controls are built, showing them, when first shown or asked for.
   NewForm(Game& game, LevelFileChooser chooseLevelFile, QWidget* parent = nullptr);
 
   // What the controls hold now: a new game, or a skip to a built-in level,
   // is set up from it.
-  NewGameChoice Choice() const;
+  NewGameChoice Choice();
   // The seats as the last run left them.
   void SetSeats(const Seats& seats);
+  void setVisible(bool visible) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  void BuildControls();
   void LayOut();
   void ConnectHandlers();
   void FormCreate(const GameSettings& settings);
@@ -67,6 +70,9 @@ class NewForm : public QDialog {
   Game& game_;
   LevelFileChooser chooseLevelFile_;
   QString chosenLevelFile_;
+  // The settings and seats as they were at creation, for the controls.
+  GameSettings firstSettings_;
+  std::optional<Seats> firstSeats_;
 
   QGroupBox* typeGroup_ = nullptr;
   QRadioButton* normalRadio_ = nullptr;

@@ -19,6 +19,7 @@
 #include "formats/audio_archive.h"
 #include "shell/command_line.h"
 #include "shell/high_score_file.h"
+#include "shell/new_form.h"
 #include "shell/seat_options.h"
 #include "shell/settings_file.h"
 #include "tests/shell/arranged_model.h"
@@ -350,8 +351,12 @@ TEST(MainFormSeatsTest, TheDialogsSeatsAreKeptInCoilrunIniAndCtrlF12PlaysWithThe
   {
     MainForm form(dataDirectory.path(), QString());
     form.show();
-    auto* kind = form.findChild<QComboBox*>(QStringLiteral("SeatKind1"));
-    auto* skill = form.findChild<QComboBox*>(QStringLiteral("SeatSkill1"));
+    // Shown and hidden again, as a player would open and cancel it.
+    auto& dialog = *form.findChild<NewForm*>(QStringLiteral("NewForm"));
+    dialog.show();
+    dialog.hide();
+    auto* kind = dialog.findChild<QComboBox*>(QStringLiteral("SeatKind1"));
+    auto* skill = dialog.findChild<QComboBox*>(QStringLiteral("SeatSkill1"));
     ASSERT_TRUE(kind != nullptr && skill != nullptr);
     EXPECT_EQ(kind->currentText(), QStringLiteral("Computer"));
     EXPECT_EQ(skill->currentText(), QStringLiteral("Master"));

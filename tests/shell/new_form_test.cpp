@@ -28,12 +28,14 @@ class NewFormTest : public GameFixture {
     game.CopyBuiltInLevels();
   }
 
-  // The dialog as start-up creates it, from the settings as they are now.
+  // The dialog as start-up creates it, from the settings as they are now,
+  // and shown, which builds its controls.
   NewForm& Create() {
     form = std::make_unique<NewForm>(game, [this](const QString& preset) {
       presets.push_back(preset);
       return chooserAnswer;
     });
+    form->show();
     return *form;
   }
 
@@ -138,7 +140,7 @@ TEST_F(NewFormTest, AChosenFileShowsItsNameCutAfterFifteenCharacters) {
 }
 
 TEST_F(NewFormTest, CancelClosesTheDialogAndChangesNothing) {
-  Create().show();
+  Create();
   Control<QRadioButton>("TwoPlayers1").click();
   const GameSettings before = model.Settings;
   Control<QPushButton>("CancelButton").click();
@@ -152,7 +154,7 @@ TEST_F(NewFormTest, CancelClosesTheDialogAndChangesNothing) {
 TEST_F(NewFormTest, StartClosesTheDialogOnceTheGameHasStarted) {
   model.Settings.BuiltInLevels = false;
   model.Settings.LevelFileName = directory.Write("cut.lvl", {0xFF, 20, 10});  // no end marker
-  Create().show();
+  Create();
   Control<QPushButton>("StartButton").click();
   EXPECT_EQ(host.failures, Texts{"Read beyond end of file"});
   EXPECT_TRUE(form->isVisible());
