@@ -130,8 +130,7 @@ game_menu_item s
 editor=$(wait_for_window 'coilrun level editor$' || true)
 [[ -n "$editor" ]] || fail "the editor did not come back after the play-test"
 focus_editor
-shoot
-[[ "$(editor_cell 17 13)" == "$door_colour" ]] || fail "the editor came back without its door"
+wait_for_editor_cell 17 13 "$door_colour" is
 
 # Save as a stream file, through the save dialog.
 xdotool key ctrl+s

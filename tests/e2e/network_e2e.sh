@@ -39,8 +39,9 @@ xdotool windowmove --sync "$join_window" 512 0
 # first, the same picture whatever the report panel below it says.
 host_field() { convert "$work/shot.png" -crop "500x300+6+$((menu_bar + 6))" +repage "$work/host-field.png"; }
 join_field() { convert "$work/shot.png" -crop "500x300+518+$((menu_bar + 6))" +repage "$work/join-field.png"; }
-shoot
-host_field
+# Both windows are moved and drawn again before the picture is kept.
+both_titles_shown() { host_field && join_field && ! differ host-field.png join-field.png && logo_in_field host-field.png; }
+wait_for_screen both_titles_shown || fail "the two windows do not show the title page"
 cp "$work/host-field.png" "$work/title-field.png"
 
 # Wrap off on the host, whose options the game takes: the snakes run into

@@ -147,11 +147,12 @@ differ() {
   [[ "$(compare -metric AE "$work/$1" "$work/$2" null: 2>&1)" != 0 ]]
 }
 # The title screen: the logo's letter l is blue, where a game's field never
-# is.
-title_shown() {
-  [[ "$(convert "$work/shot.png" -crop "$(field_area 12 60 230 110)" +repage \
+# is. logo_in_field looks in a picture of the field alone, in $work.
+logo_in_field() {
+  [[ "$(convert "$work/$1" -crop 230x110+12+60 +repage \
     -fx 'b > g + 0.2 && b > r + 0.2' -format '%[fx:round(mean*w*h)]' info:)" -gt 500 ]]
 }
+title_shown() { convert "$work/shot.png" -crop "$(field_area 500 300 0 0)" +repage "$work/field.png" && logo_in_field field.png; }
 
 # Shoots the screen until the command, run on the new shot, succeeds.
 #   wait_for_screen COMMAND [ARGUMENT...]

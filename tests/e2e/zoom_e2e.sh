@@ -20,7 +20,7 @@ wait_for_size() {
 keep_client() { convert "$work/shot.png" -crop "$2" +repage "$work/$1.png"; }
 same_pictures() { [[ "$(compare -metric AE "$1" "$2" null: 2>&1)" == 0 ]]; }
 
-shoot
+wait_for_screen title_shown || fail "no title page at 1x"
 keep_client one "512x356+$X+$Y"
 one_x=$X one_y=$Y one_height=$HEIGHT
 
@@ -58,13 +58,23 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 # of black each side. The BackShape's outline at (4, 4) is the three
 # pixels from (204, 18), BackColor inside it from (207, 21).
 X=192 Y=6
-shoot
-for corner in "-192 -6" "1727 1073" "-1 300" "1536 300" "700 -1" "700 1068"; do
-  read -r x y <<<"$corner"
-  [[ "$(pixel "$x" "$y")" == "srgb(0,0,0)" ]] || fail "the border at $corner is $(pixel "$x" "$y")"
-done
-[[ "$(pixel 12 12)" == "srgb(0,0,0)" && "$(pixel 14 14)" == "srgb(0,0,0)" ]] || fail "no outline at 3x"
-[[ "$(pixel 15 15)" == "srgb(0,255,0)" ]] || fail "BackColor at 3x is $(pixel 15 15)"
+# The black border, the outline and BackColor inside it, once drawn.
+border_corners=("-192 -6" "1727 1073" "-1 300" "1536 300" "700 -1" "700 1068")
+full_screen_drawn() {
+  local corner x y
+  for corner in "${border_corners[@]}"; do
+    read -r x y <<<"$corner"
+    [[ "$(pixel "$x" "$y")" == "srgb(0,0,0)" ]] || return 1
+  done
+  [[ "$(pixel 12 12)" == "srgb(0,0,0)" && "$(pixel 14 14)" == "srgb(0,0,0)" && "$(pixel 15 15)" == "srgb(0,255,0)" ]]
+}
+if ! wait_for_screen full_screen_drawn; then
+  for corner in "${border_corners[@]}"; do
+    read -r x y <<<"$corner"
+    [[ "$(pixel "$x" "$y")" == "srgb(0,0,0)" ]] || fail "the border at $corner is $(pixel "$x" "$y")"
+  done
+  fail "at 3x the outline is $(pixel 12 12) and $(pixel 14 14), BackColor $(pixel 15 15)"
+fi
 # The game goes on: the snake's row changes from one screenshot to the next.
 cp "$work/shot.png" "$work/full-first.png"
 moved=""
