@@ -126,7 +126,9 @@ host_waits() {
     -format '%[fx:round(mean*w*h)]' info:)" -gt 1000 ]]
 }
 wait_for_screen host_waits || fail "the host does not say that it waits"
-host_stopped_waiting() { shoot && ! host_waits; }
+# Gone from two screenshots a moment apart, so that a shot taken while the
+# window paints does not count.
+host_stopped_waiting() { shoot && ! host_waits && sleep 0.3 && shoot && ! host_waits; }
 wait_until 12 host_stopped_waiting && fail "the host stopped waiting while the other machine's box was open"
 focus "$join_box"
 xdotool key Return
