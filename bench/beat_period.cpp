@@ -112,8 +112,10 @@ constexpr int kLaneRows[] = {3, 10, 17, 24};
 constexpr int kTargetRow = 14;
 
 // Four players from the new game dialog, each seat a person's or a Master
-// computer's; the dialog is never shown, its Start is clicked.
+// computer's; the dialog is shown without its own event loop, and its Start
+// closes it.
 void StartFourPlayers(QWidget& dialog, bool computers) {
+  dialog.show();
   dialog.findChild<QAbstractButton*>(QStringLiteral("FourPlayers1"))->click();
   for (int player = 1; player <= coilrun::kMaxPlayers; ++player) {
     dialog.findChild<QComboBox*>(QStringLiteral("SeatKind%1").arg(player))->setCurrentIndex(computers ? 1 : 0);
