@@ -156,6 +156,7 @@ void OptionsForm::BuildControls() {
   ShowFirstState();
   ConnectHandlers();
   Set_MovingEnables();
+  emit ControlsBuilt();
 }
 
 void OptionsForm::LayOut() {
@@ -429,7 +430,6 @@ void OptionsForm::FormShow() {
 
 void OptionsForm::ShowOnPage(Page page) {
   BuildControls();
-  emit Opening();
   pageControl_->setCurrentIndex(page);
   exec();
 }
@@ -441,7 +441,6 @@ void OptionsForm::AddPage(QWidget* page, const QString& caption) {
 
 void OptionsForm::ShowOnPage(QWidget* page) {
   BuildControls();
-  emit Opening();
   pageControl_->setCurrentWidget(page);
   exec();
 }

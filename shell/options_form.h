@@ -48,9 +48,9 @@ class OptionsForm : public QDialog {
  signals:
   // The fill of the frame behind the field or behind the report panel changed.
   void FrameColorsChanged();
-  // ShowOnPage is about to show the dialog: the moment to add a page first
-  // needed now.
-  void Opening();
+  // The controls have just been built, at the dialog's first showing: the
+  // moment to add pages of one's own after the five.
+  void ControlsBuilt();
 
  protected:
   void showEvent(QShowEvent* event) override;

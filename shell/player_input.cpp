@@ -45,7 +45,7 @@ PlayerInput::~PlayerInput() {
 // The page is built when the dialog first opens: most runs never open it.
 void PlayerInput::HookInto(OptionsForm& optionsForm, QMenu& optionsMenu, InformationScreens& screens) {
   optionsForm_ = &optionsForm;
-  connect(&optionsForm, &OptionsForm::Opening, this, &PlayerInput::keysPage);
+  connect(&optionsForm, &OptionsForm::ControlsBuilt, this, &PlayerInput::keysPage);
   AddSeparator(optionsMenu, "KeysSeparator");
   QAction* item = AddItem(optionsMenu, "KeysOptionsItem", QStringLiteral("&Keys"));
   connect(item, &QAction::triggered, this, [this, &optionsForm] { optionsForm.ShowOnPage(keysPage()); });
