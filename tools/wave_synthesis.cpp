@@ -121,9 +121,10 @@ void Normalize(Samples& samples, double targetLoudness, double peakLimit) {
   for (double& sample : samples) sample *= gain;
 }
 
-std::vector<std::uint8_t> EncodeWave(const Samples& samples) {
+std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& samples, int channels) {
   constexpr int kBytesPerSample = 2;
   const auto dataSize = static_cast<std::uint32_t>(samples.size() * kBytesPerSample);
+  const auto frameSize = static_cast<std::uint32_t>(channels * kBytesPerSample);
   std::vector<std::uint8_t> bytes;
   bytes.reserve(44 + dataSize);
   PutTag(bytes, "RIFF");
@@ -132,18 +133,23 @@ std::vector<std::uint8_t> EncodeWave(const Samples& samples) {
   PutTag(bytes, "fmt ");
   AppendLittleEndian(bytes, 16, 4);
   AppendLittleEndian(bytes, 1, 2);  // PCM
-  AppendLittleEndian(bytes, 1, 2);  // mono
+  AppendLittleEndian(bytes, static_cast<std::uint32_t>(channels), 2);
   AppendLittleEndian(bytes, kSampleRate, 4);
-  AppendLittleEndian(bytes, kSampleRate * kBytesPerSample, 4);
-  AppendLittleEndian(bytes, kBytesPerSample, 2);
+  AppendLittleEndian(bytes, kSampleRate * frameSize, 4);
+  AppendLittleEndian(bytes, frameSize, 2);
   AppendLittleEndian(bytes, 16, 2);
   PutTag(bytes, "data");
   AppendLittleEndian(bytes, dataSize, 4);
-  for (const double sample : samples) {
-    const long value = std::lround(std::clamp(sample, -1.0, 1.0) * 32767.0);
-    AppendLittleEndian(bytes, static_cast<std::uint32_t>(static_cast<std::int16_t>(value)) & 0xFFFF, 2);
-  }
+  for (const std::int16_t sample : samples) AppendLittleEndian(bytes, static_cast<std::uint16_t>(sample), 2);
   return bytes;
+}
+
+std::vector<std::uint8_t> EncodeWave(const Samples& samples) {
+  std::vector<std::int16_t> pcm;
+  pcm.reserve(samples.size());
+  for (const double sample : samples)
+    pcm.push_back(static_cast<std::int16_t>(std::lround(std::clamp(sample, -1.0, 1.0) * 32767.0)));
+  return EncodeWave(pcm, 1);
 }
 
 }  // namespace coilrun::sound

@@ -46,7 +46,9 @@ double ShortTermLoudness(const Samples& samples);
 // `peakLimit`.
 void Normalize(Samples& samples, double targetLoudness, double peakLimit);
 
-// A RIFF/WAVE file: 16-bit PCM, mono, kSampleRate.
+// A RIFF/WAVE file: 16-bit PCM at kSampleRate, `channels` interleaved.
+std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& samples, int channels);
+// Mono, each sample scaled from -1..1 and clipped there.
 std::vector<std::uint8_t> EncodeWave(const Samples& samples);
 
 }  // namespace coilrun::sound

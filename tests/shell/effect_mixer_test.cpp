@@ -6,32 +6,10 @@
 #include <vector>
 
 #include "tests/support/temp_directory.h"
+#include "tools/wave_synthesis.h"
 
 namespace coilrun::testing {
 namespace {
-
-void PutLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-// A PCM wave file of 16-bit samples, interleaved when stereo.
-std::vector<std::uint8_t> Wave(int channels, int rate, const std::vector<std::int16_t>& samples) {
-  std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F'};
-  const auto data = static_cast<std::uint32_t>(samples.size() * 2);
-  PutLittleEndian(bytes, 36 + data, 4);
-  for (const char tag : std::string("WAVEfmt ")) bytes.push_back(static_cast<std::uint8_t>(tag));
-  PutLittleEndian(bytes, 16, 4);
-  PutLittleEndian(bytes, 1, 2);
-  PutLittleEndian(bytes, static_cast<std::uint32_t>(channels), 2);
-  PutLittleEndian(bytes, static_cast<std::uint32_t>(rate), 4);
-  PutLittleEndian(bytes, static_cast<std::uint32_t>(rate * channels * 2), 4);
-  PutLittleEndian(bytes, static_cast<std::uint32_t>(channels * 2), 2);
-  PutLittleEndian(bytes, 16, 2);
-  for (const char tag : std::string("data")) bytes.push_back(static_cast<std::uint8_t>(tag));
-  PutLittleEndian(bytes, data, 4);
-  for (const std::int16_t sample : samples) PutLittleEndian(bytes, static_cast<std::uint16_t>(sample), 2);
-  return bytes;
-}
 
 // What the device's buffer held before, and what the wave adds to it: a
 // mono wave's sample on both sides, each side clipped to 16 bits.
@@ -51,10 +29,10 @@ TEST(EffectMixerTest, MonoAndStereoWavesAreAddedToBothSidesAndClipped) {
        {1500, -1500, 7, -7, 32767, -31000, -32768, 31000}},
   };
   TempDirectory directory("coilrun-effect-mixer");
-  EffectMixer mixer(*Sdl(), 44'100);
+  EffectMixer mixer(*Sdl(), sound::kSampleRate);
   for (const Case& run : cases) {
     SCOPED_TRACE(run.name);
-    const auto bytes = Wave(run.channels, 44'100, run.wave);
+    const auto bytes = sound::EncodeWave(run.wave, run.channels);
     const auto file = directory / (std::string(run.name) + ".wav");
     std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     std::string error;
